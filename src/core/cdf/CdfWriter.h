@@ -1,0 +1,43 @@
+#pragma once
+// Turns a Channel into the bytes of a .cdf file: Shift-JIS as held, CR LF
+// line ends, no byte-order mark, no escaping. URLs, and the titles and
+// abstracts of site map items, are normalised in place as they are written,
+// so the members afterwards hold the written text.
+
+#include <string>
+
+#include "cdf/ByteSink.h"
+
+namespace fw {
+
+struct Channel;
+class SitemapItem;
+
+// The writer's current nesting depth: 0 whenever no write is running, also
+// after a write that failed.
+extern int g_nItemDepth;
+
+// Appends `depth` copies of two blanks to `indent`; nothing for depth <= 0.
+void MakeIndent(int depth, std::string& indent);
+
+// Writes the whole channel. Every line break reaches the sink as exactly one
+// CR LF, also one held in a member as LF or CR LF. False when the sink
+// refused a write; the rest is then not written.
+bool WriteCdf(Channel& channel, ByteSink& sink);
+
+// Writes `item`'s subtree (and, unless bRoot, the item itself) as nested ITEM
+// and CHANNEL elements, without recursion. False when the sink refused a write.
+bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot);
+
+enum class SaveStatus {
+    Ok,
+    CannotCreate,  // the file (or its temporary sibling) could not be created
+    WriteFailed,   // a write, flush or the final replace failed; the old file is untouched
+};
+
+// Writes the channel to `path` safely: into a temporary file in the same
+// folder, flushed to disk, then renamed over the target. On failure the
+// temporary file is removed and an existing target stays byte for byte.
+SaveStatus SaveCdfFile(Channel& channel, const std::string& path);
+
+}  // namespace fw

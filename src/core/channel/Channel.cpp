@@ -1,0 +1,37 @@
+#include "channel/Channel.h"
+
+namespace fw {
+
+SitemapNode RootRecordFor(const ChannelHead& head)
+{
+    SitemapNode root;
+    root.m_strHref = head.m_strHomeUrl;
+    root.m_strTitle = head.m_strTitle;
+    root.m_strAbstract = head.m_strAbstract;
+    return root;
+}
+
+Channel::Channel(TraceSink* trace) : sitemap(RootRecordFor(head), trace) {}
+
+void Channel::Clear()
+{
+    SitemapTree::BulkUpdate bulk(sitemap);
+    head = ChannelHead{};
+    logos = LogoSet{};
+    schedule.ResetSchedule();
+
+    SitemapItem* root = sitemap.Root();
+    sitemap.DeleteChildren(root);
+    // The root's own title is left for the site map dialog to refresh when shown.
+    SitemapNode& node = root->Node();
+    node.m_strHref = head.m_strHomeUrl;
+    node.m_strAbstract = head.m_strAbstract;
+    node.m_nLevel = 0;
+    node.m_bPrecache = 1;
+    node.m_bIsPage = 0;
+    node.m_strIconHref = std::string(kHttpPrefix);
+    node.m_nUsage = kUsageSitemap;
+    sitemap.SetLabel(root, head.m_strTitle);
+}
+
+}  // namespace fw

@@ -1,0 +1,32 @@
+#pragma once
+// The channel being edited: the head, the logo set, the schedule record and
+// the site map. The dialogs are views over their parts; the writer and the
+// reader work on the whole.
+
+#include "channel/ChannelHead.h"
+#include "channel/LogoSet.h"
+#include "channel/ScheduleRecord.h"
+#include "sitemap/SitemapTree.h"
+
+namespace fw {
+
+class TraceSink;
+
+struct Channel {
+    explicit Channel(TraceSink* trace = nullptr);
+
+    ChannelHead head;
+    LogoSet logos;
+    ScheduleRecord schedule;
+    SitemapTree sitemap;
+
+    // Everything back to its start-up state: head, logos, schedule (dates to
+    // today), every item below the root deleted, the root record reset from
+    // the head. The copy buffer stays. Views hear one bulk update.
+    void Clear();
+};
+
+// The root record a fresh channel starts with, taken from the head.
+SitemapNode RootRecordFor(const ChannelHead& head);
+
+}  // namespace fw

@@ -1,0 +1,20 @@
+#pragma once
+// The part of a channel that the main form edits directly.
+
+#include <string>
+
+#include "text/Literals.h"
+#include "text/SjisText.h"
+
+namespace fw {
+
+struct ChannelHead {
+    std::string m_strCdfUrl{kHttpPrefix};     // SELF attribute
+    std::string m_strAbstract;                // the channel's abstract; line breaks held as LF
+    std::string m_strTitle{kDefaultTitleSjis};
+    std::string m_strHomeUrl{kHttpPrefix};    // HREF attribute
+    std::string m_strBaseUrl{kHttpPrefix};    // BASE attribute, only when m_bUseBaseUrl
+    int m_bUseBaseUrl = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,18 @@
+#pragma once
+// The logo dialog: the channel's three image URLs.
+
+#include "framework/Dialog.h"
+
+namespace fw { struct LogoSet; }
+
+class CLogoDlg : public fwgui::CDialog {
+    Q_OBJECT
+public:
+    CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* parent);
+
+protected:
+    void DoDataExchange(fwgui::CDataExchange& dx) override;
+
+private:
+    fw::LogoSet& m_logos;
+};
