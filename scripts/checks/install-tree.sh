@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the test build into a temporary prefix and checks the installed tree.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build="${FEEDWRIGHT_BUILD_DIR:-build/test}"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+expected=(
+  bin/feedwright
+  bin/feedwright-cdf
+  share/feedwright/Feedwright.htm
+  share/applications/feedwright.desktop
+  share/mime/packages/feedwright-cdf.xml
+  share/icons/hicolor/scalable/apps/feedwright.svg
+  share/icons/hicolor/16x16/apps/feedwright.png
+  share/icons/hicolor/48x48/apps/feedwright.png
+  share/icons/hicolor/128x128/apps/feedwright.png
+  share/icons/hicolor/256x256/apps/feedwright.png
+)
+missing=0
+for path in "${expected[@]}"; do
+  if [ ! -e "$prefix/$path" ]; then
+    echo "install: missing $path"
+    missing=1
+  fi
+done
+for program in bin/feedwright bin/feedwright-cdf; do
+  [ -x "$prefix/$program" ] || { echo "install: $program is not executable"; missing=1; }
+done
+[ "$missing" = 0 ] || exit 1
+echo "install: ${#expected[@]} files in place under a temporary prefix"
