@@ -27,7 +27,12 @@ public:
     bool IsExchanging() const { return m_exchanging; }
 
     // Shows the dialog modally: OnInitDialog first, then the event loop.
+    // Returns QDialog::Accepted after OK, QDialog::Rejected otherwise.
     int DoModal();
+
+    // OK takes the controls into the members and closes only when no field
+    // was refused. Escape and the close box (reject) close without taking.
+    void accept() override;
 
     Platform& platform() const { return m_platform; }
     const DialogUnits& Units() const { return m_units; }

@@ -1,0 +1,47 @@
+#include "framework/Dialog.h"
+
+#include "framework/DataExchange.h"
+
+namespace fwgui {
+
+CDialog::CDialog(Platform& platform, QWidget* parent, const QString& caption, int widthDu, int heightDu)
+    : QDialog(parent), m_platform(platform), m_units(DialogFont())
+{
+    setWindowTitle(caption);
+    setFont(DialogFont());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(m_units.Size(widthDu, heightDu));
+}
+
+bool CDialog::UpdateData(bool bSaveAndValidate)
+{
+    // Restored rather than cleared, so an exchange started from a handler
+    // that runs inside another exchange leaves the outer guard in place.
+    const bool wasExchanging = m_exchanging;
+    m_exchanging = true;
+    CDataExchange dx(*this, bSaveAndValidate);
+    DoDataExchange(dx);
+    m_exchanging = wasExchanging;
+    return !dx.Failed();
+}
+
+int CDialog::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::accept()
+{
+    if (!UpdateData(true))
+        return;
+    QDialog::accept();
+}
+
+}  // namespace fwgui
