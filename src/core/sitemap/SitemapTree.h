@@ -141,6 +141,11 @@ public:
 
 private:
     SitemapItem* Insert(SitemapItem* parent, SitemapItem* after, bool isPage);
+    void DeleteItem(SitemapItem& item, bool holdsSelection);
+    void FreeSubtree(SitemapItem* top);
+    std::size_t RowAfter(const SitemapItem& parent, const SitemapItem* after) const;
+    void RebuildRowCache(const SitemapItem& parent) const;
+    bool ObserversListening() const;
     template <typename Call> void Notify(Call call);
 
     SitemapItem* m_root = nullptr;
