@@ -1,0 +1,110 @@
+#include "text/SjisText.h"
+
+#include <climits>
+#include <cstddef>
+
+namespace fw {
+
+namespace {
+
+bool IsAsciiLower(unsigned char byte)
+{
+    return byte >= 'a' && byte <= 'z';
+}
+
+unsigned char AsciiUpper(unsigned char byte)
+{
+    return IsAsciiLower(byte) ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
+}
+
+}  // namespace
+
+bool IsSjisLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsSingleByteWhiteSpace(unsigned char byte)
+{
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
+// White-space bytes all lie below 0x40, the smallest trail byte, so trimming
+// byte by byte never cuts a double-byte character.
+void TrimSingleByteWhiteSpace(std::string& text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size() && IsSingleByteWhiteSpace(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    text.erase(0, begin);
+    std::size_t end = text.size();
+    while (end > 0 && IsSingleByteWhiteSpace(static_cast<unsigned char>(text[end - 1])))
+        --end;
+    text.erase(end);
+}
+
+void MakeUpperSjis(std::string& text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (IsSjisLeadByte(byte)) {
+            ++i;  // its trail byte is part of the character, whatever it looks like
+            continue;
+        }
+        text[i] = static_cast<char>(AsciiUpper(byte));
+    }
+}
+
+bool EqualsAsciiNoCase(std::string_view text, std::string_view word)
+{
+    if (text.size() != word.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (IsSjisLeadByte(byte) && i + 1 < text.size()) {
+            // A double-byte character matches only itself.
+            if (text.substr(i, 2) != word.substr(i, 2))
+                return false;
+            ++i;
+            continue;
+        }
+        if (AsciiUpper(byte) != AsciiUpper(static_cast<unsigned char>(word[i])))
+            return false;
+    }
+    return true;
+}
+
+void NormalizeUrl(std::string& text)
+{
+    TrimSingleByteWhiteSpace(text);
+    if (text.empty() || text.back() != '/')
+        return;
+    if (EqualsAsciiNoCase(text, kHttpPrefix))
+        return;  // the default text keeps its slash
+    text.pop_back();
+}
+
+int LeadingInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsSingleByteWhiteSpace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Accumulate towards the sign's side so that INT_MIN fits.
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        value = value * 10 + (negative ? -digit : digit);
+        if (value > INT_MAX)
+            return INT_MAX;
+        if (value < INT_MIN)
+            return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace fw
