@@ -1,0 +1,154 @@
+#include "Commands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "ChannelJson.h"
+#include "JsonWriter.h"
+#include "cdf/CdfReader.h"
+#include "cdf/CdfWriter.h"
+#include "channel/Channel.h"
+#include "trace/TraceSink.h"
+
+namespace fw::cli {
+
+namespace {
+
+// What `check` says about a file after "FILE: ".
+std::string_view CheckVerdict(ReadStatus status)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return "ok";
+    case ReadStatus::CannotOpen:
+        return "cannot open";
+    case ReadStatus::ElementError:
+        return "element error";
+    case ReadStatus::Phase0:
+        return "no XML declaration (phase 0)";
+    case ReadStatus::Phase1:
+        return "incomplete XML declaration (phase 1)";
+    }
+    return "cannot open";
+}
+
+ExitStatus ExitStatusFor(ReadStatus status)
+{
+    switch (status) {
+    case ReadStatus::Ok:
+        return kExitOk;
+    case ReadStatus::CannotOpen:
+        return kExitCannotOpen;
+    case ReadStatus::ElementError:
+    case ReadStatus::Phase0:
+    case ReadStatus::Phase1:
+        return kExitLoadError;
+    }
+    return kExitCannotOpen;
+}
+
+void Complain(const std::string& text)
+{
+    std::fprintf(stderr, "feedwright-cdf: %s\n", text.c_str());
+}
+
+// A folder opens for reading on Linux and reads as an empty file; it is
+// reported as a file that cannot be opened, not as one without a declaration.
+ReadStatus LoadFile(Channel& channel, const std::string& path, TraceSink& trace)
+{
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        return ReadStatus::CannotOpen;
+    return ReadCdfFile(channel, path, trace);
+}
+
+// As LoadFile, and a problem is reported on standard error.
+ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
+{
+    const ReadStatus status = LoadFile(channel, path, trace);
+    if (status != ReadStatus::Ok)
+        Complain(path + ": " + std::string(CheckVerdict(status)));
+    return status;
+}
+
+ExitStatus Save(Channel& channel, const std::string& out)
+{
+    switch (SaveCdfFile(channel, out)) {
+    case SaveStatus::Ok:
+        return kExitOk;
+    case SaveStatus::CannotCreate:
+        Complain("cannot write " + out + ": the file or its temporary file could not be created;"
+                 " an existing " + out + " is left as it was");
+        return kExitCannotWrite;
+    case SaveStatus::WriteFailed:
+        Complain("cannot write " + out + ": writing failed (is the disk full?);"
+                 " an existing " + out + " is left as it was");
+        return kExitCannotWrite;
+    }
+    return kExitCannotWrite;
+}
+
+bool FinishStandardOutput()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    Complain("cannot write standard output");
+    return false;
+}
+
+}  // namespace
+
+ExitStatus RunNew(const std::string& out)
+{
+    const auto trace = MakeTraceSinkFromEnvironment();
+    Channel channel(trace.get());
+    return Save(channel, out);
+}
+
+ExitStatus RunRewrite(const std::string& in, const std::string& out)
+{
+    const auto trace = MakeTraceSinkFromEnvironment();
+    Channel channel(trace.get());
+    const ReadStatus status = Load(channel, in, *trace);
+    if (status == ReadStatus::CannotOpen)
+        return kExitCannotOpen;
+    return MoreSevere(ExitStatusFor(status), Save(channel, out));
+}
+
+ExitStatus RunCheck(const std::vector<std::string>& files)
+{
+    const auto trace = MakeTraceSinkFromEnvironment();
+    ExitStatus result = kExitOk;
+    for (const std::string& file : files) {
+        // A fresh channel per file, as a fresh load would see it.
+        Channel channel(trace.get());
+        const ReadStatus status = LoadFile(channel, file, *trace);
+        std::printf("%s: %.*s\n", file.c_str(), static_cast<int>(CheckVerdict(status).size()),
+                    CheckVerdict(status).data());
+        result = MoreSevere(result, ExitStatusFor(status));
+    }
+    if (!FinishStandardOutput())
+        result = MoreSevere(result, kExitCannotWrite);
+    return result;
+}
+
+ExitStatus RunShow(const std::string& file)
+{
+    const auto trace = MakeTraceSinkFromEnvironment();
+    Channel channel(trace.get());
+    const ReadStatus status = Load(channel, file, *trace);
+    if (status == ReadStatus::CannotOpen)
+        return kExitCannotOpen;
+    JsonWriter json(stdout);
+    WriteChannelJson(channel, status, json);
+    ExitStatus result = ExitStatusFor(status);
+    if (!json.Finish()) {
+        Complain("cannot write standard output");
+        result = MoreSevere(result, kExitCannotWrite);
+    }
+    return result;
+}
+
+}  // namespace fw::cli

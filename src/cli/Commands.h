@@ -1,0 +1,23 @@
+#pragma once
+// The four commands of feedwright-cdf. Each returns its exit status and
+// speaks only through standard output (results) and standard error
+// (problems, in English).
+
+#include <string>
+#include <vector>
+
+#include "ExitStatus.h"
+
+namespace fw::cli {
+
+// Writes the file the program creates for a fresh channel.
+ExitStatus RunNew(const std::string& out);
+// Loads IN as the program's Load does and writes OUT as its Create does.
+// OUT is written also after a load error, from what was read.
+ExitStatus RunRewrite(const std::string& in, const std::string& out);
+// One line per file on standard output.
+ExitStatus RunCheck(const std::vector<std::string>& files);
+// The loaded channel as JSON on standard output.
+ExitStatus RunShow(const std::string& file);
+
+}  // namespace fw::cli
