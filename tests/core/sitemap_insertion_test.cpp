@@ -6,16 +6,17 @@
 #include <vector>
 
 #include "sitemap/SitemapTree.h"
+#include "sitemap_test_support.h"
 #include "trace/TraceSink.h"
 
 namespace fw {
 namespace {
 
+using testing::ChildLabels;
+
 SitemapNode RootRecord()
 {
-    SitemapNode root;
-    root.m_strTitle = "Root";
-    return root;
+    return testing::NamedRootRecord();
 }
 
 // Gives `parent` the named sub-channels, then the named pages, the way the
@@ -23,25 +24,10 @@ SitemapNode RootRecord()
 void AddChildren(SitemapTree& tree, SitemapItem* parent, const std::vector<std::string>& channels,
                  const std::vector<std::string>& pages)
 {
-    for (const std::string& name : channels) {
-        tree.Select(parent);
-        tree.SetLabel(tree.AddSubChannel(false), name);
-    }
-    for (const std::string& name : pages) {
-        tree.Select(parent);
-        tree.SetLabel(tree.AddPage(false), name);
-    }
-}
-
-std::string ChildLabels(const SitemapItem& parent)
-{
-    std::string labels;
-    for (const SitemapItem* child = parent.FirstChild(); child != nullptr; child = child->NextSibling()) {
-        if (!labels.empty())
-            labels += ' ';
-        labels += child->Label();
-    }
-    return labels;
+    for (const std::string& name : channels)
+        testing::AddSubChannelUnder(tree, parent, name);
+    for (const std::string& name : pages)
+        testing::AddPageUnder(tree, parent, name);
 }
 
 SitemapItem* ChildNamed(const SitemapItem& parent, const std::string& label)
