@@ -1,0 +1,184 @@
+#include "sitemap/SitemapModel.h"
+
+#include <climits>
+
+#include "framework/SjisQt.h"
+#include "sitemap/SitemapIcons.h"
+
+namespace {
+
+int ToRow(std::size_t row)
+{
+    return row > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(row);
+}
+
+}  // namespace
+
+SitemapModel::SitemapModel(fw::SitemapTree& tree, QObject* parent)
+    : QAbstractItemModel(parent),
+      m_tree(tree),
+      m_channelIcon(sitemap_icons::Icon(sitemap_icons::kChannel)),
+      m_pageIcon(sitemap_icons::Icon(sitemap_icons::kPage))
+{
+    m_tree.AddObserver(this);
+}
+
+SitemapModel::~SitemapModel()
+{
+    m_tree.RemoveObserver(this);
+}
+
+int SitemapModel::RowOf(const fw::SitemapItem& item) const
+{
+    return ToRow(m_tree.RowOf(item));
+}
+
+QModelIndex SitemapModel::IndexOf(const fw::SitemapItem* item) const
+{
+    if (item == nullptr)
+        return QModelIndex();
+    return createIndex(RowOf(*item), 0, const_cast<fw::SitemapItem*>(item));
+}
+
+fw::SitemapItem* SitemapModel::ItemAt(const QModelIndex& index)
+{
+    return index.isValid() ? static_cast<fw::SitemapItem*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex SitemapModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (row < 0 || column != 0)
+        return QModelIndex();
+    if (!parent.isValid()) {
+        fw::SitemapItem* root = m_tree.Root();
+        return row == 0 && root != nullptr ? createIndex(0, 0, root) : QModelIndex();
+    }
+    if (parent.column() != 0)
+        return QModelIndex();
+    fw::SitemapItem* child = m_tree.ChildAt(*ItemAt(parent), static_cast<std::size_t>(row));
+    return child != nullptr ? createIndex(row, 0, child) : QModelIndex();
+}
+
+QModelIndex SitemapModel::parent(const QModelIndex& child) const
+{
+    fw::SitemapItem* item = ItemAt(child);
+    return item != nullptr ? IndexOf(item->Parent()) : QModelIndex();
+}
+
+int SitemapModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return m_tree.Root() != nullptr ? 1 : 0;
+    if (parent.column() != 0)
+        return 0;
+    return ToRow(ItemAt(parent)->ChildCount());
+}
+
+int SitemapModel::columnCount(const QModelIndex& parent) const
+{
+    (void)parent;
+    return 1;
+}
+
+bool SitemapModel::hasChildren(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return m_tree.Root() != nullptr;
+    return parent.column() == 0 && ItemAt(parent)->FirstChild() != nullptr;
+}
+
+QVariant SitemapModel::data(const QModelIndex& index, int role) const
+{
+    const fw::SitemapItem* item = ItemAt(index);
+    if (item == nullptr)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return fwgui::ToQString(item->Label());
+    case Qt::DecorationRole:
+        return item->IsPageImage() ? m_pageIcon : m_channelIcon;
+    default:
+        return QVariant();
+    }
+}
+
+bool SitemapModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    fw::SitemapItem* item = ItemAt(index);
+    if (item == nullptr || role != Qt::EditRole)
+        return false;
+    m_tree.SetLabel(item, fwgui::FromQString(value.toString()));
+    item->Node().m_strTitle = item->Label();
+    emit labelCommitted(item);
+    return true;
+}
+
+Qt::ItemFlags SitemapModel::flags(const QModelIndex& index) const
+{
+    const fw::SitemapItem* item = ItemAt(index);
+    if (item == nullptr)
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    // Pages never get children, which spares the view from asking.
+    if (item->IsPageImage())
+        flags |= Qt::ItemNeverHasChildren;
+    return flags;
+}
+
+void SitemapModel::OnItemAboutToBeInserted(fw::SitemapItem& parent, std::size_t row)
+{
+    ++m_changing;
+    const int at = ToRow(row);
+    beginInsertRows(IndexOf(&parent), at, at);
+}
+
+void SitemapModel::OnItemInserted(fw::SitemapItem& item)
+{
+    (void)item;
+    endInsertRows();
+    --m_changing;
+}
+
+void SitemapModel::OnItemAboutToBeDeleted(fw::SitemapItem& item)
+{
+    ++m_changing;
+    const int row = RowOf(item);
+    beginRemoveRows(IndexOf(item.Parent()), row, row);
+}
+
+void SitemapModel::OnItemDeleted(fw::SitemapItem& parent)
+{
+    (void)parent;
+    endRemoveRows();
+    --m_changing;
+}
+
+void SitemapModel::OnLabelChanged(fw::SitemapItem& item)
+{
+    const QModelIndex changed = IndexOf(&item);
+    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void SitemapModel::OnSelectionChanged(fw::SitemapItem* selected)
+{
+    emit treeSelectionChanged(IndexOf(selected));
+}
+
+void SitemapModel::OnEnsureVisible(fw::SitemapItem& item)
+{
+    emit ensureVisibleRequested(IndexOf(&item));
+}
+
+void SitemapModel::OnBulkBegin()
+{
+    ++m_changing;
+    beginResetModel();
+}
+
+void SitemapModel::OnBulkEnd()
+{
+    endResetModel();
+    --m_changing;
+    emit bulkEnded();
+}
