@@ -67,21 +67,44 @@ public:
     // Converts from the start of `input` onto the end of `output` until the
     // input ends or a byte sequence cannot be converted; returns the number
     // of input bytes consumed. `expansion` bounds output bytes per input byte.
+    //
+    // iconv converts ahead in blocks of several kilobytes and repeats that
+    // work when it meets a character it cannot convert, so the input goes in
+    // slices that start small after each problem and double while the text
+    // stays clean: a text full of problems then costs no more per character
+    // than a clean one.
     std::size_t ConvertPrefix(std::string_view input, OutputBuffer& output, std::size_t expansion)
     {
         if (!Valid())
             return CopyAsciiPrefix(input, output);
+        constexpr std::size_t kFirstSlice = 64;
+        constexpr std::size_t kLargestSlice = std::size_t{1} << 20;
         char* in = const_cast<char*>(input.data());  // iconv's interface is not const-correct
         std::size_t inLeft = input.size();
+        std::size_t slice = kFirstSlice;
         while (inLeft > 0) {
-            const std::size_t room = inLeft * expansion + 16;
+            const std::size_t chunk = std::min(inLeft, slice);
+            std::size_t chunkLeft = chunk;
+            const std::size_t room = chunk * expansion + 16;
             char* out = output.Reserve(room);
             std::size_t outLeft = room;
-            const std::size_t result = iconv(m_cd, &in, &inLeft, &out, &outLeft);
+            const std::size_t result = iconv(m_cd, &in, &chunkLeft, &out, &outLeft);
             const int error = errno;
             output.Commit(room - outLeft);
-            if (result != static_cast<std::size_t>(-1) || error != E2BIG)
-                break;
+            const bool wholeRest = chunk == inLeft;
+            inLeft -= chunk - chunkLeft;
+            if (result != static_cast<std::size_t>(-1)) {
+                slice = std::min(slice * 2, kLargestSlice);
+                continue;
+            }
+            if (error == E2BIG)
+                continue;
+            // A slice that ends inside a character: go on with a longer one.
+            if (error == EINVAL && !wholeRest) {
+                slice *= 2;
+                continue;
+            }
+            break;  // EILSEQ, or a character cut off by the end of the input
         }
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
         return input.size() - inLeft;
