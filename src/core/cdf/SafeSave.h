@@ -1,0 +1,33 @@
+#pragma once
+// The parts of SaveCdfFile that tests reach into: the sink over a file
+// descriptor, and a save that takes the sink it writes through, so a failing
+// disk can be imitated.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "cdf/ByteSink.h"
+#include "cdf/CdfWriter.h"
+
+namespace fw {
+
+// Writes to an open file descriptor (not owned), retrying interrupted and
+// short writes. False on the first error (disk full, I/O error).
+class FdSink final : public ByteSink {
+public:
+    explicit FdSink(int fd) : m_fd(fd) {}
+    bool Write(std::string_view bytes) override;
+private:
+    int m_fd;
+};
+
+// Makes the sink that the channel is written through, given the temporary
+// file's descriptor.
+using FdSinkFactory = std::function<std::unique_ptr<ByteSink>(int fd)>;
+
+// SaveCdfFile with the sink made by `makeSink` instead of a plain FdSink.
+SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink);
+
+}  // namespace fw
