@@ -1,0 +1,478 @@
+#include "app/ChannelDlg.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <utility>
+
+#include "app/AboutDlg.h"
+#include "app/ProgramIcon.h"
+#include "cdf/CdfReader.h"
+#include "cdf/CdfWriter.h"
+#include "dialogs/LogoDlg.h"
+#include "dialogs/ScheduleDlg.h"
+#include "framework/DataExchange.h"
+#include "framework/Platform.h"
+#include "sitemap/SitemapDlg.h"
+#include "text/SjisText.h"
+#include "trace/TraceSink.h"
+
+namespace {
+
+enum ControlId {
+    IDC_EXIT = 2,
+    IDC_INFO = 3,
+    IDC_HELP = 4,
+    IDC_EDIT_HOMEURL = 1000,
+    IDC_EDIT_TITLE = 1002,
+    IDC_EDIT_ABSTRACT = 1003,
+    IDC_EDIT_CDFURL = 1004,
+    IDC_BUTTON_LOAD = 1005,
+    IDC_BUTTON_LOGO = 1006,
+    IDC_BUTTON_SCHEDULE = 1007,
+    IDC_BUTTON_SITEMAP = 1008,
+    IDC_EDIT_BASEURL = 1009,
+    IDC_BUTTON_CREATE = 1011,
+    IDC_BUTTON_CLEAR = 1013,
+    IDC_CHECK_BASEURL = 1090,
+};
+
+const QString kCdfFilter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
+const QString kFileErrorCaption = QStringLiteral("ファイルエラー");
+const QString kHelpFileName = QStringLiteral("Feedwright.htm");
+
+void Trace(fwgui::Platform& platform, std::string_view line) { platform.Trace().Write(line); }
+
+}  // namespace
+
+CChannelDlg::CChannelDlg(fwgui::Platform& platform, QWidget* parent)
+    : CDialog(platform, parent, QStringLiteral("Feedwright Version.1.2"), 259, 241),
+      m_channel(&platform.Trace()),
+      m_helpDirectories(DefaultHelpDirectories())
+{
+    // A main window of its own: caption and close box, no minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    CreateControls();
+    ConnectCommands();
+}
+
+CChannelDlg::~CChannelDlg()
+{
+    // The dialogs refer to m_channel, so they go before it.
+    OnDestroy();
+}
+
+void CChannelDlg::CreateControls()
+{
+    // Created in template order, which is also the tab order.
+    auto* exitButton = Add(new QPushButton(QStringLiteral("終了"), this), IDC_EXIT, 213, 218, 39, 16);
+    Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), 0, 7, 7, 200, 9);
+    Add(new QLineEdit(this), IDC_EDIT_HOMEURL, 7, 17, 245, 13);
+    Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), 0, 7, 35, 200, 9);
+    Add(new QLineEdit(this), IDC_EDIT_TITLE, 7, 45, 245, 13);
+    Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), 0, 7, 63, 200, 9);
+    auto* abstractEdit = Add(new QPlainTextEdit(this), IDC_EDIT_ABSTRACT, 7, 73, 245, 42);
+    abstractEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    abstractEdit->setTabChangesFocus(true);
+    Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), 0, 7, 120, 200, 9);
+    Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13);
+    Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
+    Add(new QPushButton(QStringLiteral("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
+    Add(new QPushButton(QStringLiteral("スケジュール"), this), IDC_BUTTON_SCHEDULE, 93, 191, 74, 14);
+    auto* group = Add(new QGroupBox(QStringLiteral("詳細設定"), this), 0, 7, 179, 245, 31);
+    // The frame lies behind the buttons it frames, as a template's group box does.
+    group->lower();
+    Add(new QPushButton(QStringLiteral("ページ指定"), this), IDC_BUTTON_SITEMAP, 171, 191, 74, 14);
+    Add(new QPushButton(QStringLiteral("作成"), this), IDC_BUTTON_CREATE, 7, 218, 46, 16);
+    Add(new QPushButton(QStringLiteral("クリア"), this), IDC_BUTTON_CLEAR, 107, 218, 40, 16);
+    auto* infoButton = Add(new QPushButton(this), IDC_INFO, 151, 218, 18, 16);
+    // An icon-style button: the picture stands in for its caption.
+    infoButton->setAccessibleName(QStringLiteral("情報"));
+    Add(new QPushButton(QStringLiteral("ヘルプ"), this), IDC_HELP, 173, 218, 36, 16);
+    auto* baseUrlEdit = Add(new QLineEdit(this), IDC_EDIT_BASEURL, 7, 160, 245, 13);
+    baseUrlEdit->setEnabled(false);
+    Add(new QCheckBox(QStringLiteral("ベースＵＲＬを指定する"), this), IDC_CHECK_BASEURL, 7, 148, 200, 10);
+
+    // Enter is the form's own business (see keyPressEvent): no button
+    // becomes the default just because an edit has the focus.
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons)
+        button->setAutoDefault(false);
+
+    QWidget* previous = exitButton;
+    const int tabOrder[] = {IDC_EDIT_HOMEURL,    IDC_EDIT_TITLE,     IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL,
+                            IDC_BUTTON_LOAD,     IDC_BUTTON_LOGO,    IDC_BUTTON_SCHEDULE, IDC_BUTTON_SITEMAP,
+                            IDC_BUTTON_CREATE,   IDC_BUTTON_CLEAR,   IDC_INFO,          IDC_HELP,
+                            IDC_EDIT_BASEURL,    IDC_CHECK_BASEURL};
+    for (int id : tabOrder) {
+        QWidget* next = Control<QWidget>(id);
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void CChannelDlg::ConnectCommands()
+{
+    connect(Control<QPushButton>(IDC_EXIT), &QPushButton::clicked, this, &CChannelDlg::reject);
+    connect(Control<QPushButton>(IDC_BUTTON_CREATE), &QPushButton::clicked, this, &CChannelDlg::OnButtonCreate);
+    connect(Control<QPushButton>(IDC_BUTTON_LOAD), &QPushButton::clicked, this, &CChannelDlg::OnButtonLoad);
+    connect(Control<QPushButton>(IDC_BUTTON_CLEAR), &QPushButton::clicked, this, &CChannelDlg::OnButtonClear);
+    connect(Control<QPushButton>(IDC_BUTTON_LOGO), &QPushButton::clicked, this, &CChannelDlg::OnButtonLogo);
+    connect(Control<QPushButton>(IDC_BUTTON_SCHEDULE), &QPushButton::clicked, this, &CChannelDlg::OnButtonSchedule);
+    connect(Control<QPushButton>(IDC_BUTTON_SITEMAP), &QPushButton::clicked, this, &CChannelDlg::OnButtonSitemap);
+    connect(Control<QPushButton>(IDC_INFO), &QPushButton::clicked, this, &CChannelDlg::OnButtonInfo);
+    connect(Control<QPushButton>(IDC_HELP), &QPushButton::clicked, this, &CChannelDlg::OnButtonHelp);
+    connect(Control<QCheckBox>(IDC_CHECK_BASEURL), &QCheckBox::clicked, this, &CChannelDlg::OnCheckBaseUrl);
+}
+
+void CChannelDlg::DoDataExchange(fwgui::CDataExchange& dx)
+{
+    fw::ChannelHead& head = m_channel.head;
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_CDFURL), head.m_strCdfUrl);
+    fwgui::DDX_Text(dx, Control<QPlainTextEdit>(IDC_EDIT_ABSTRACT), head.m_strAbstract);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_TITLE), head.m_strTitle);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_HOMEURL), head.m_strHomeUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_BASEURL), head.m_strBaseUrl);
+    fwgui::DDX_Check(dx, Control<QCheckBox>(IDC_CHECK_BASEURL), head.m_bUseBaseUrl);
+}
+
+bool CChannelDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    // Linux window managers own the system menu: the version entry lives in
+    // the form's own context menu, below a separator as it would there.
+    if (m_systemMenu == nullptr) {
+        m_systemMenu = new QMenu(this);
+        m_systemMenu->setSeparatorsCollapsible(false);
+        m_systemMenu->addSeparator();
+        m_systemMenu->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."), this, &CChannelDlg::OnButtonInfo);
+    }
+    setWindowIcon(ProgramIcon());
+
+    CreateSubordinateDialogs();
+
+    auto* infoButton = Control<QPushButton>(IDC_INFO);
+    infoButton->setIcon(ProgramIcon());
+    infoButton->setIconSize(QSize(16, 16));
+
+    RegisterToolTips();
+    OpenCommandLine();
+
+    Control<QPushButton>(IDC_EXIT)->setFocus();
+    return false;
+}
+
+void CChannelDlg::CreateSubordinateDialogs()
+{
+    if (logoDlg == nullptr) {
+        logoDlg = new CLogoDlg(platform(), m_channel.logos, this);
+        Trace(platform(), "Create logoDlg\n");
+    }
+    if (scheduleDlg == nullptr) {
+        scheduleDlg = new CScheduleDlg(platform(), m_channel.schedule, this);
+        Trace(platform(), "Create scheduleDlg\n");
+    }
+    if (sitemapDlg == nullptr) {
+        // Created hidden; shown by OnButtonSitemap.
+        sitemapDlg = new CSitemapDlg(platform(), m_channel, this);
+        connect(sitemapDlg, &CSitemapDlg::rootCopiedBack, this, [this]() { UpdateData(false); });
+        Trace(platform(), "Create sitemapDlg\n");
+    }
+}
+
+QList<QPair<int, QString>> CChannelDlg::ToolTipTable()
+{
+    return {
+        {IDC_INFO, QStringLiteral("バージョン情報")},
+        {IDC_CHECK_BASEURL, QStringLiteral("ベースＵＲＬを指定すると、相対パスが使用できるようになります")},
+        {IDC_EDIT_BASEURL, QStringLiteral("相対パスのもととなるＵＲＬを入力します.(詳しくはヘルプ参照)")},
+        {IDC_EDIT_HOMEURL, QStringLiteral("チャンネルにしたいホームページのＵＲＬ(アドレス)を入力します")},
+        {IDC_EDIT_TITLE, QStringLiteral("これから作るチャンネルのタイトルを入力します")},
+        {IDC_EDIT_ABSTRACT, QStringLiteral("今ポップアップしているような形で表示する紹介文を指定できます")},
+        {IDC_EDIT_CDFURL,
+         QStringLiteral("Feedwrightで作成したＣＤＦファイルを、ネット上で置く場所を指定します(ファイル名を忘れずに)")},
+        {IDC_BUTTON_CREATE, QStringLiteral("ファイル名を指定し、ＣＤＦファイルを作成します")},
+        {IDC_BUTTON_LOAD, QStringLiteral("ＣＤＦファイルを読みこみます")},
+        {IDC_BUTTON_CLEAR, QStringLiteral("データを起動初期の状態に戻します")},
+        {IDC_BUTTON_LOGO, QStringLiteral("チャンネルのロゴを設定します")},
+        {IDC_BUTTON_SCHEDULE, QStringLiteral("購読スケジュールを設定します")},
+        {IDC_BUTTON_SITEMAP, QStringLiteral("チャンネルに複数のページを組み込みます")},
+    };
+}
+
+void CChannelDlg::RegisterToolTips()
+{
+    for (const auto& [id, text] : ToolTipTable())
+        Control<QWidget>(id)->setToolTip(text);
+}
+
+void CChannelDlg::OpenCommandLine()
+{
+    // Byte-wise, as a command line of the platform's code page is handled.
+    std::string line = QFile::encodeName(m_commandLine).toStdString();
+    fw::TrimSingleByteWhiteSpace(line);
+    const std::string::size_type dot = line.rfind('.');
+    if (dot == std::string::npos || line.size() <= 3)
+        return;
+    // Quotes are not removed: a quoted path ends in '"' and is not read.
+    if (fw::EqualsAsciiNoCase(std::string_view(line).substr(dot + 1), "CDF"))
+        ReadCdf(QFile::decodeName(QByteArray::fromStdString(line)));
+}
+
+void CChannelDlg::Open()
+{
+    OnInitDialog();
+    show();
+}
+
+void CChannelDlg::RunMainForm()
+{
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    Open();
+    if (isVisible())
+        loop.exec();
+}
+
+void CChannelDlg::done(int result)
+{
+    CDialog::done(result);
+    OnDestroy();
+}
+
+void CChannelDlg::OnDestroy()
+{
+    if (logoDlg != nullptr) {
+        delete logoDlg;
+        logoDlg = nullptr;
+        Trace(platform(), "Delete logoDlg\n");
+    }
+    if (scheduleDlg != nullptr) {
+        delete scheduleDlg;
+        scheduleDlg = nullptr;
+        Trace(platform(), "Delete scheduleDlg\n");
+    }
+    if (sitemapDlg != nullptr) {
+        // A top-level window of its own: Qt would not delete it with the form.
+        delete sitemapDlg;
+        sitemapDlg = nullptr;
+        Trace(platform(), "Delete sitemapDlg\n");
+    }
+}
+
+void CChannelDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A focused push button takes Enter as a click; anywhere else Enter
+        // is the form's OK, which does nothing.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled())
+            button->click();
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
+
+void CChannelDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_systemMenu != nullptr)
+        m_systemMenu->exec(event->globalPos());
+}
+
+void CChannelDlg::closeEvent(QCloseEvent* event)
+{
+    // While the site map dialog is shown the form is disabled and cannot be
+    // closed, as a disabled window ignores its close box.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    CDialog::closeEvent(event);
+}
+
+void CChannelDlg::EnableBaseUrlEdit()
+{
+    Control<QLineEdit>(IDC_EDIT_BASEURL)->setEnabled(m_channel.head.m_bUseBaseUrl != 0);
+}
+
+void CChannelDlg::ShowFileError(const QString& text)
+{
+    platform().MessageBox(this, text, kFileErrorCaption, fwgui::MessageButtons::Ok, fwgui::MessageIcon::None);
+}
+
+void CChannelDlg::OnCheckBaseUrl()
+{
+    UpdateData(true);
+    EnableBaseUrlEdit();
+}
+
+void CChannelDlg::OnButtonLoad()
+{
+    fwgui::FileDialogRequest request;
+    request.filter = kCdfFilter;
+    request.defaultExtension = QStringLiteral("cdf");
+    const std::optional<QString> path = platform().GetOpenFileName(this, request);
+    if (!path)
+        return;
+    const QString fileName = QFileInfo(*path).fileName();
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : fileName.mid(dot + 1);
+    if (extension.compare(QLatin1String("CDF"), Qt::CaseInsensitive) != 0) {
+        ShowFileError(QStringLiteral("ファイルが、CDFファイルではありません"));
+        return;
+    }
+    ReadCdf(*path);
+}
+
+bool CChannelDlg::ReadCdf(QString path)
+{
+    // The reader clears the channel once the file is open; the site map
+    // fields then start from the cleared head as a Clear leaves them, and
+    // each item the reader adds selects itself and shows its own.
+    std::string previousItemTitle;
+    std::string previousUrl;
+    if (sitemapDlg != nullptr) {
+        const fw::ChannelHead cleared;
+        previousItemTitle = std::exchange(sitemapDlg->m_strItemTitle, cleared.m_strTitle);
+        previousUrl = std::exchange(sitemapDlg->m_strUrl, cleared.m_strHomeUrl);
+    }
+
+    const fw::ReadStatus status =
+        fw::ReadCdfFile(m_channel, QFile::encodeName(path).toStdString(), platform().Trace());
+    if (status == fw::ReadStatus::CannotOpen) {
+        if (sitemapDlg != nullptr) {
+            sitemapDlg->m_strItemTitle = std::move(previousItemTitle);
+            sitemapDlg->m_strUrl = std::move(previousUrl);
+        }
+        ShowFileError(QStringLiteral("ファイルを開けません"));
+        return false;
+    }
+
+    UpdateData(false);
+    EnableBaseUrlEdit();
+    if (sitemapDlg != nullptr)
+        sitemapDlg->UpdateData(false);
+
+    switch (status) {
+    case fw::ReadStatus::ElementError:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(element error)"));
+        return false;
+    case fw::ReadStatus::Phase0:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
+        return false;
+    case fw::ReadStatus::Phase1:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
+        return false;
+    case fw::ReadStatus::Ok:
+    case fw::ReadStatus::CannotOpen: break;
+    }
+    return true;
+}
+
+void CChannelDlg::OnButtonCreate()
+{
+    UpdateData(true);
+    fwgui::FileDialogRequest request;
+    request.filter = kCdfFilter;
+    request.defaultExtension = QStringLiteral("cdf");
+    request.initialName = QStringLiteral("NewChannel");
+    request.promptOverwrite = true;
+    const std::optional<QString> path = platform().GetSaveFileName(this, request);
+    if (!path)
+        return;
+    switch (fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString())) {
+    case fw::SaveStatus::Ok: break;
+    case fw::SaveStatus::CannotCreate: ShowFileError(QStringLiteral("ファイルを開けません")); break;
+    // The old file, if any, is still there as it was.
+    case fw::SaveStatus::WriteFailed: ShowFileError(QStringLiteral("ファイルを書き込めません")); break;
+    }
+}
+
+void CChannelDlg::OnButtonClear()
+{
+    m_channel.Clear();
+    EnableBaseUrlEdit();
+    if (sitemapDlg != nullptr) {
+        sitemapDlg->m_strItemTitle = m_channel.head.m_strTitle;
+        sitemapDlg->m_strUrl = m_channel.head.m_strHomeUrl;
+        sitemapDlg->UpdateData(false);
+    }
+    UpdateData(false);
+}
+
+void CChannelDlg::OnButtonLogo()
+{
+    if (logoDlg != nullptr)
+        logoDlg->DoModal();
+}
+
+void CChannelDlg::OnButtonSchedule()
+{
+    if (scheduleDlg != nullptr)
+        scheduleDlg->DoModal();
+}
+
+void CChannelDlg::OnButtonSitemap()
+{
+    if (sitemapDlg == nullptr)
+        return;
+    UpdateData(true);
+    // Centred over the form. There is no topmost band to leave here.
+    const QRect form = frameGeometry();
+    sitemapDlg->move(form.center() - QPoint(sitemapDlg->width() / 2, sitemapDlg->height() / 2));
+    sitemapDlg->show();
+    sitemapDlg->raise();
+    sitemapDlg->activateWindow();
+    setEnabled(false);
+}
+
+void CChannelDlg::OnButtonInfo()
+{
+    CAboutDlg about(platform(), this);
+    about.DoModal();
+}
+
+QStringList CChannelDlg::DefaultHelpDirectories()
+{
+    return {
+        QStringLiteral(FEEDWRIGHT_DATA_DIR),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/feedwright"),
+        // A program started from its build tree finds the page in the sources.
+        QStringLiteral(FEEDWRIGHT_SOURCE_RES_DIR),
+    };
+}
+
+void CChannelDlg::OnButtonHelp()
+{
+    // The current directory first, as the help always was; a program started
+    // from the desktop menu has the home folder there, so the installed
+    // copy is looked for too.
+    QString found;
+    const QFileInfo local(QDir::current(), kHelpFileName);
+    if (local.isFile()) {
+        found = local.absoluteFilePath();
+    } else {
+        for (const QString& directory : m_helpDirectories) {
+            const QFileInfo candidate(QDir(directory), kHelpFileName);
+            if (candidate.isFile()) {
+                found = QDir::cleanPath(candidate.absoluteFilePath());
+                break;
+            }
+        }
+    }
+    if (found.isEmpty() || !platform().OpenDocument(found))
+        ShowFileError(QStringLiteral("Feedwright.htm が開けません."));
+}

@@ -1,0 +1,32 @@
+#include "app/FeedwrightApp.h"
+
+#include <QLibraryInfo>
+
+#include "app/ChannelDlg.h"
+#include "framework/DesktopPlatform.h"
+#include "trace/TraceSink.h"
+
+CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The application name stays the executable's; nothing is ever stored
+    // under this organisation, it only names where settings would live.
+    setOrganizationName(QStringLiteral("Kestrelworks"));
+    // File dialogs, message-box buttons and edit menus in Japanese, whatever
+    // the locale, like the rest of the program.
+    if (m_qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTranslator);
+}
+
+QString CFeedwrightApp::CommandLine(const QStringList& arguments)
+{
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+int CFeedwrightApp::InitInstance()
+{
+    fwgui::DesktopPlatform platform(fw::MakeTraceSinkFromEnvironment());
+    CChannelDlg dlg(platform);
+    dlg.SetCommandLine(CommandLine(arguments()));
+    dlg.RunMainForm();
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Lets a test running as root meet file permissions as any user would: while
+// an object of this class lives, the calling thread's effective capabilities
+// lack the ones that bypass read, write and search permissions.
+
+namespace fwtest {
+
+class PermissionsApply {
+public:
+    PermissionsApply();
+    ~PermissionsApply();
+    PermissionsApply(const PermissionsApply&) = delete;
+    PermissionsApply& operator=(const PermissionsApply&) = delete;
+
+    // False when permissions cannot be made to apply (the test should skip).
+    bool Active() const { return m_active; }
+
+private:
+    bool m_active = false;
+    bool m_dropped = false;
+    unsigned m_effective[2] = {0, 0};
+};
+
+}  // namespace fwtest
