@@ -31,6 +31,33 @@ private:
     int m_pending = -2;  // a byte read ahead after a CR, or -2 for none
 };
 
+// Get() is called for every byte of a file: kept inline, the block refill
+// stays out of line.
+inline int CdfInput::RawGet()
+{
+    if (m_pos == m_end && !Refill())
+        return -1;
+    return static_cast<unsigned char>(*m_pos++);
+}
+
+inline int CdfInput::Get()
+{
+    int byte;
+    if (m_pending != -2) {
+        byte = m_pending;  // the byte after a lone CR; it may be a CR itself
+        m_pending = -2;
+    } else {
+        byte = RawGet();
+    }
+    if (byte != '\r')
+        return byte;
+    const int next = RawGet();
+    if (next == '\n')
+        return '\n';
+    m_pending = next;  // a lone CR stays; the byte after it (or the end) comes next
+    return '\r';
+}
+
 // Collects bytes into `out` until `delimiter` (consumed, not kept). True when
 // it was found, false at the end of the input. Upper-cases the result if asked.
 bool ReadUntilChar(CdfInput& input, std::string& out, char delimiter, bool upper);

@@ -1,0 +1,170 @@
+// CHANNEL, ITEM, TITLE and ABSTRACT: the channel head and the site map tree.
+
+#include <array>
+#include <string_view>
+
+#include "cdf/ByteScanner.h"
+#include "cdf/CdfReadPass.h"
+#include "channel/Channel.h"
+#include "text/SjisText.h"
+
+namespace fw {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kChannelNames = {"BASE", "HREF", "SELF", "LEVEL", "PRECACHE"};
+enum ChannelName { kBase, kHref, kSelf, kLevel, kPrecache };
+
+constexpr std::array<std::string_view, 3> kItemNames = {"HREF", "LEVEL", "PRECACHE"};
+enum ItemName { kItemHref, kItemLevel, kItemPrecache };
+
+constexpr std::array<std::string_view, 5> kChannelLabels = {"BASE:", "HREF:", "SELF:", "LEVEL:", "PRECACHE:"};
+constexpr std::array<std::string_view, 3> kItemLabels = {"HREF:", "LEVEL:", "PRECACHE:"};
+
+}  // namespace
+
+// The top-level channel is the root item, which Clear left in place; a nested
+// one becomes a new sub-channel of the channel around it. The open channels
+// live in a vector, so any depth reads without recursion.
+void CdfReadPass::OpenChannel()
+{
+    Trace("CHANNEL:\n");
+    SitemapTree& tree = m_channel.sitemap;
+    SitemapItem* item = tree.Root();
+    if (SitemapItem* parent = InnermostChannel()) {
+        tree.Select(parent);
+        item = tree.AddSubChannel(false);
+        if (item == nullptr)
+            item = parent;  // the tree refused; keep the depth count honest
+    }
+    m_openChannels.push_back(item);
+    const bool topLevel = Depth() == 1;
+    SitemapNode& node = item->Node();
+    ChannelHead& head = m_channel.head;
+
+    while (NextAttribute(false)) {
+        const int name = MatchName(kChannelNames);
+        if (Tracing()) {
+            if (name >= 0)
+                Trace(kChannelLabels[static_cast<std::size_t>(name)]);
+            Trace(m_attrValue);
+            Trace("\n");
+        }
+        switch (name) {
+        case kBase:
+            if (topLevel) {
+                head.m_strBaseUrl = m_attrValue;
+                head.m_bUseBaseUrl = 1;
+            }
+            break;
+        case kHref:
+            if (topLevel)
+                head.m_strHomeUrl = m_attrValue;
+            node.m_strHref = m_attrValue;
+            break;
+        case kSelf:
+            if (topLevel)
+                head.m_strCdfUrl = m_attrValue;
+            break;
+        case kLevel: node.m_nLevel = LeadingInteger(m_attrValue); break;
+        case kPrecache:
+            if (m_attrValue == "NO")
+                node.m_bPrecache = 0;
+            break;
+        default: break;
+        }
+    }
+}
+
+void CdfReadPass::CloseChannel()
+{
+    if (!m_openChannels.empty())
+        m_openChannels.pop_back();
+}
+
+// ITEM elements do not nest: one inside another adds a page to the same
+// channel. "/ITEM" clears the in-item flag but keeps the current page.
+void CdfReadPass::AddPageItem()
+{
+    m_inItem = true;
+    SitemapTree& tree = m_channel.sitemap;
+    SitemapItem* parent = InnermostChannel();
+    tree.Select(parent != nullptr ? parent : tree.Root());
+    m_currentPage = tree.AddPage(false);
+    Trace("ITEM:\n");
+
+    SitemapNode* node = CurrentPageNode();
+    while (NextAttribute(false)) {
+        const int name = MatchName(kItemNames);
+        if (Tracing()) {
+            if (name >= 0)
+                Trace(kItemLabels[static_cast<std::size_t>(name)]);
+            Trace(m_attrValue);
+            Trace("\n");
+        }
+        if (node == nullptr)
+            continue;
+        switch (name) {
+        case kItemHref: node->m_strHref = m_attrValue; break;
+        case kItemLevel: node->m_nLevel = LeadingInteger(m_attrValue); break;
+        case kItemPrecache:
+            if (m_attrValue == "NO")
+                node->m_bPrecache = 0;
+            break;
+        default: break;
+        }
+    }
+}
+
+// The text is every byte up to the next '<', white space and line breaks
+// included; nothing is unescaped. The closing tag must be exactly "</TITLE>"
+// or "</ABSTRACT>" in any case, else the load stops with the element error.
+void CdfReadPass::ReadElementText(bool isTitle)
+{
+    Trace(isTitle ? "TITLE:" : "ABSTRACT:");
+    std::string& text = m_attrValue;
+    if (!ReadUntilChar(m_input, text, '<', false))
+        return;
+    if (!ReadUntilChar(m_input, m_skipped, '>', true))
+        return;
+    if (m_skipped != (isTitle ? "/TITLE" : "/ABSTRACT")) {
+        m_elementError = true;
+        return;
+    }
+
+    SitemapTree& tree = m_channel.sitemap;
+    const bool forPage = m_inItem && m_currentPage != nullptr;
+    if (forPage) {
+        SitemapNode& node = m_currentPage->Node();
+        if (isTitle) {
+            node.m_strTitle = text;
+            tree.SetLabel(m_currentPage, text);
+        } else {
+            node.m_strAbstract = text;
+        }
+    } else if (!m_inItem && Depth() >= 1) {
+        // Outside every channel and item there is no target: nothing changes.
+        SitemapItem* item = InnermostChannel();
+        SitemapNode& node = item->Node();
+        const bool topLevel = Depth() == 1;
+        if (isTitle) {
+            if (topLevel)
+                m_channel.head.m_strTitle = text;
+            node.m_strTitle = text;
+            tree.SetLabel(item, text);
+        } else {
+            if (topLevel)
+                m_channel.head.m_strAbstract = text;
+            node.m_strAbstract = text;
+        }
+    }
+
+    if (Tracing()) {
+        if (forPage)
+            Trace("item-");
+        Trace(text);
+        Trace("\n");
+    }
+}
+
+}  // namespace fw

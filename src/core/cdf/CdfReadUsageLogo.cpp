@@ -1,0 +1,109 @@
+// USAGE and LOGO: a page's usage, the icons of pages and sub-channels, and
+// the channel's logo set.
+
+#include <array>
+#include <string_view>
+
+#include "cdf/CdfReadPass.h"
+#include "channel/Channel.h"
+#include "text/SjisText.h"
+
+namespace fw {
+
+namespace {
+
+struct UsageWord {
+    std::string_view word;  // upper-cased, as the value is read
+    int code;
+};
+
+constexpr std::array<UsageWord, 6> kUsageWords = {{
+    {"CHANNEL", kUsageSitemap},
+    {"NONE", kUsageNone},
+    {"EMAIL", kUsageEmail},
+    {"SCREENSAVER", kUsageScreenSaver},
+    {"DESKTOPCOMPONENT", kUsageDesktopComponent},
+    {"SOFTWAREUPDATE", kUsageSoftwareUpdate},
+}};
+
+int UsageCode(std::string_view value)
+{
+    for (const UsageWord& entry : kUsageWords) {
+        if (entry.word == value)
+            return entry.code;
+    }
+    return kUsageSitemap;
+}
+
+constexpr std::array<std::string_view, 2> kLogoNames = {"HREF", "STYLE"};
+
+}  // namespace
+
+// The name must be exactly VALUE: no substring match, so nothing may stand
+// between the element name's single blank and it. Only a page takes a usage.
+void CdfReadPass::ReadUsage()
+{
+    Trace("USAGE:");
+    while (NextAttribute(true)) {
+        if (m_attrName != "VALUE" || !m_inItem)
+            continue;
+        const int code = UsageCode(m_attrValue);
+        if (SitemapNode* page = CurrentPageNode()) {
+            page->m_nUsage = code;
+            if (Tracing())
+                Trace("value=" + std::to_string(code));
+        }
+    }
+    Trace("\n");
+}
+
+// Each STYLE applies the URL read so far, so HREF must come first: a STYLE
+// before any HREF stores the empty URL.
+void CdfReadPass::ReadLogo()
+{
+    Trace("LOGO:\n");
+    std::string url;
+    while (NextAttribute(false)) {
+        switch (MatchName(kLogoNames)) {
+        case 0:
+            Trace("HREF:");
+            url = m_attrValue;
+            break;
+        case 1:
+            Trace("STYLE:");
+            MakeUpperSjis(m_attrValue);
+            ApplyLogoStyle(url);
+            break;
+        default: break;
+        }
+    }
+    Trace("\n");
+}
+
+void CdfReadPass::ApplyLogoStyle(const std::string& url)
+{
+    const std::string_view style = m_attrValue;
+    if (m_inItem) {
+        if (style == "ICON") {
+            if (SitemapNode* page = CurrentPageNode())
+                page->m_strIconHref = url;
+        }
+        return;
+    }
+    if (Depth() == 1) {
+        // The top-level channel's images are the logo set, not the root's icon.
+        LogoSet& logos = m_channel.logos;
+        if (style == "ICON")
+            logos.m_strIconUrl = url;
+        else if (style == "IMAGE")
+            logos.m_strLogoUrl = url;
+        else if (style == "IMAGE-WIDE")
+            logos.m_strWideLogoUrl = url;
+        return;
+    }
+    if (Depth() >= 2 && style == "ICON")
+        InnermostChannel()->Node().m_strIconHref = url;
+    // Outside every channel and item there is no target.
+}
+
+}  // namespace fw
