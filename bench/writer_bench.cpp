@@ -1,0 +1,129 @@
+// Writing large channels: a wide site map of 100,000 items and a chain of
+// sub-channels 3,000 deep (about 27 MB, nearly all indentation), into memory
+// and, for the wide one, safely to disk.
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "cdf/CdfWriter.h"
+#include "channel/Channel.h"
+#include "sitemap/SitemapTree.h"
+
+namespace {
+
+using fw::Channel;
+using fw::SitemapItem;
+
+SitemapItem* Add(Channel& channel, SitemapItem* parent, bool page, int number)
+{
+    channel.sitemap.Select(parent);
+    SitemapItem* item = page ? channel.sitemap.AddPage(false) : channel.sitemap.AddSubChannel(false);
+    fw::SitemapNode& node = item->Node();
+    node.m_strHref = "http://server/section/page" + std::to_string(number) + ".htm";
+    node.m_strTitle = "Page number " + std::to_string(number);
+    node.m_strAbstract = page && number % 4 == 0 ? "A short comment on the page" : "";
+    node.m_nUsage = number % 7 == 0 ? fw::kUsageEmail : fw::kUsageSitemap;
+    return item;
+}
+
+// Sub-channels of the root holding 50 pages each, until `items` exist.
+std::unique_ptr<Channel> WideChannel(int items)
+{
+    auto channel = std::make_unique<Channel>();
+    SitemapItem* root = channel->sitemap.Root();
+    for (int made = 0; made < items;) {
+        SitemapItem* sub = Add(*channel, root, false, made++);
+        for (int i = 0; i < 50 && made < items; ++i)
+            Add(*channel, sub, true, made++);
+    }
+    return channel;
+}
+
+std::unique_ptr<Channel> ChainChannel(int depth)
+{
+    auto channel = std::make_unique<Channel>();
+    SitemapItem* parent = channel->sitemap.Root();
+    for (int i = 0; i < depth; ++i)
+        parent = Add(*channel, parent, false, i);
+    return channel;
+}
+
+class DiscardSink final : public fw::ByteSink {
+public:
+    bool Write(std::string_view bytes) override
+    {
+        benchmark::DoNotOptimize(bytes.data());
+        m_count += bytes.size();
+        return true;
+    }
+    std::size_t m_count = 0;
+};
+
+void WriteToMemory(benchmark::State& state, Channel& channel)
+{
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        fw::StringSink sink;
+        if (!fw::WriteCdf(channel, sink))
+            state.SkipWithError("write failed");
+        bytes = sink.Bytes().size();
+        benchmark::DoNotOptimize(sink.Bytes().data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+    state.counters["file_bytes"] = static_cast<double>(bytes);
+}
+
+void BM_WriteWideSitemap(benchmark::State& state)
+{
+    const auto channel = WideChannel(static_cast<int>(state.range(0)));
+    WriteToMemory(state, *channel);
+}
+BENCHMARK(BM_WriteWideSitemap)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteDeepChain(benchmark::State& state)
+{
+    const auto channel = ChainChannel(static_cast<int>(state.range(0)));
+    WriteToMemory(state, *channel);
+}
+BENCHMARK(BM_WriteDeepChain)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// The writer alone, without growing a 27 MB string.
+void BM_WriteDeepChainDiscarded(benchmark::State& state)
+{
+    const auto channel = ChainChannel(static_cast<int>(state.range(0)));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        DiscardSink sink;
+        fw::WriteCdf(*channel, sink);
+        bytes = sink.m_count;
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_WriteDeepChainDiscarded)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Through the temporary file, fsync and rename.
+void BM_SaveWideSitemap(benchmark::State& state)
+{
+    const auto channel = WideChannel(static_cast<int>(state.range(0)));
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("feedwright-bench-" + std::to_string(getpid()) + ".cdf")).string();
+    for (auto _ : state) {
+        if (fw::SaveCdfFile(*channel, path) != fw::SaveStatus::Ok)
+            state.SkipWithError("save failed");
+    }
+    std::error_code ignored;
+    const auto bytes = std::filesystem::file_size(path, ignored);
+    std::filesystem::remove(path, ignored);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_SaveWideSitemap)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
