@@ -12,8 +12,8 @@ namespace {
 
 const std::string kDeclaration = "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n";
 
-// CP932 for "チャンネル".
-const std::string kChannelWordSjis = "\x83\x60\x83\x83\x83\x93\x83\x6C\x83\x8B";
+// CP932 for "チャンネルソ"; the trail byte of "ソ" is the backslash byte.
+const std::string kChannelWordSjis = "\x83\x60\x83\x83\x83\x93\x83\x6C\x83\x8B\x83\x5C";
 
 // The two-level example tree (a sub-channel B holding page B1, then page A)
 // behind a head with every optional piece, in the writer's form. The title
@@ -118,7 +118,7 @@ TEST(CliShow, WorkedExampleFieldByField)
     EXPECT_EQ(json.Keys(), (std::vector<std::string>{"status", "head", "logos", "schedule", "sitemap"}));
     EXPECT_EQ(json["status"].text, "ok");
 
-    const std::string title = "チャンネル\t\"q\" \\ end";
+    const std::string title = "チャンネルソ\t\"q\" \\ end";
     const std::string abstract = "first\nsecond \xEF\xBF\xBD end";
     const JsonValue& head = json["head"];
     EXPECT_EQ(head.Keys(),
