@@ -86,6 +86,7 @@ void CChannelDlg::CreateControls()
     auto* abstractEdit = Add(new QPlainTextEdit(this), IDC_EDIT_ABSTRACT, 7, 73, 245, 42);
     abstractEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     abstractEdit->setTabChangesFocus(true);
+    abstractEdit->installEventFilter(this);
     Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), 0, 7, 120, 200, 9);
     Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13);
     Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
@@ -284,6 +285,21 @@ void CChannelDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     CDialog::keyPressEvent(event);
+}
+
+bool CChannelDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The abstract does not take Enter for itself: Enter is the form's (and
+    // does nothing), Ctrl+Enter makes a line break.
+    if (watched == Control<QPlainTextEdit>(IDC_EDIT_ABSTRACT) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (key->modifiers() & Qt::ControlModifier)
+                Control<QPlainTextEdit>(IDC_EDIT_ABSTRACT)->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+    }
+    return CDialog::eventFilter(watched, event);
 }
 
 void CChannelDlg::contextMenuEvent(QContextMenuEvent* event)
