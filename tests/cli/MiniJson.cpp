@@ -1,6 +1,5 @@
 #include "MiniJson.h"
 
-#include <cstdlib>
 #include <stdexcept>
 
 namespace clitest {
@@ -14,7 +13,8 @@ public:
     JsonValue Document()
     {
         JsonValue value = Value(0);
-        SkipSpace();
+        if (m_pos < m_text.size() && m_text[m_pos] == '\n')
+            ++m_pos;  // the line feed that ends the output
         if (m_pos != m_text.size())
             Fail("text after the value");
         return value;
@@ -26,29 +26,14 @@ private:
         throw std::runtime_error("JSON: " + what + " at offset " + std::to_string(m_pos));
     }
 
-    void SkipSpace()
+    char Next()
     {
-        while (m_pos < m_text.size()
-               && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\n' || m_text[m_pos] == '\r'))
-            ++m_pos;
-    }
-
-    char Peek()
-    {
-        SkipSpace();
         if (m_pos >= m_text.size())
             Fail("unexpected end");
-        return m_text[m_pos];
+        return m_text[m_pos++];
     }
 
-    void Expect(char c)
-    {
-        if (Peek() != c)
-            Fail(std::string("expected '") + c + "'");
-        ++m_pos;
-    }
-
-    bool Literal(std::string_view word)
+    bool Take(std::string_view word)
     {
         if (m_text.substr(m_pos, word.size()) != word)
             return false;
@@ -56,167 +41,83 @@ private:
         return true;
     }
 
+    // The items of an array or the members of an object, up to `close`.
+    template <typename ReadOne> void List(char close, ReadOne readOne)
+    {
+        if (Take(std::string_view(&close, 1)))
+            return;
+        do
+            readOne();
+        while (Take(","));
+        if (Next() != close)
+            Fail(std::string("expected '") + close + "'");
+    }
+
     JsonValue Value(int depth)
     {
         if (depth > m_maxDepth)
             Fail("nested too deeply");
         JsonValue value;
-        const char c = Peek();
-        if (c == '{') {
+        if (Take("{")) {
             value.kind = JsonValue::Kind::Object;
-            ++m_pos;
-            if (Peek() == '}') {
-                ++m_pos;
-                return value;
-            }
-            for (;;) {
-                if (Peek() != '"')
+            List('}', [&] {
+                if (Next() != '"')
                     Fail("expected a member name");
                 std::string key = String();
-                Expect(':');
+                if (Next() != ':')
+                    Fail("expected ':'");
                 value.members.emplace_back(std::move(key), Value(depth + 1));
-                if (Peek() == ',') {
-                    ++m_pos;
-                    continue;
-                }
-                Expect('}');
-                return value;
-            }
-        }
-        if (c == '[') {
+            });
+        } else if (Take("[")) {
             value.kind = JsonValue::Kind::Array;
-            ++m_pos;
-            if (Peek() == ']') {
-                ++m_pos;
-                return value;
-            }
-            for (;;) {
-                value.items.push_back(Value(depth + 1));
-                if (Peek() == ',') {
-                    ++m_pos;
-                    continue;
-                }
-                Expect(']');
-                return value;
-            }
-        }
-        if (c == '"') {
+            List(']', [&] { value.items.push_back(Value(depth + 1)); });
+        } else if (Take("\"")) {
             value.kind = JsonValue::Kind::String;
             value.text = String();
-            return value;
-        }
-        if (Literal("true")) {
+        } else if (Take("true") || Take("false")) {
             value.kind = JsonValue::Kind::Bool;
-            value.boolean = true;
-            return value;
+            value.boolean = m_text.substr(m_pos - 4, 4) == "true";
+        } else if (!Take("null")) {
+            value.kind = JsonValue::Kind::Number;
+            value.number = Integer();
         }
-        if (Literal("false")) {
-            value.kind = JsonValue::Kind::Bool;
-            return value;
-        }
-        if (Literal("null"))
-            return value;
-        return Number();
-    }
-
-    JsonValue Number()
-    {
-        const std::size_t start = m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == '-')
-            ++m_pos;
-        while (m_pos < m_text.size() && ((m_text[m_pos] >= '0' && m_text[m_pos] <= '9') || m_text[m_pos] == '.'
-                                         || m_text[m_pos] == 'e' || m_text[m_pos] == 'E' || m_text[m_pos] == '+'))
-            ++m_pos;
-        if (m_pos == start)
-            Fail("expected a value");
-        JsonValue value;
-        value.kind = JsonValue::Kind::Number;
-        value.number = std::strtod(std::string(m_text.substr(start, m_pos - start)).c_str(), nullptr);
         return value;
     }
 
-    unsigned Hex4()
+    long long Integer()
     {
-        if (m_pos + 4 > m_text.size())
-            Fail("short \\u escape");
-        unsigned code = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char h = m_text[m_pos++];
-            code <<= 4;
-            if (h >= '0' && h <= '9')
-                code |= static_cast<unsigned>(h - '0');
-            else if (h >= 'a' && h <= 'f')
-                code |= static_cast<unsigned>(h - 'a' + 10);
-            else if (h >= 'A' && h <= 'F')
-                code |= static_cast<unsigned>(h - 'A' + 10);
-            else
-                Fail("bad hex digit");
-        }
-        return code;
-    }
-
-    static void AppendUtf8(std::string& out, unsigned code)
-    {
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
+        const bool negative = Take("-");
+        const std::size_t start = m_pos;
+        long long number = 0;
+        while (m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9')
+            number = number * 10 + (m_text[m_pos++] - '0');
+        if (m_pos == start)
+            Fail("expected a value");
+        return negative ? -number : number;
     }
 
     std::string String()
     {
-        ++m_pos;  // the opening quote
         std::string out;
         for (;;) {
-            if (m_pos >= m_text.size())
-                Fail("unterminated string");
-            const auto byte = static_cast<unsigned char>(m_text[m_pos++]);
+            const auto byte = static_cast<unsigned char>(Next());
             if (byte == '"')
                 return out;
             if (byte < 0x20)
                 Fail("raw control character in a string");
             if (byte != '\\') {
                 out.push_back(static_cast<char>(byte));
-                continue;
-            }
-            if (m_pos >= m_text.size())
-                Fail("unterminated escape");
-            const char e = m_text[m_pos++];
-            switch (e) {
-            case '"': out.push_back('"'); break;
-            case '\\': out.push_back('\\'); break;
-            case '/': out.push_back('/'); break;
-            case 'b': out.push_back('\b'); break;
-            case 'f': out.push_back('\f'); break;
-            case 'n': out.push_back('\n'); break;
-            case 'r': out.push_back('\r'); break;
-            case 't': out.push_back('\t'); break;
-            case 'u': {
-                unsigned code = Hex4();
-                if (code >= 0xD800 && code < 0xDC00) {
-                    if (!Literal("\\u"))
-                        Fail("lone high surrogate");
-                    const unsigned low = Hex4();
-                    if (low < 0xDC00 || low >= 0xE000)
-                        Fail("bad low surrogate");
-                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                }
-                AppendUtf8(out, code);
-                break;
-            }
-            default:
-                Fail("bad escape");
+            } else if (Take("\"") || Take("\\")) {
+                out.push_back(m_text[m_pos - 1]);
+            } else if (Take("u00")) {
+                const std::string hex(m_text.substr(m_pos, 2));
+                m_pos += 2;
+                if (hex.size() != 2 || hex.find_first_not_of("0123456789abcdef") != std::string::npos
+                    || hex[0] > '1')
+                    Fail("\\u escape that is not a control character in lower-case hex");
+                out.push_back(static_cast<char>(std::stoi(hex, nullptr, 16)));
+            } else {
+                Fail("unexpected escape");
             }
         }
     }
@@ -230,8 +131,6 @@ private:
 
 const JsonValue& JsonValue::operator[](std::string_view key) const
 {
-    if (kind != Kind::Object)
-        throw std::runtime_error("not an object, looking for " + std::string(key));
     for (const auto& [name, value] : members) {
         if (name == key)
             return value;
@@ -241,7 +140,7 @@ const JsonValue& JsonValue::operator[](std::string_view key) const
 
 const JsonValue& JsonValue::operator[](std::size_t index) const
 {
-    if (kind != Kind::Array || index >= items.size())
+    if (index >= items.size())
         throw std::runtime_error("no array item " + std::to_string(index));
     return items[index];
 }

@@ -1,8 +1,8 @@
 #pragma once
-// A strict little JSON reader for the tests: enough to take feedwright-cdf's
-// output apart field by field. It refuses what a careful parser refuses
-// (raw control characters in strings, bad escapes, trailing text), so a
-// badly escaped output fails the tests.
+// A strict little JSON reader for the tests, for the JSON feedwright-cdf
+// writes: integers, and strings whose only escapes are \" \\ and \u00XX for
+// control characters. Raw control characters, other escapes and trailing
+// text are refused, so badly escaped output fails the tests.
 
 #include <string>
 #include <string_view>
@@ -15,7 +15,7 @@ struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
-    double number = 0;
+    long long number = 0;
     std::string text;  // UTF-8, escapes decoded
     std::vector<JsonValue> items;
     std::vector<std::pair<std::string, JsonValue>> members;  // in document order

@@ -142,7 +142,7 @@ TEST(CliShow, WorkedExampleFieldByField)
                                                    "intervalMin", "earliestDay", "earliestHour", "earliestMin",
                                                    "latestDay", "latestHour", "latestMin", "startDate",
                                                    "stopDate"}));
-    const std::vector<std::pair<const char*, double>> numbers = {
+    const std::vector<std::pair<const char*, long long>> numbers = {
         {"updateUnit", 1}, {"intervalDay", 7}, {"intervalHour", 12}, {"hourSel", 7}, {"intervalMin", 30},
         {"earliestDay", 0}, {"earliestHour", 2}, {"earliestMin", 0}, {"latestDay", 1}, {"latestHour", 3},
         {"latestMin", 4}};
