@@ -145,14 +145,5 @@ TEST(SitemapInsertion, NothingSelectedInsertsNothing)
     EXPECT_EQ(trace.Text(), "");
 }
 
-TEST(SitemapInsertion, NullTraceSinkIsAllowed)
-{
-    SitemapTree tree(RootRecord(), nullptr);
-    tree.Select(tree.Root());
-    EXPECT_NE(tree.AddPage(false), nullptr);
-    tree.Select(tree.Root());
-    EXPECT_NE(tree.AddSubChannel(false), nullptr);
-}
-
 }  // namespace
 }  // namespace fw

@@ -53,14 +53,6 @@ TEST(SjisText, TrimLeavesInnerBlanksAndDoubleByteCharacters)
     EXPECT_EQ(text, "\x81\x40 a b \x81\x40");
 }
 
-TEST(SjisText, LeadBytesAreTheTwoCp932Ranges)
-{
-    for (int byte = 0; byte < 256; ++byte) {
-        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        EXPECT_EQ(IsSjisLeadByte(static_cast<unsigned char>(byte)), lead) << byte;
-    }
-}
-
 struct UpperCase {
     const char* name;
     std::string input;
