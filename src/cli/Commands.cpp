@@ -1,7 +1,6 @@
 #include "Commands.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string_view>
 
@@ -54,20 +53,10 @@ void Complain(const std::string& text)
     std::fprintf(stderr, "feedwright-cdf: %s\n", text.c_str());
 }
 
-// A folder opens for reading on Linux and reads as an empty file; it is
-// reported as a file that cannot be opened, not as one without a declaration.
-ReadStatus LoadFile(Channel& channel, const std::string& path, TraceSink& trace)
-{
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
-        return ReadStatus::CannotOpen;
-    return ReadCdfFile(channel, path, trace);
-}
-
-// As LoadFile, and a problem is reported on standard error.
+// Loads as the program's Load does; a problem is reported on standard error.
 ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
 {
-    const ReadStatus status = LoadFile(channel, path, trace);
+    const ReadStatus status = ReadCdfFile(channel, path, trace);
     if (status != ReadStatus::Ok)
         Complain(path + ": " + std::string(CheckVerdict(status)));
     return status;
@@ -124,7 +113,7 @@ ExitStatus RunCheck(const std::vector<std::string>& files)
     for (const std::string& file : files) {
         // A fresh channel per file, as a fresh load would see it.
         Channel channel(trace.get());
-        const ReadStatus status = LoadFile(channel, file, *trace);
+        const ReadStatus status = ReadCdfFile(channel, file, *trace);
         std::printf("%s: %.*s\n", file.c_str(), static_cast<int>(CheckVerdict(status).size()),
                     CheckVerdict(status).data());
         result = MoreSevere(result, ExitStatusFor(status));
