@@ -1,14 +1,367 @@
 #include "sitemap/SitemapDlg.h"
 
-#include "channel/Channel.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
 
-// Placeholder until the site map dialog's controls are built.
+#include "channel/Channel.h"
+#include "framework/DataExchange.h"
+#include "sitemap/CommentDlg.h"
+#include "sitemap/SitemapIcons.h"
+#include "sitemap/SitemapModel.h"
+#include "sitemap/SitemapTreeView.h"
+
+namespace {
+
+constexpr int kIdTree = 1071;
+constexpr int kIdAddPage = 1068;
+constexpr int kIdAddChannel = 1067;
+constexpr int kIdDelete = 1069;
+constexpr int kIdCopy = 1070;
+constexpr int kIdPaste = 1072;
+constexpr int kIdOk = 1085;
+constexpr int kIdTitle = 1079;
+constexpr int kIdComment = 1082;
+constexpr int kIdUrl = 1078;
+constexpr int kIdLevel = 1086;
+constexpr int kIdPrecache = 1083;
+constexpr int kLevelCount = 13;  // "0" .. "12"
+
+bool IsEnterKey(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
 CSitemapDlg::CSitemapDlg(fwgui::Platform& platform, fw::Channel& channel, QWidget* mainForm)
     : fwgui::CDialog(platform, nullptr, QStringLiteral("ページ指定"), 238, 215), m_channel(channel), m_mainForm(mainForm)
 {
+    CreateControls();
+    UpdateData(false);  // the combo starts without a selection
+    ConnectControls();
+    // A selection made before this dialog existed is shown at once.
+    if (fw::SitemapItem* selected = m_channel.sitemap.Selected()) {
+        ShowTreeSelectionInView();
+        FieldsFromRecord(*selected);
+    }
+}
+
+CSitemapDlg::~CSitemapDlg()
+{
+    // The view goes before the model it shows.
+    delete m_tree;
+    m_tree = nullptr;
+}
+
+void CSitemapDlg::CreateControls()
+{
+    Add(new QLabel(QStringLiteral("サイトマップ"), this), 0, 11, 6, 36, 8);
+    m_model = new SitemapModel(m_channel.sitemap, this);
+    m_tree = Add(new SitemapTreeView(this), kIdTree, 11, 18, 167, 110);
+    m_tree->setModel(m_model);
+
+    struct IconButton {
+        int id;
+        int icon;
+        int y;
+        const char* text;
+        int textY;
+    };
+    const IconButton buttons[] = {
+        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21},
+        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37},
+        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53},
+        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75},
+        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91},
+    };
+    for (const IconButton& spec : buttons) {
+        const QString text = QString::fromUtf8(spec.text);
+        auto* button = Add(new QPushButton(this), spec.id, 187, spec.y, 12, 13);
+        button->setIcon(sitemap_icons::Icon(spec.icon));
+        button->setIconSize(QSize(16, 16));
+        button->setAutoDefault(false);
+        button->setAccessibleName(text);
+        Add(new QLabel(text, this), 0, 201, spec.textY, 30, 8);
+    }
+
+    auto* okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 187, 115, 28, 14);
+    okButton->setAutoDefault(false);
+
+    Add(new QLabel(QStringLiteral("タイトル"), this), 0, 11, 135, 55, 8);
+    m_titleEdit = Add(new QLineEdit(this), kIdTitle, 11, 145, 146, 13);
+    auto* commentButton = Add(new QPushButton(QStringLiteral("コメント／詳細"), this), kIdComment, 106, 164, 50, 14);
+    commentButton->setAutoDefault(false);
+    Add(new QLabel(QStringLiteral("ＵＲＬ"), this), 0, 11, 174, 61, 8);
+    m_urlEdit = Add(new QLineEdit(this), kIdUrl, 11, 184, 146, 13);
+
+    Add(new QGroupBox(QStringLiteral("キャッシュ"), this), 0, 168, 141, 59, 64);
+    m_levelCombo = Add(new QComboBox(this), kIdLevel, 177, 159, 24, 13);
+    for (int level = 0; level < kLevelCount; ++level)
+        m_levelCombo->addItem(QString::number(level));
+    m_levelCombo->raise();
+    Add(new QLabel(QStringLiteral("Level"), this), 0, 204, 164, 20, 8)->raise();
+    m_precacheCheck = Add(new QCheckBox(QStringLiteral("読みこむ"), this), kIdPrecache, 177, 185, 42, 8);
+    m_precacheCheck->raise();
+}
+
+void CSitemapDlg::ConnectControls()
+{
+    connect(m_model, &SitemapModel::treeSelectionChanged, this, &CSitemapDlg::OnTreeSelectionChanged);
+    connect(m_model, &SitemapModel::ensureVisibleRequested, this, &CSitemapDlg::OnEnsureVisible);
+    connect(m_model, &SitemapModel::bulkEnded, this, &CSitemapDlg::OnBulkEnded);
+    connect(m_model, &SitemapModel::labelCommitted, this, &CSitemapDlg::OnLabelCommitted);
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnViewCurrentChanged(current); });
+
+    connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
+    connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);
+    connect(m_precacheCheck, &QCheckBox::clicked, this, &CSitemapDlg::OnCheckPrecache);
+    connect(m_levelCombo, &QComboBox::currentIndexChanged, this, &CSitemapDlg::OnSelchangeComboLevel);
+
+    connect(Control<QPushButton>(kIdAddPage), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddPage);
+    connect(Control<QPushButton>(kIdAddChannel), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddChannel);
+    connect(Control<QPushButton>(kIdDelete), &QPushButton::clicked, this, &CSitemapDlg::OnButtonDelete);
+    connect(Control<QPushButton>(kIdCopy), &QPushButton::clicked, this, &CSitemapDlg::OnButtonCopy);
+    connect(Control<QPushButton>(kIdPaste), &QPushButton::clicked, this, &CSitemapDlg::OnButtonPaste);
+    connect(Control<QPushButton>(kIdComment), &QPushButton::clicked, this, &CSitemapDlg::OnButtonComment);
+    connect(Control<QPushButton>(kIdOk), &QPushButton::clicked, this, &CSitemapDlg::OnOK);
 }
 
 void CSitemapDlg::DoDataExchange(fwgui::CDataExchange& dx)
 {
-    (void)dx;
+    fwgui::DDX_Text(dx, m_urlEdit, m_strUrl);
+    fwgui::DDX_Text(dx, m_titleEdit, m_strItemTitle);
+    fwgui::DDX_Check(dx, m_precacheCheck, m_bItemPrecache);
+    fwgui::DDX_CBIndex(dx, m_levelCombo, m_nItemLevel);
+}
+
+// --- selection: the tree's selection is the truth, the view follows it ---
+
+void CSitemapDlg::ShowTreeSelectionInView()
+{
+    const QModelIndex selected = m_model->IndexOf(m_channel.sitemap.Selected());
+    m_followingTree = true;
+    if (selected.isValid())
+        m_tree->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
+    else
+        m_tree->selectionModel()->clear();
+    m_followingTree = false;
+}
+
+void CSitemapDlg::OnTreeSelectionChanged(const QModelIndex& selected)
+{
+    ShowTreeSelectionInView();
+    if (selected.isValid())
+        m_tree->scrollTo(selected);
+    // An empty selection leaves the fields as they are.
+    if (fw::SitemapItem* item = m_channel.sitemap.Selected())
+        FieldsFromRecord(*item);
+}
+
+void CSitemapDlg::OnViewCurrentChanged(const QModelIndex& current)
+{
+    // Rows going in or out move the view's current index by themselves; the
+    // tree moves its own selection and tells the view.
+    if (m_followingTree || m_model->IsChanging() || !current.isValid())
+        return;
+    m_channel.sitemap.Select(SitemapModel::ItemAt(current));
+}
+
+void CSitemapDlg::OnEnsureVisible(const QModelIndex& index)
+{
+    m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
+}
+
+// After a load or a Clear the view starts afresh. The selection is shown
+// without opening its branches: a load leaves the last item read selected,
+// however deep it lies.
+void CSitemapDlg::OnBulkEnded()
+{
+    const bool autoScroll = m_tree->hasAutoScroll();
+    m_tree->setAutoScroll(false);
+    ShowTreeSelectionInView();
+    m_tree->setAutoScroll(autoScroll);
+    // The fields describe the selected item as it is now, not as it was
+    // when the load created it.
+    if (fw::SitemapItem* item = m_channel.sitemap.Selected())
+        FieldsFromRecord(*item);
+}
+
+void CSitemapDlg::FieldsFromRecord(const fw::SitemapItem& item)
+{
+    const fw::SitemapNode& record = item.Node();
+    m_strItemTitle = record.m_strTitle;
+    m_strUrl = record.m_strHref;
+    m_nItemLevel = record.m_nLevel;
+    m_bItemPrecache = record.m_bPrecache;
+    UpdateData(false);
+}
+
+void CSitemapDlg::OnLabelCommitted(fw::SitemapItem* item)
+{
+    // The fields show the selected item only.
+    if (item != m_channel.sitemap.Selected())
+        return;
+    m_strItemTitle = item->Node().m_strTitle;
+    UpdateData(false);
+}
+
+// --- the fields into the selected record, for the user's own edits only ---
+
+void CSitemapDlg::OnChangeEditUrl()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Selected();
+    if (IsExchanging() || item == nullptr)
+        return;
+    UpdateData(true);
+    item->Node().m_strHref = m_strUrl;
+}
+
+void CSitemapDlg::OnChangeEditTitle()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Selected();
+    if (IsExchanging() || item == nullptr)
+        return;
+    UpdateData(true);
+    item->Node().m_strTitle = m_strItemTitle;
+    m_channel.sitemap.SetLabel(item, m_strItemTitle);
+}
+
+void CSitemapDlg::OnCheckPrecache()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Selected();
+    if (IsExchanging() || item == nullptr)
+        return;
+    UpdateData(true);
+    item->Node().m_bPrecache = m_bItemPrecache;
+}
+
+void CSitemapDlg::OnSelchangeComboLevel()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Selected();
+    if (IsExchanging() || item == nullptr)
+        return;
+    UpdateData(true);
+    item->Node().m_nLevel = m_nItemLevel;
+}
+
+// --- buttons ---
+
+void CSitemapDlg::OnButtonAddPage()
+{
+    m_channel.sitemap.AddPage(true);
+}
+
+void CSitemapDlg::OnButtonAddChannel()
+{
+    m_channel.sitemap.AddSubChannel(true);
+}
+
+void CSitemapDlg::OnButtonDelete()
+{
+    m_channel.sitemap.DeleteSelected();
+}
+
+void CSitemapDlg::OnButtonCopy()
+{
+    m_channel.sitemap.CopySelected();
+}
+
+void CSitemapDlg::OnButtonPaste()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Paste();
+    if (item == nullptr)
+        return;
+    FieldsFromRecord(*item);
+    m_channel.sitemap.SetLabel(item, m_strItemTitle);
+}
+
+void CSitemapDlg::OnButtonComment()
+{
+    fw::SitemapItem* item = m_channel.sitemap.Selected();
+    if (item == nullptr)
+        return;
+    UpdateData(true);
+    CCommentDlg dlg(platform(), this);
+    dlg.LoadFromRecord(item->Node());
+    if (dlg.DoModal() == QDialog::Accepted)
+        dlg.StoreIntoRecord(item->Node());
+}
+
+// --- showing, OK and cancel ---
+
+void CSitemapDlg::showEvent(QShowEvent* event)
+{
+    fwgui::CDialog::showEvent(event);
+    if (m_mainForm != nullptr && windowHandle() != nullptr) {
+        if (QWindow* owner = m_mainForm->window()->windowHandle())
+            windowHandle()->setTransientParent(owner);
+    }
+    // A window coming back from the task bar is not a new showing.
+    if (!event->spontaneous())
+        RootRefresh();
+}
+
+// The root mirrors the main form's title, home URL and abstract.
+void CSitemapDlg::RootRefresh()
+{
+    fw::SitemapTree& tree = m_channel.sitemap;
+    fw::SitemapItem* root = tree.Root();
+    if (root == nullptr)
+        return;
+    tree.Select(root);
+    fw::SitemapNode& record = root->Node();
+    record.m_strTitle = m_channel.head.m_strTitle;
+    record.m_strHref = m_channel.head.m_strHomeUrl;
+    record.m_strAbstract = m_channel.head.m_strAbstract;
+    FieldsFromRecord(*root);
+    tree.SetLabel(root, m_strItemTitle);
+}
+
+void CSitemapDlg::OnOK()
+{
+    if (const fw::SitemapItem* root = m_channel.sitemap.Root()) {
+        const fw::SitemapNode& record = root->Node();
+        m_channel.head.m_strTitle = record.m_strTitle;
+        m_channel.head.m_strHomeUrl = record.m_strHref;
+        m_channel.head.m_strAbstract = record.m_strAbstract;
+        emit rootCopiedBack();
+    }
+    EnableMainForm();
+    QDialog::accept();
+}
+
+void CSitemapDlg::accept()
+{
+    OnOK();
+}
+
+void CSitemapDlg::reject()
+{
+    EnableMainForm();
+    QDialog::reject();
+}
+
+void CSitemapDlg::EnableMainForm()
+{
+    if (m_mainForm != nullptr)
+        m_mainForm->setEnabled(true);
+}
+
+// Enter never closes this dialog; it only ends a label edit in progress.
+void CSitemapDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (IsEnterKey(*event)) {
+        m_tree->EndLabelEdit();
+        event->accept();
+        return;
+    }
+    fwgui::CDialog::keyPressEvent(event);
 }

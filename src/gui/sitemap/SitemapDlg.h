@@ -2,19 +2,30 @@
 // The site map dialog: a modeless window over the disabled main form, with
 // the tree of pages and sub-channels and the fields of the selected item.
 
+#include <QPointer>
 #include <string>
 
 #include "framework/Dialog.h"
 
-namespace fw { struct Channel; }
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QModelIndex;
+class SitemapModel;
+class SitemapTreeView;
+namespace fw {
+struct Channel;
+class SitemapItem;
+}
 
 class CSitemapDlg : public fwgui::CDialog {
     Q_OBJECT
 public:
     // `mainForm` is the window this dialog disables while shown; the dialog
     // is a top-level window of its own (no Qt parent), since disabling a
-    // parent would disable it too.
+    // parent would disable it too. It is created hidden.
     CSitemapDlg(fwgui::Platform& platform, fw::Channel& channel, QWidget* mainForm);
+    ~CSitemapDlg() override;
 
     // Fields of the selected item, exchanged with edits 1078, 1079, check
     // box 1083 and combo 1086.
@@ -23,6 +34,11 @@ public:
     int m_bItemPrecache = 0;
     int m_nItemLevel = -1;
 
+    // OK: the root's title, URL and abstract into the channel head.
+    void accept() override;
+    // Escape and the close box: nothing is copied back.
+    void reject() override;
+
 signals:
     // OK copied the root's title, URL and abstract into the channel head;
     // the main form shows its members again.
@@ -30,8 +46,45 @@ signals:
 
 protected:
     void DoDataExchange(fwgui::CDataExchange& dx) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void CreateControls();
+    void ConnectControls();
+
+    void OnTreeSelectionChanged(const QModelIndex& selected);
+    void OnViewCurrentChanged(const QModelIndex& current);
+    void OnEnsureVisible(const QModelIndex& index);
+    void OnBulkEnded();
+    void OnLabelCommitted(fw::SitemapItem* item);
+    void FieldsFromRecord(const fw::SitemapItem& item);
+    void ShowTreeSelectionInView();
+
+    void OnChangeEditUrl();
+    void OnChangeEditTitle();
+    void OnCheckPrecache();
+    void OnSelchangeComboLevel();
+
+    void OnButtonAddPage();
+    void OnButtonAddChannel();
+    void OnButtonDelete();
+    void OnButtonCopy();
+    void OnButtonPaste();
+    void OnButtonComment();
+    void OnOK();
+    void RootRefresh();
+    void EnableMainForm();
+
     fw::Channel& m_channel;
-    QWidget* m_mainForm;
+    QPointer<QWidget> m_mainForm;
+    SitemapModel* m_model = nullptr;
+    SitemapTreeView* m_tree = nullptr;
+    QLineEdit* m_urlEdit = nullptr;
+    QLineEdit* m_titleEdit = nullptr;
+    QCheckBox* m_precacheCheck = nullptr;
+    QComboBox* m_levelCombo = nullptr;
+    // Set while the view is being moved to the tree's selection, so that the
+    // view's own notification does not select anything in return.
+    bool m_followingTree = false;
 };

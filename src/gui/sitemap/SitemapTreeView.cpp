@@ -1,0 +1,30 @@
+#include "sitemap/SitemapTreeView.h"
+
+SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
+{
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    // Every row is one line of text with a 16x16 picture; this keeps a
+    // channel of 100,000 pages quick to lay out.
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    // Items are never moved: there is no drag and no drop.
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+}
+
+void SitemapTreeView::EndLabelEdit()
+{
+    if (!IsEditingLabel())
+        return;
+    QWidget* editor = indexWidget(currentIndex());
+    if (editor == nullptr)
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
