@@ -1,14 +1,61 @@
 #include "dialogs/LogoDlg.h"
 
-#include "channel/LogoSet.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-// Placeholder until the logo dialog's controls are built.
+#include "channel/LogoSet.h"
+#include "framework/DataExchange.h"
+
+namespace {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdIconUrl = 1017;
+constexpr int kIdLogoUrl = 1001;
+constexpr int kIdWideLogoUrl = 1002;
+
+// Geometry in dialog units: a label above each edit, the buttons at the foot.
+constexpr int kWidth = 230;
+constexpr int kHeight = 110;
+constexpr int kMargin = 7;
+constexpr int kFieldWidth = kWidth - 2 * kMargin;
+constexpr int kRowPitch = 27;  // label 8 + gap 2 + edit 12 + gap 5
+
+}  // namespace
+
 CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* parent)
-    : fwgui::CDialog(platform, parent, QStringLiteral("チャンネルロゴの指定"), 200, 100), m_logos(logos)
+    : fwgui::CDialog(platform, parent, QStringLiteral("チャンネルロゴの指定"), kWidth, kHeight), m_logos(logos)
 {
+    // Created in the order of the template, which is also the tab order.
+    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, kWidth - kMargin - 104, kHeight - 21, 50, 14);
+    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, kWidth - kMargin - 50, kHeight - 21, 50, 14);
+    ok->setDefault(true);
+
+    struct Field {
+        const char* label;
+        int id;
+    };
+    const Field fields[] = {
+        {"アイコンファイルのＵＲＬ(16x16 .ico)", kIdIconUrl},
+        {"チャンネルロゴファイルのＵＲＬ(80x32 .gif)", kIdLogoUrl},
+        {"チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)", kIdWideLogoUrl},
+    };
+    int y = kMargin;
+    for (const Field& field : fields) {
+        auto* label = Add(new QLabel(QString::fromUtf8(field.label), this), 0, kMargin, y, kFieldWidth, 8);
+        label->setBuddy(Add(new QLineEdit(this), field.id, kMargin, y + 10, kFieldWidth, 12));
+        y += kRowPitch;
+    }
+
+    // accept() takes the edits into the members before closing.
+    connect(ok, &QPushButton::clicked, this, &CLogoDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CLogoDlg::reject);
 }
 
 void CLogoDlg::DoDataExchange(fwgui::CDataExchange& dx)
 {
-    (void)dx;
+    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdIconUrl), m_logos.m_strIconUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdLogoUrl), m_logos.m_strLogoUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdWideLogoUrl), m_logos.m_strWideLogoUrl);
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The logo dialog: the channel's three image URLs.
+// The logo dialog: the channel's three image URLs. A persistent object that
+// is shown modally again and again; the members live in the channel's logo
+// set, so the writer and the reader see them whether or not it is open.
 
 #include "framework/Dialog.h"
 
