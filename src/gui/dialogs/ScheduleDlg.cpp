@@ -1,14 +1,308 @@
 #include "dialogs/ScheduleDlg.h"
 
-#include "channel/ScheduleRecord.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
 
-// Placeholder until the schedule dialog's controls are built.
-CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent)
-    : fwgui::CDialog(platform, parent, QStringLiteral("スケジュールの設定"), 200, 100), m_record(record)
+#include "channel/ScheduleRecord.h"
+#include "dialogs/FocusLostLineEdit.h"
+#include "framework/DataExchange.h"
+
+namespace {
+
+// Control IDs of template 130.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdDayUnit = 1047;
+constexpr int kIdIntervalDay = 1032;
+constexpr int kIdHourUnit = 1048;
+constexpr int kIdHourEntry = 1058;
+constexpr int kIdIntervalMin = 1035;
+constexpr int kIdStartDate = 1022;
+constexpr int kIdStartYear = 1021;
+constexpr int kIdStartMonth = 1024;
+constexpr int kIdStartDay = 1025;
+constexpr int kIdStopDate = 1029;
+constexpr int kIdStopYear = 1030;
+constexpr int kIdStopMonth = 1027;
+constexpr int kIdStopDay = 1028;
+constexpr int kIdPaceText = 1055;
+constexpr int kIdEarliestDay = 1039;
+constexpr int kIdEarliestHour = 1040;
+constexpr int kIdEarliestHourLabel = 1056;
+constexpr int kIdEarliestMin = 1041;
+constexpr int kIdLatestDay = 1042;
+constexpr int kIdLatestHour = 1043;
+constexpr int kIdLatestHourLabel = 1057;
+constexpr int kIdLatestMin = 1044;
+constexpr int kIdWindowEnd = 1060;
+
+constexpr int kDayUnit = 0;
+constexpr int kHourUnit = 1;
+
+// Dialog size in dialog units.
+constexpr int kWidth = 264;
+constexpr int kHeight = 236;
+
+// The leading unsigned number of a text, 0 when there is none.
+unsigned NumberInText(const QString& text)
 {
+    unsigned value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        value = value * 10 + static_cast<unsigned>(c.unicode() - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent)
+    : fwgui::CDialog(platform, parent, QStringLiteral("スケジュールの設定"), kWidth, kHeight), m_record(record)
+{
+    auto label = [this](const QString& text, int id, int x, int y, int width) {
+        return Add(new QLabel(text, this), id, x, y, width, 8);
+    };
+    // The unit labels sit after their edits, so each edit names itself.
+    auto numberEdit = [this](int id, int x, int y, int width, const QString& name) {
+        auto* edit = Add(new FocusLostLineEdit(this), id, x, y, width, 12);
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        edit->setAccessibleName(name);
+        return edit;
+    };
+    auto group = [this](const QString& title, int y, int height) {
+        Add(new QGroupBox(title, this), 0, 7, y, kWidth - 14, height);
+    };
+
+    // Controls are created in the order a user meets them, which is the tab
+    // order; the group boxes are siblings drawn beneath their controls.
+    group(QStringLiteral("更新のペース"), 4, 52);
+    auto* dayUnit = Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), kIdDayUnit, 15, 17, 92, 10);
+    auto* intervalDay = numberEdit(kIdIntervalDay, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
+    label(QStringLiteral("日"), 0, 143, 18, 12);
+    auto* hourUnit = Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), kIdHourUnit, 15, 35, 92, 10);
+    auto* hourEntry = Add(new QComboBox(this), kIdHourEntry, 110, 34, 30, 12);
+    hourEntry->setAccessibleName(QStringLiteral("更新の間隔（時間）"));
+    for (const unsigned hours : fw::kHourEntries)
+        hourEntry->addItem(QString::number(hours));
+    label(QStringLiteral("時間"), 0, 143, 36, 18);
+    auto* intervalMin = numberEdit(kIdIntervalMin, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
+    label(QStringLiteral("分"), 0, 191, 36, 12);
+
+    group(QStringLiteral("期間限定で公開する場合"), 60, 50);
+    auto dateRow = [&](const QString& which, int checkId, int yearId, int monthId, int dayId, int y) {
+        auto* box = Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
+        numberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
+        label(QStringLiteral("年"), 0, 115, y + 2, 10);
+        numberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
+        label(QStringLiteral("月"), 0, 149, y + 2, 10);
+        numberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
+        label(QStringLiteral("日"), 0, 183, y + 2, 10);
+        return box;
+    };
+    auto* startDate = dateRow(QStringLiteral("開始日"), kIdStartDate, kIdStartYear, kIdStartMonth, kIdStartDay, 72);
+    auto* stopDate = dateRow(QStringLiteral("終了日"), kIdStopDate, kIdStopYear, kIdStopMonth, kIdStopDay, 90);
+
+    // Read with 1055 on its left, the window rows say "every N days, that day
+    // plus d days h o'clock m minutes, up to ... , update automatically".
+    group(QStringLiteral("更新する時間帯"), 114, 96);
+    auto* paceText = label(QStringLiteral("毎回"), kIdPaceText, 12, 126, 106);
+    paceText->resize(paceText->width(), Units().Y(26));
+    paceText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto windowRow = [&](const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y) {
+        numberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
+        label(QStringLiteral("日"), 0, 146, y + 2, 10);
+        numberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
+        label(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
+        numberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
+        label(QStringLiteral("分"), 0, 218, y + 2, 10);
+    };
+    windowRow(QStringLiteral("更新する時間帯の始まり"), kIdEarliestDay, kIdEarliestHour, kIdEarliestHourLabel, kIdEarliestMin, 140);
+    label(QStringLiteral("から"), 0, 230, 142, 22);
+    windowRow(QStringLiteral("更新する時間帯の終わり"), kIdLatestDay, kIdLatestHour, kIdLatestHourLabel, kIdLatestMin, 157);
+    label(QStringLiteral("の間に自動更新を行う"), kIdWindowEnd, 122, 174, 128);
+    label(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), 0, 15, 194, 236);
+
+    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 150, 216, 50, 14);
+    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, 207, 216, 50, 14);
+    ok->setDefault(true);
+    // A click on OK or Cancel does not pull the focus out of a field first:
+    // that focus-lost would take the fields and could report a refusal before
+    // the button acts (a second message for OK, a dialog that will not close
+    // for Cancel).
+    ok->setFocusPolicy(Qt::TabFocus);
+    cancel->setFocusPolicy(Qt::TabFocus);
+
+    // accept() takes every field and stays open on a refusal.
+    connect(ok, &QPushButton::clicked, this, &CScheduleDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CScheduleDlg::reject);
+    connect(dayUnit, &QRadioButton::clicked, this, [this] {
+        if (!IgnoresNotifications())
+            UpdatePaceDisplay();
+    });
+    connect(hourUnit, &QRadioButton::clicked, this, [this] {
+        if (!IgnoresNotifications())
+            UpdatePaceDisplay();
+    });
+    connect(intervalDay, &QLineEdit::textChanged, this, &CScheduleDlg::OnDayIntervalChanged);
+    connect(intervalDay, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
+    connect(intervalMin, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
+    connect(hourEntry, &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnHourEntryChanged);
+    connect(startDate, &QCheckBox::clicked, this, [this] {
+        if (!IgnoresNotifications())
+            UpdateDateControls();
+    });
+    connect(stopDate, &QCheckBox::clicked, this, [this] {
+        if (!IgnoresNotifications())
+            UpdateDateControls();
+    });
 }
 
 void CScheduleDlg::DoDataExchange(fwgui::CDataExchange& dx)
 {
-    (void)dx;
+    using fwgui::DDV_MinMaxUInt;
+    using fwgui::DDX_Text;
+    fw::ScheduleRecord& r = m_record;
+    auto edit = [this](int id) { return Control<QLineEdit>(id); };
+
+    // The order decides which fields are already taken when one is refused.
+    DDX_Text(dx, edit(kIdIntervalDay), r.m_nIntervalDay);
+    DDV_MinMaxUInt(dx, r.m_nIntervalDay, 1, 365);
+    DDX_Text(dx, edit(kIdIntervalMin), r.m_nIntervalMin);
+    DDV_MinMaxUInt(dx, r.m_nIntervalMin, 0, 59);
+    DDX_Text(dx, edit(kIdEarliestDay), r.m_nEarliestDay);
+    DDV_MinMaxUInt(dx, r.m_nEarliestDay, 0, 365);
+    DDX_Text(dx, edit(kIdEarliestHour), r.m_nEarliestHour);
+    DDV_MinMaxUInt(dx, r.m_nEarliestHour, 0, 24);
+    DDX_Text(dx, edit(kIdEarliestMin), r.m_nEarliestMin);
+    DDV_MinMaxUInt(dx, r.m_nEarliestMin, 0, 59);
+    DDX_Text(dx, edit(kIdLatestDay), r.m_nLatestDay);
+    DDV_MinMaxUInt(dx, r.m_nLatestDay, 0, 365);
+    DDX_Text(dx, edit(kIdLatestHour), r.m_nLatestHour);
+    DDV_MinMaxUInt(dx, r.m_nLatestHour, 0, 24);
+    DDX_Text(dx, edit(kIdLatestMin), r.m_nLatestMin);
+    DDV_MinMaxUInt(dx, r.m_nLatestMin, 0, 59);
+    fwgui::DDX_Radio(dx, {Control<QRadioButton>(kIdDayUnit), Control<QRadioButton>(kIdHourUnit)}, r.m_nUpdateUnit);
+    fwgui::DDX_CBIndex(dx, Control<QComboBox>(kIdHourEntry), r.m_nHourSel);
+    DDX_Text(dx, edit(kIdStartMonth), r.m_nStartMonth);
+    DDV_MinMaxUInt(dx, r.m_nStartMonth, 1, 12);
+    DDX_Text(dx, edit(kIdStartDay), r.m_nStartDay);
+    DDV_MinMaxUInt(dx, r.m_nStartDay, 1, 31);
+    DDX_Text(dx, edit(kIdStartYear), r.m_nStartYear);
+    DDX_Text(dx, edit(kIdStopDay), r.m_nStopDay);
+    DDV_MinMaxUInt(dx, r.m_nStopDay, 1, 31);
+    DDX_Text(dx, edit(kIdStopMonth), r.m_nStopMonth);
+    DDV_MinMaxUInt(dx, r.m_nStopMonth, 1, 12);
+    DDX_Text(dx, edit(kIdStopYear), r.m_nStopYear);
+    fwgui::DDX_Check(dx, Control<QCheckBox>(kIdStartDate), r.m_bStartDate);
+    fwgui::DDX_Check(dx, Control<QCheckBox>(kIdStopDate), r.m_bStopDate);
+}
+
+bool CScheduleDlg::OnInitDialog()
+{
+    m_bOpen = true;
+    const QScopedValueRollback handling(m_bHandling, true);
+    fwgui::CDialog::OnInitDialog();
+    // Values that came from a file may be out of range: they are shown, then
+    // refused here, once. After a refusal the date enabling follows the
+    // record without a second exchange (which would repeat the message).
+    const bool taken = TakeAndShowPace();
+    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(kIdHourEntry)->currentText());
+    if (taken)
+        UpdateDateControls();
+    else
+        EnableDateEdits();
+    return true;
+}
+
+void CScheduleDlg::done(int result)
+{
+    // The focus-lost that hiding the window causes must not take the fields.
+    m_bOpen = false;
+    fwgui::CDialog::done(result);
+}
+
+bool CScheduleDlg::IgnoresNotifications() const { return !m_bOpen || m_bHandling || IsExchanging(); }
+
+void CScheduleDlg::UpdatePaceDisplay() { TakeAndShowPace(); }
+
+bool CScheduleDlg::TakeAndShowPace()
+{
+    const QScopedValueRollback handling(m_bHandling, true);
+    // A refusal has shown its message; the display follows the record anyway.
+    const bool taken = UpdateData(true);
+    ShowPace();
+    return taken;
+}
+
+void CScheduleDlg::ShowPace()
+{
+    const int unit = m_record.m_nUpdateUnit;
+    if (unit != kDayUnit && unit != kHourUnit)
+        return;
+    const bool dayUnit = unit == kDayUnit;
+    Control<QWidget>(kIdIntervalDay)->setEnabled(dayUnit);
+    Control<QWidget>(kIdHourEntry)->setEnabled(!dayUnit);
+    Control<QWidget>(kIdIntervalMin)->setEnabled(!dayUnit);
+
+    QString pace;
+    if (!dayUnit)
+        pace = QStringLiteral("毎日、0時から %1時間おきに\n\nそのときの時間＋").arg(m_record.m_nIntervalHour);
+    else if (m_record.m_nIntervalDay % 7 == 0)
+        pace = QStringLiteral("%1週間おきに\n\nその日＋").arg(m_record.m_nIntervalDay / 7);
+    else
+        pace = QStringLiteral("%1日おきに\n\nその日＋").arg(m_record.m_nIntervalDay);
+    Control<QLabel>(kIdPaceText)->setText(pace);
+
+    const QString hourWord = dayUnit ? QStringLiteral("時") : QStringLiteral("時間");
+    Control<QLabel>(kIdEarliestHourLabel)->setText(hourWord);
+    Control<QLabel>(kIdLatestHourLabel)->setText(hourWord);
+}
+
+void CScheduleDlg::UpdateDateControls()
+{
+    const QScopedValueRollback handling(m_bHandling, true);
+    UpdateData(true);
+    EnableDateEdits();
+}
+
+void CScheduleDlg::EnableDateEdits()
+{
+    const bool start = m_record.m_bStartDate != 0;
+    const bool stop = m_record.m_bStopDate != 0;
+    for (const int id : {kIdStartYear, kIdStartMonth, kIdStartDay})
+        Control<QWidget>(id)->setEnabled(start);
+    for (const int id : {kIdStopYear, kIdStopMonth, kIdStopDay})
+        Control<QWidget>(id)->setEnabled(stop);
+}
+
+void CScheduleDlg::OnDayIntervalChanged(const QString& text)
+{
+    // Every keystroke rewords the pace; a field emptied on the way to a new
+    // number is left alone until the user leaves it.
+    if (IgnoresNotifications() || text.isEmpty())
+        return;
+    UpdatePaceDisplay();
+}
+
+void CScheduleDlg::OnFocusLost(Qt::FocusReason reason)
+{
+    // The window losing activation (a message box, another program) is not
+    // the user leaving the field.
+    if (IgnoresNotifications() || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    UpdatePaceDisplay();
+}
+
+void CScheduleDlg::OnHourEntryChanged()
+{
+    if (IgnoresNotifications())
+        return;
+    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(kIdHourEntry)->currentText());
+    UpdatePaceDisplay();
 }

@@ -1,5 +1,12 @@
 #pragma once
-// The schedule dialog: update pace, update window and dates.
+// The schedule dialog: update pace, update window and dates. A persistent
+// object shown modally again and again; its members live in the channel's
+// schedule record, which the writer, the reader and Clear use directly.
+//
+// Every handler takes all fields from the controls first, so a refused field
+// is reported from whatever the user does next; notifications that the
+// dialog's own exchange, message box or closing cause are ignored, so that
+// one refusal shows one message.
 
 #include "framework/Dialog.h"
 
@@ -10,9 +17,33 @@ class CScheduleDlg : public fwgui::CDialog {
 public:
     CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent);
 
+    // Takes the controls into the record, then enables the pace controls of
+    // the record's unit and words the pace in 1055, 1056 and 1057.
+    void UpdatePaceDisplay();
+    // Takes the controls into the record, then enables each date's three
+    // edits when its check box is set.
+    void UpdateDateControls();
+
+    void done(int result) override;
+
 protected:
     void DoDataExchange(fwgui::CDataExchange& dx) override;
+    bool OnInitDialog() override;
 
 private:
+    // The exchange of UpdatePaceDisplay / UpdateDateControls, with its outcome.
+    bool TakeAndShowPace();
+    void ShowPace();
+    void EnableDateEdits();
+    // Notifications from the dialog's own controls count only while it is
+    // open and neither an exchange nor another handler is running.
+    bool IgnoresNotifications() const;
+
+    void OnDayIntervalChanged(const QString& text);
+    void OnFocusLost(Qt::FocusReason reason);
+    void OnHourEntryChanged();
+
     fw::ScheduleRecord& m_record;
+    bool m_bOpen = false;
+    bool m_bHandling = false;
 };
