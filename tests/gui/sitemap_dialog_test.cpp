@@ -468,6 +468,29 @@ private slots:
         QCOMPARE(h.Edit(kTitle)->text(), QStringLiteral("新規ページ"));
     }
 
+    // A load may nest sub-channels without limit; the view opens one level
+    // at a time, even when asked to open everything below an item.
+    void aVeryDeepSiteMapOpensLevelByLevel()
+    {
+        Harness h;
+        fw::SitemapItem* deepest = h.Tree().Root();
+        {
+            fw::SitemapTree::BulkUpdate bulk(h.Tree());
+            for (int i = 0; i < 100000; ++i) {
+                h.Tree().Select(deepest);
+                deepest = h.Tree().AddSubChannel(false);
+            }
+        }
+        QVERIFY(h.Open());
+        h.View()->setFocus();
+        QTest::keyClick(h.View(), Qt::Key_Asterisk, Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(h.View()->isExpanded(h.Model()->IndexOf(h.Tree().Root())));
+        QVERIFY(!h.View()->isExpanded(h.Model()->IndexOf(h.Tree().Root()->FirstChild())));
+        h.Click(kAddPage);
+        QCOMPARE(h.Selected()->Parent(), h.Tree().Root());
+    }
+
     void theViewStaysConsistentThroughButtonWork()
     {
         Harness h;

@@ -1,5 +1,7 @@
 #include "sitemap/SitemapTreeView.h"
 
+#include <QKeyEvent>
+
 SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
 {
     setHeaderHidden(true);
@@ -27,4 +29,17 @@ void SitemapTreeView::EndLabelEdit()
         return;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void SitemapTreeView::keyPressEvent(QKeyEvent* event)
+{
+    // The view would open every branch below the current item at once and
+    // lay them out with one nested call per level, which exhausts the stack
+    // on a site map nested tens of thousands of levels deep. One level it is.
+    if (event->key() == Qt::Key_Asterisk) {
+        expand(currentIndex());
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }

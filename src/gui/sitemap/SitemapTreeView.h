@@ -13,4 +13,7 @@ public:
     // Ends an active label edit as losing the focus does: the typed text
     // becomes the label. Nothing happens without an active edit.
     void EndLabelEdit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
