@@ -14,23 +14,6 @@ namespace {
 using cdftest::HasLine;
 using cdftest::Written;
 
-TEST(WriterHead, FreshChannelIsFourteenLinesEachEndingInCrLf)
-{
-    fw::Channel channel;
-    const std::string bytes = Written(channel);
-    std::size_t lines = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ++lines;
-            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
-        } else if (bytes[i] == '\r') {
-            EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
-        }
-    }
-    EXPECT_EQ(lines, 14u);
-    EXPECT_EQ(bytes.substr(bytes.size() - 12), "</CHANNEL>\r\n");
-}
-
 TEST(WriterHead, UrlsAreWrittenTrimmedWithoutTrailingSlashAndTheMembersKeepThatForm)
 {
     fw::Channel channel;

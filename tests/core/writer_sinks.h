@@ -60,17 +60,4 @@ private:
     std::size_t m_count = 0;
 };
 
-// Counts bytes without keeping them.
-class CountingSink final : public fw::ByteSink {
-public:
-    bool Write(std::string_view bytes) override
-    {
-        m_count += bytes.size();
-        return true;
-    }
-    std::size_t Count() const { return m_count; }
-private:
-    std::size_t m_count = 0;
-};
-
 }  // namespace cdftest
