@@ -112,8 +112,8 @@ TEST(ReadUntilCharTest, KeepsWhiteSpaceAndLineBreaks)
 // upper-casing must leave it alone.
 TEST(ReadUntilCharTest, UpperCasesSingleByteLettersOnly)
 {
-    const std::string text = "abc\x83\x61xyz\x82\xa0q";  // 0x83 0x61 is one character
-    CdfInput input{std::string_view(text + ">")};
+    const std::string text = "abc\x83\x61xyz\x82\xa0q>";  // 0x83 0x61 is one character
+    CdfInput input{std::string_view(text)};
     std::string out;
     EXPECT_TRUE(ReadUntilChar(input, out, '>', true));
     EXPECT_EQ(out, "ABC\x83\x61XYZ\x82\xa0Q");

@@ -1,0 +1,15 @@
+<?XML VERSION="1.0" ENCODING="x-sjis"?>
+
+<CHANNEL
+  HREF="http://"
+  SELF="http://"
+  PRECACHE="YES">
+<TITLE>ƒ^ƒCƒgƒ‹</TITLE>
+<ABSTRACT></ABSTRACT>
+
+  <LOGO HREF="http://server/icon.ico" STYLE="ICON"/>
+  <SCHEDULE>
+    <INTERVALTIME DAY="7"/>
+  </SCHEDULE>
+
+</CHANNEL>

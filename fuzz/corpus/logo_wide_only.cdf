@@ -1,0 +1,16 @@
+<?XML VERSION="1.0" ENCODING="x-sjis"?>
+
+<CHANNEL
+  HREF="http://"
+  SELF="http://"
+  PRECACHE="YES">
+<TITLE>ƒ^ƒCƒgƒ‹</TITLE>
+<ABSTRACT></ABSTRACT>
+
+  <LOGO HREF="http://server/wide.gif" STYLE="IMAGE-WIDE"/>
+
+  <SCHEDULE>
+    <INTERVALTIME DAY="7"/>
+  </SCHEDULE>
+
+</CHANNEL>

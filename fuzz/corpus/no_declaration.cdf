@@ -1,0 +1,6 @@
+<CHANNEL HREF="http://example.jp">
+<TITLE>Title</TITLE>
+<ITEM HREF="a.htm">
+<TITLE>A</TITLE>
+</ITEM>
+</CHANNEL>

@@ -1,0 +1,15 @@
+<?XML VERSION="1.0" ENCODING="x-sjis"?>
+
+<CHANNEL
+  HREF="http://"
+  SELF="http://"
+  LEVEL="3"
+  PRECACHE="NO">
+<TITLE>ƒ^ƒCƒgƒ‹</TITLE>
+<ABSTRACT></ABSTRACT>
+
+  <SCHEDULE>
+    <INTERVALTIME DAY="7"/>
+  </SCHEDULE>
+
+</CHANNEL>

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Fuzzes the .cdf reader for a bounded time with libFuzzer, AddressSanitizer
+# and UndefinedBehaviorSanitizer. Non-zero when the fuzzer finds a crash, a
+# leak or undefined behaviour. Skipped (with a note) where clang is missing.
+#   FUZZ_SECONDS  how long to run (default 30)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$(pwd)
+
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ not found; skipping the reader fuzz run"
+  exit 0
+fi
+
+build=build/fuzz
+seconds=${FUZZ_SECONDS:-30}
+
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DFEEDWRIGHT_BUILD_FUZZ=ON -DFEEDWRIGHT_BUILD_GUI=OFF -DFEEDWRIGHT_BUILD_TESTS=OFF \
+  -DFEEDWRIGHT_SANITIZE=ON \
+  -DCMAKE_CXX_FLAGS="${CXXFLAGS:-} -fsanitize=fuzzer-no-link" >/dev/null
+cmake --build "$build" --target cdf_reader_fuzz -j "$(nproc)"
+
+# The fuzzer adds what it finds to its working corpus; the seeds stay as committed.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/corpus" "$work/artifacts"
+cp fuzz/corpus/*.cdf "$work/corpus/"
+
+echo "fuzz: running cdf_reader_fuzz for ${seconds}s over $(ls "$work/corpus" | wc -l) seeds"
+if ! "$build/fuzz/cdf_reader_fuzz" "$work/corpus" -dict=fuzz/cdf.dict -max_total_time="$seconds" -rss_limit_mb=2048 \
+    -timeout=20 -print_final_stats=1 -artifact_prefix="$work/artifacts/" 2>"$work/log"; then
+  tail -n 60 "$work/log"
+  mkdir -p "$root/$build/crashes"
+  cp "$work/artifacts/"* "$root/$build/crashes/" 2>/dev/null || true
+  echo "fuzz: the reader failed on an input; kept in $build/crashes/"
+  exit 1
+fi
+grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$work/log" || true
+echo "fuzz: no failure in ${seconds}s"
