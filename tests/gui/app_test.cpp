@@ -67,7 +67,9 @@ private slots:
                 poll.stop();
                 caption = form->windowTitle();
                 shownTitle = form->findChild<QLineEdit*>(QStringLiteral("1002"))->text();
+                // Exit deletes the form's other windows: stop looking at the list.
                 form->findChild<QPushButton*>(QStringLiteral("2"))->click();
+                return;
             }
         });
         poll.start();
