@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "cdf/ByteScanner.h"
 #include "cdf/CdfReadPass.h"
@@ -132,15 +133,23 @@ void CdfReadPass::ReadElementText(bool isTitle)
         return;
     }
 
-    SitemapTree& tree = m_channel.sitemap;
     const bool forPage = m_inItem && m_currentPage != nullptr;
+    if (Tracing()) {
+        if (forPage)
+            Trace("item-");
+        Trace(text);
+        Trace("\n");
+    }
+
+    // The last use takes the text itself, so a huge text is not held once more.
+    SitemapTree& tree = m_channel.sitemap;
     if (forPage) {
         SitemapNode& node = m_currentPage->Node();
         if (isTitle) {
             node.m_strTitle = text;
-            tree.SetLabel(m_currentPage, text);
+            tree.SetLabel(m_currentPage, std::move(text));
         } else {
-            node.m_strAbstract = text;
+            node.m_strAbstract = std::move(text);
         }
     } else if (!m_inItem && Depth() >= 1) {
         // Outside every channel and item there is no target: nothing changes.
@@ -151,19 +160,12 @@ void CdfReadPass::ReadElementText(bool isTitle)
             if (topLevel)
                 m_channel.head.m_strTitle = text;
             node.m_strTitle = text;
-            tree.SetLabel(item, text);
+            tree.SetLabel(item, std::move(text));
         } else {
             if (topLevel)
                 m_channel.head.m_strAbstract = text;
-            node.m_strAbstract = text;
+            node.m_strAbstract = std::move(text);
         }
-    }
-
-    if (Tracing()) {
-        if (forPage)
-            Trace("item-");
-        Trace(text);
-        Trace("\n");
     }
 }
 
