@@ -3,11 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,12 +12,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <utility>
 
 #include "app/AboutDlg.h"
+#include "app/ChannelDlgIds.h"
 #include "app/ProgramIcon.h"
-#include "cdf/CdfReader.h"
-#include "cdf/CdfWriter.h"
 #include "dialogs/LogoDlg.h"
 #include "dialogs/ScheduleDlg.h"
 #include "framework/DataExchange.h"
@@ -29,29 +24,9 @@
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
+using namespace channel_dlg;
+
 namespace {
-
-enum ControlId {
-    IDC_EXIT = 2,
-    IDC_INFO = 3,
-    IDC_HELP = 4,
-    IDC_EDIT_HOMEURL = 1000,
-    IDC_EDIT_TITLE = 1002,
-    IDC_EDIT_ABSTRACT = 1003,
-    IDC_EDIT_CDFURL = 1004,
-    IDC_BUTTON_LOAD = 1005,
-    IDC_BUTTON_LOGO = 1006,
-    IDC_BUTTON_SCHEDULE = 1007,
-    IDC_BUTTON_SITEMAP = 1008,
-    IDC_EDIT_BASEURL = 1009,
-    IDC_BUTTON_CREATE = 1011,
-    IDC_BUTTON_CLEAR = 1013,
-    IDC_CHECK_BASEURL = 1090,
-};
-
-const QString kCdfFilter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
-const QString kFileErrorCaption = QStringLiteral("ファイルエラー");
-const QString kHelpFileName = QStringLiteral("Feedwright.htm");
 
 void Trace(fwgui::Platform& platform, std::string_view line) { platform.Trace().Write(line); }
 
@@ -324,97 +299,10 @@ void CChannelDlg::EnableBaseUrlEdit()
     Control<QLineEdit>(IDC_EDIT_BASEURL)->setEnabled(m_channel.head.m_bUseBaseUrl != 0);
 }
 
-void CChannelDlg::ShowFileError(const QString& text)
-{
-    platform().MessageBox(this, text, kFileErrorCaption, fwgui::MessageButtons::Ok, fwgui::MessageIcon::None);
-}
-
 void CChannelDlg::OnCheckBaseUrl()
 {
     UpdateData(true);
     EnableBaseUrlEdit();
-}
-
-void CChannelDlg::OnButtonLoad()
-{
-    fwgui::FileDialogRequest request;
-    request.filter = kCdfFilter;
-    request.defaultExtension = QStringLiteral("cdf");
-    const std::optional<QString> path = platform().GetOpenFileName(this, request);
-    if (!path)
-        return;
-    const QString fileName = QFileInfo(*path).fileName();
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot < 0 ? QString() : fileName.mid(dot + 1);
-    if (extension.compare(QLatin1String("CDF"), Qt::CaseInsensitive) != 0) {
-        ShowFileError(QStringLiteral("ファイルが、CDFファイルではありません"));
-        return;
-    }
-    ReadCdf(*path);
-}
-
-bool CChannelDlg::ReadCdf(QString path)
-{
-    // The reader clears the channel once the file is open; the site map
-    // fields then start from the cleared head as a Clear leaves them, and
-    // each item the reader adds selects itself and shows its own.
-    std::string previousItemTitle;
-    std::string previousUrl;
-    if (sitemapDlg != nullptr) {
-        const fw::ChannelHead cleared;
-        previousItemTitle = std::exchange(sitemapDlg->m_strItemTitle, cleared.m_strTitle);
-        previousUrl = std::exchange(sitemapDlg->m_strUrl, cleared.m_strHomeUrl);
-    }
-
-    const fw::ReadStatus status =
-        fw::ReadCdfFile(m_channel, QFile::encodeName(path).toStdString(), platform().Trace());
-    if (status == fw::ReadStatus::CannotOpen) {
-        if (sitemapDlg != nullptr) {
-            sitemapDlg->m_strItemTitle = std::move(previousItemTitle);
-            sitemapDlg->m_strUrl = std::move(previousUrl);
-        }
-        ShowFileError(QStringLiteral("ファイルを開けません"));
-        return false;
-    }
-
-    UpdateData(false);
-    EnableBaseUrlEdit();
-    if (sitemapDlg != nullptr)
-        sitemapDlg->UpdateData(false);
-
-    switch (status) {
-    case fw::ReadStatus::ElementError:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(element error)"));
-        return false;
-    case fw::ReadStatus::Phase0:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
-        return false;
-    case fw::ReadStatus::Phase1:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
-        return false;
-    case fw::ReadStatus::Ok:
-    case fw::ReadStatus::CannotOpen: break;
-    }
-    return true;
-}
-
-void CChannelDlg::OnButtonCreate()
-{
-    UpdateData(true);
-    fwgui::FileDialogRequest request;
-    request.filter = kCdfFilter;
-    request.defaultExtension = QStringLiteral("cdf");
-    request.initialName = QStringLiteral("NewChannel");
-    request.promptOverwrite = true;
-    const std::optional<QString> path = platform().GetSaveFileName(this, request);
-    if (!path)
-        return;
-    switch (fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString())) {
-    case fw::SaveStatus::Ok: break;
-    case fw::SaveStatus::CannotCreate: ShowFileError(QStringLiteral("ファイルを開けません")); break;
-    // The old file, if any, is still there as it was.
-    case fw::SaveStatus::WriteFailed: ShowFileError(QStringLiteral("ファイルを書き込めません")); break;
-    }
 }
 
 void CChannelDlg::OnButtonClear()
@@ -461,34 +349,3 @@ void CChannelDlg::OnButtonInfo()
     about.DoModal();
 }
 
-QStringList CChannelDlg::DefaultHelpDirectories()
-{
-    return {
-        QStringLiteral(FEEDWRIGHT_DATA_DIR),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/feedwright"),
-        // A program started from its build tree finds the page in the sources.
-        QStringLiteral(FEEDWRIGHT_SOURCE_RES_DIR),
-    };
-}
-
-void CChannelDlg::OnButtonHelp()
-{
-    // The current directory first, as the help always was; a program started
-    // from the desktop menu has the home folder there, so the installed
-    // copy is looked for too.
-    QString found;
-    const QFileInfo local(QDir::current(), kHelpFileName);
-    if (local.isFile()) {
-        found = local.absoluteFilePath();
-    } else {
-        for (const QString& directory : m_helpDirectories) {
-            const QFileInfo candidate(QDir(directory), kHelpFileName);
-            if (candidate.isFile()) {
-                found = QDir::cleanPath(candidate.absoluteFilePath());
-                break;
-            }
-        }
-    }
-    if (found.isEmpty() || !platform().OpenDocument(found))
-        ShowFileError(QStringLiteral("Feedwright.htm が開けません."));
-}

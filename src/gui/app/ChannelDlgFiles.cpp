@@ -1,0 +1,145 @@
+#include "app/ChannelDlg.h"
+
+// The main form's file commands: Load, Create, the reader's refresh and
+// messages, and the help page.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <utility>
+
+#include "app/ChannelDlgIds.h"
+#include "cdf/CdfReader.h"
+#include "cdf/CdfWriter.h"
+#include "framework/Platform.h"
+#include "sitemap/SitemapDlg.h"
+
+using namespace channel_dlg;
+
+namespace {
+
+const QString kCdfFilter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
+const QString kFileErrorCaption = QStringLiteral("ファイルエラー");
+const QString kHelpFileName = QStringLiteral("Feedwright.htm");
+
+}  // namespace
+
+void CChannelDlg::ShowFileError(const QString& text)
+{
+    platform().MessageBox(this, text, kFileErrorCaption, fwgui::MessageButtons::Ok, fwgui::MessageIcon::None);
+}
+
+void CChannelDlg::OnButtonLoad()
+{
+    fwgui::FileDialogRequest request;
+    request.filter = kCdfFilter;
+    request.defaultExtension = QStringLiteral("cdf");
+    const std::optional<QString> path = platform().GetOpenFileName(this, request);
+    if (!path)
+        return;
+    const QString fileName = QFileInfo(*path).fileName();
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : fileName.mid(dot + 1);
+    if (extension.compare(QLatin1String("CDF"), Qt::CaseInsensitive) != 0) {
+        ShowFileError(QStringLiteral("ファイルが、CDFファイルではありません"));
+        return;
+    }
+    ReadCdf(*path);
+}
+
+bool CChannelDlg::ReadCdf(QString path)
+{
+    // The reader clears the channel once the file is open; the site map
+    // fields then start from the cleared head as a Clear leaves them, and
+    // each item the reader adds selects itself and shows its own.
+    std::string previousItemTitle;
+    std::string previousUrl;
+    if (sitemapDlg != nullptr) {
+        const fw::ChannelHead cleared;
+        previousItemTitle = std::exchange(sitemapDlg->m_strItemTitle, cleared.m_strTitle);
+        previousUrl = std::exchange(sitemapDlg->m_strUrl, cleared.m_strHomeUrl);
+    }
+
+    const fw::ReadStatus status =
+        fw::ReadCdfFile(m_channel, QFile::encodeName(path).toStdString(), platform().Trace());
+    if (status == fw::ReadStatus::CannotOpen) {
+        if (sitemapDlg != nullptr) {
+            sitemapDlg->m_strItemTitle = std::move(previousItemTitle);
+            sitemapDlg->m_strUrl = std::move(previousUrl);
+        }
+        ShowFileError(QStringLiteral("ファイルを開けません"));
+        return false;
+    }
+
+    UpdateData(false);
+    EnableBaseUrlEdit();
+    if (sitemapDlg != nullptr)
+        sitemapDlg->UpdateData(false);
+
+    switch (status) {
+    case fw::ReadStatus::ElementError:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(element error)"));
+        return false;
+    case fw::ReadStatus::Phase0:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
+        return false;
+    case fw::ReadStatus::Phase1:
+        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
+        return false;
+    case fw::ReadStatus::Ok:
+    case fw::ReadStatus::CannotOpen: break;
+    }
+    return true;
+}
+
+void CChannelDlg::OnButtonCreate()
+{
+    UpdateData(true);
+    fwgui::FileDialogRequest request;
+    request.filter = kCdfFilter;
+    request.defaultExtension = QStringLiteral("cdf");
+    request.initialName = QStringLiteral("NewChannel");
+    request.promptOverwrite = true;
+    const std::optional<QString> path = platform().GetSaveFileName(this, request);
+    if (!path)
+        return;
+    switch (fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString())) {
+    case fw::SaveStatus::Ok: break;
+    case fw::SaveStatus::CannotCreate: ShowFileError(QStringLiteral("ファイルを開けません")); break;
+    // The old file, if any, is still there as it was.
+    case fw::SaveStatus::WriteFailed: ShowFileError(QStringLiteral("ファイルを書き込めません")); break;
+    }
+}
+
+QStringList CChannelDlg::DefaultHelpDirectories()
+{
+    return {
+        QStringLiteral(FEEDWRIGHT_DATA_DIR),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/feedwright"),
+        // A program started from its build tree finds the page in the sources.
+        QStringLiteral(FEEDWRIGHT_SOURCE_RES_DIR),
+    };
+}
+
+void CChannelDlg::OnButtonHelp()
+{
+    // The current directory first, as the help always was; a program started
+    // from the desktop menu has the home folder there, so the installed
+    // copy is looked for too.
+    QString found;
+    const QFileInfo local(QDir::current(), kHelpFileName);
+    if (local.isFile()) {
+        found = local.absoluteFilePath();
+    } else {
+        for (const QString& directory : m_helpDirectories) {
+            const QFileInfo candidate(QDir(directory), kHelpFileName);
+            if (candidate.isFile()) {
+                found = QDir::cleanPath(candidate.absoluteFilePath());
+                break;
+            }
+        }
+    }
+    if (found.isEmpty() || !platform().OpenDocument(found))
+        ShowFileError(QStringLiteral("Feedwright.htm が開けません."));
+}
