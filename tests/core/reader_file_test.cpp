@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "cdf/CdfWriter.h"
@@ -57,18 +56,6 @@ TEST(ReaderFileTest, WhatCannotBeOpenedLeavesTheChannelAsItWas)
     EXPECT_EQ(ReadCdfFile(channel, ::testing::TempDir(), trace), ReadStatus::CannotOpen);
     EXPECT_EQ(Written(channel), before);
     EXPECT_EQ(channel.sitemap.Selected(), selected);
-}
-
-TEST(ReaderFileTest, FileAndMemoryLoadsAgreeOnEveryGoldenFile)
-{
-    for (const cdftest::GoldenCase& golden : cdftest::GoldenCases()) {
-        SCOPED_TRACE(golden.file);
-        const std::string path = cdftest::GoldenDir() + "/" + golden.file;
-        auto fromFile = LoadFile(path);
-        auto fromMemory = testing::Load(cdftest::ReadFileBytes(path));
-        EXPECT_EQ(fromFile.status, fromMemory.status);
-        EXPECT_EQ(Written(*fromFile.channel), Written(*fromMemory.channel));
-    }
 }
 
 struct StatusCase {

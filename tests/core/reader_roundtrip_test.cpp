@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -49,27 +50,13 @@ ScheduleRecord AsReadBack(const ScheduleRecord& written)
     return expected;
 }
 
-void ExpectSameSchedule(const ScheduleRecord& expected, const ScheduleRecord& actual)
+// Every member, in declaration order, for one comparison that shows both sides.
+std::array<long long, 19> Members(const ScheduleRecord& s)
 {
-    EXPECT_EQ(actual.m_nUpdateUnit, expected.m_nUpdateUnit);
-    EXPECT_EQ(actual.m_nIntervalDay, expected.m_nIntervalDay);
-    EXPECT_EQ(actual.m_nHourSel, expected.m_nHourSel);
-    EXPECT_EQ(actual.m_nIntervalHour, expected.m_nIntervalHour);
-    EXPECT_EQ(actual.m_nIntervalMin, expected.m_nIntervalMin);
-    EXPECT_EQ(actual.m_nEarliestDay, expected.m_nEarliestDay);
-    EXPECT_EQ(actual.m_nEarliestHour, expected.m_nEarliestHour);
-    EXPECT_EQ(actual.m_nEarliestMin, expected.m_nEarliestMin);
-    EXPECT_EQ(actual.m_nLatestDay, expected.m_nLatestDay);
-    EXPECT_EQ(actual.m_nLatestHour, expected.m_nLatestHour);
-    EXPECT_EQ(actual.m_nLatestMin, expected.m_nLatestMin);
-    EXPECT_EQ(actual.m_bStartDate, expected.m_bStartDate);
-    EXPECT_EQ(actual.m_nStartYear, expected.m_nStartYear);
-    EXPECT_EQ(actual.m_nStartMonth, expected.m_nStartMonth);
-    EXPECT_EQ(actual.m_nStartDay, expected.m_nStartDay);
-    EXPECT_EQ(actual.m_bStopDate, expected.m_bStopDate);
-    EXPECT_EQ(actual.m_nStopYear, expected.m_nStopYear);
-    EXPECT_EQ(actual.m_nStopMonth, expected.m_nStopMonth);
-    EXPECT_EQ(actual.m_nStopDay, expected.m_nStopDay);
+    return {s.m_nIntervalHour, s.m_nIntervalDay,  s.m_nIntervalMin, s.m_nEarliestDay, s.m_nEarliestHour,
+            s.m_nEarliestMin,  s.m_nLatestDay,    s.m_nLatestHour,  s.m_nLatestMin,   s.m_nUpdateUnit,
+            s.m_nHourSel,      s.m_nStartMonth,   s.m_nStartDay,    s.m_nStartYear,   s.m_nStopDay,
+            s.m_nStopMonth,    s.m_nStopYear,     s.m_bStartDate,   s.m_bStopDate};
 }
 
 // Walks both trees in step (no recursion) and compares kind, label and record
@@ -118,7 +105,7 @@ void ExpectReadsBackAs(Channel& written, const std::string& bytes, const std::st
     EXPECT_EQ(loaded.logos().m_strIconUrl, written.logos.m_strIconUrl);
     EXPECT_EQ(loaded.logos().m_strLogoUrl, written.logos.m_strLogoUrl);
     EXPECT_EQ(loaded.logos().m_strWideLogoUrl, written.logos.m_strWideLogoUrl);
-    ExpectSameSchedule(AsReadBack(written.schedule), loaded.schedule());
+    EXPECT_EQ(Members(loaded.schedule()), Members(AsReadBack(written.schedule)));
     ExpectSameTree(written.sitemap, loaded.channel->sitemap);
     EXPECT_TRUE(Written(*loaded.channel) == (rewrite != nullptr ? *rewrite : bytes)) << "the rewrite differs";
 }
