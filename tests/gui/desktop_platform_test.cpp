@@ -56,6 +56,7 @@ private slots:
         QFETCH(int, expectedIcon);
         QString text, caption;
         int shownButtons = -1, shownIcon = -1;
+        Qt::TextFormat format = Qt::AutoText;
         fwtest::WhenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box == nullptr) {
@@ -66,6 +67,7 @@ private slots:
             caption = box->windowTitle();
             shownButtons = int(box->standardButtons());
             shownIcon = int(box->icon());
+            format = box->textFormat();
             box->button(QMessageBox::StandardButton(press))->click();
         });
         const MessageAnswer result = m_platform.MessageBox(nullptr, QStringLiteral("本文"), QStringLiteral("題"),
@@ -75,6 +77,7 @@ private slots:
         QCOMPARE(shownButtons, expectedButtons);
         QCOMPARE(shownIcon, expectedIcon);
         QCOMPARE(int(result), answer);
+        QCOMPARE(format, Qt::PlainText);
     }
 
     void saveDialogAppendsTheDefaultExtensionAndStartsAtTheInitialName()

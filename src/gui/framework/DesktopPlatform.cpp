@@ -76,6 +76,8 @@ MessageAnswer DesktopPlatform::MessageBox(QWidget* owner, const QString& text, c
                                           MessageButtons buttons, MessageIcon icon)
 {
     QMessageBox box(ToQtIcon(icon), caption, text, ToQtButtons(buttons), owner);
+    // Messages may quote file names or typed text: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     return ToAnswer(box.exec(), buttons);
 }
 
