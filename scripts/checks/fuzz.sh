@@ -12,6 +12,16 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 0
 fi
 
+# The fuzzer's runtime comes in its own package; without it there is nothing to run.
+probe=$(mktemp -d)
+printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' >"$probe/probe.cpp"
+if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
+  rm -rf "$probe"
+  echo "fuzz: clang++ cannot link libFuzzer (is libclang-rt-14-dev installed?); skipping the reader fuzz run"
+  exit 0
+fi
+rm -rf "$probe"
+
 build=build/fuzz
 seconds=${FUZZ_SECONDS:-30}
 
