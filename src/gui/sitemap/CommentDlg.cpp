@@ -26,17 +26,19 @@ constexpr int kIdCancel = 2;
 struct UsageButton {
     const char* text;
     int y;
-    int width;
 };
 
 // In the order of the usage codes 0..4.
 constexpr UsageButton kUsageButtons[] = {
-    {"サイトマップに表示", 31, 71},
-    {"サイトマップに表示しない", 45, 89},
-    {"E-mail で送る", 59, 57},
-    {"チャンネルスクリーンセーバー", 73, 103},
-    {"デスクトップコンポーネント", 87, 92},
+    {"サイトマップに表示", 31},
+    {"サイトマップに表示しない", 45},
+    {"E-mail で送る", 59},
+    {"チャンネルスクリーンセーバー", 73},
+    {"デスクトップコンポーネント", 87},
 };
+// Texts run wider in the desktop's fonts than in the original one; the
+// buttons and the check box take the free width beside them.
+constexpr int kUsageButtonWidth = 102;
 
 bool IsEnterKey(const QKeyEvent& key)
 {
@@ -54,13 +56,13 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     m_commentEdit->setTabChangesFocus(true);
     m_commentEdit->installEventFilter(this);
 
-    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), kIdUseIcon, 13, 102, 107, 10);
+    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), kIdUseIcon, 13, 102, 146, 10);
     m_iconEdit = Add(new QLineEdit(this), kIdIconHref, 13, 116, 146, 13);
 
     Add(new QGroupBox(QStringLiteral("ページの使用法"), this), 0, 173, 13, 112, 94);
     int id = kIdFirstUsage;
     for (const UsageButton& usage : kUsageButtons) {
-        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), id++, 181, usage.y, usage.width, 10);
+        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), id++, 181, usage.y, kUsageButtonWidth, 10);
         button->raise();  // above the group box that frames it
         m_usageButtons.append(button);
     }
