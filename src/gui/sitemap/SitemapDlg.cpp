@@ -82,14 +82,14 @@ void CSitemapDlg::CreateControls()
         {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75},
         {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91},
     };
-    for (const IconButton& spec : buttons) {
-        const QString text = QString::fromUtf8(spec.text);
-        auto* button = Add(new QPushButton(this), spec.id, 187, spec.y, 12, 13);
-        button->setIcon(sitemap_icons::Icon(spec.icon));
+    for (const IconButton& entry : buttons) {
+        const QString text = QString::fromUtf8(entry.text);
+        auto* button = Add(new QPushButton(this), entry.id, 187, entry.y, 12, 13);
+        button->setIcon(sitemap_icons::Icon(entry.icon));
         button->setIconSize(QSize(16, 16));
         button->setAutoDefault(false);
         button->setAccessibleName(text);
-        Add(new QLabel(text, this), 0, 201, spec.textY, 30, 8);
+        Add(new QLabel(text, this), 0, 201, entry.textY, 30, 8);
     }
 
     auto* okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 187, 115, 28, 14);
