@@ -55,7 +55,9 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
 {
     QFileDialog dialog(owner, QString(), QString(), ToQtFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The open dialog does not insist that the file exists either: a typed
+    // name goes to the command, which reports a file it cannot open.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
     if (!request.initialName.isEmpty())
