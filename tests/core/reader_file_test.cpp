@@ -41,7 +41,9 @@ LoadedFile LoadFile(const std::string& path)
     return loaded;
 }
 
-// A mistyped name or a folder must not look like a load that emptied the editor.
+// A mistyped name, a folder or a file whose bytes cannot be read (reading
+// /proc/self/mem from its start fails with an I/O error) must not look like a
+// load that emptied or shortened the editor's channel.
 TEST(ReaderFileTest, WhatCannotBeOpenedLeavesTheChannelAsItWas)
 {
     Channel channel;
@@ -54,6 +56,7 @@ TEST(ReaderFileTest, WhatCannotBeOpenedLeavesTheChannelAsItWas)
     const std::string missing = ::testing::TempDir() + "/no-such-file.cdf";
     EXPECT_EQ(ReadCdfFile(channel, missing, trace), ReadStatus::CannotOpen);
     EXPECT_EQ(ReadCdfFile(channel, ::testing::TempDir(), trace), ReadStatus::CannotOpen);
+    EXPECT_EQ(ReadCdfFile(channel, "/proc/self/mem", trace), ReadStatus::CannotOpen);
     EXPECT_EQ(Written(channel), before);
     EXPECT_EQ(channel.sitemap.Selected(), selected);
 }

@@ -56,27 +56,6 @@ TEST(CdfInputTest, GivesBytesAbove127AsPositiveValues)
     EXPECT_EQ(input.Get(), 0xff);
 }
 
-// A CR LF split across two of the file blocks still arrives as one LF.
-TEST(CdfInputTest, ReadsAFileInBlocksAcrossACrLf)
-{
-    std::FILE* file = std::tmpfile();
-    ASSERT_NE(file, nullptr);
-    std::string raw(64 * 1024 - 1, 'x');
-    raw += "\r\n";
-    raw += std::string(200000, 'y');
-    raw += "\r";
-    ASSERT_EQ(std::fwrite(raw.data(), 1, raw.size(), file), raw.size());
-    std::rewind(file);
-
-    CdfInput input(file);
-    std::string expected(64 * 1024 - 1, 'x');
-    expected += "\n";
-    expected += std::string(200000, 'y');
-    expected += "\r";
-    EXPECT_EQ(Drain(input), expected);
-    std::fclose(file);
-}
-
 TEST(ReadUntilCharTest, DelimiterFirstGivesAnEmptyTextAndTrue)
 {
     CdfInput input{std::string_view("<rest")};

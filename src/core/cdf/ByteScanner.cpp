@@ -4,25 +4,8 @@
 
 namespace fw {
 
-namespace {
-constexpr std::size_t kBlockSize = 64 * 1024;
-}
-
 CdfInput::CdfInput(std::string_view bytes) : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()) {}
 
-CdfInput::CdfInput(std::FILE* file) : m_file(file), m_buffer(kBlockSize, '\0') {}
-
-bool CdfInput::Refill()
-{
-    if (m_file == nullptr)
-        return false;
-    const std::size_t got = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    if (got == 0)
-        return false;
-    m_pos = m_buffer.data();
-    m_end = m_pos + got;
-    return true;
-}
 
 bool ReadUntilChar(CdfInput& input, std::string& out, char delimiter, bool upper)
 {

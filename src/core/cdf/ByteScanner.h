@@ -4,7 +4,6 @@
 // delimiter.
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -14,28 +13,22 @@ class CdfInput {
 public:
     // Over bytes in memory (not copied; they must outlive the input).
     explicit CdfInput(std::string_view bytes);
-    // Over an open file, read in large blocks; the caller closes it.
-    explicit CdfInput(std::FILE* file);
 
     // The next byte (0..255), or -1 at the end of the input. CR LF gives LF.
     int Get();
 
 private:
     int RawGet();
-    bool Refill();
 
-    std::FILE* m_file = nullptr;
-    std::string m_buffer;
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
     int m_pending = -2;  // a byte read ahead after a CR, or -2 for none
 };
 
-// Get() is called for every byte of a file: kept inline, the block refill
-// stays out of line.
+// Get() is called for every byte of a file: kept inline.
 inline int CdfInput::RawGet()
 {
-    if (m_pos == m_end && !Refill())
+    if (m_pos == m_end)
         return -1;
     return static_cast<unsigned char>(*m_pos++);
 }

@@ -211,8 +211,22 @@ ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& tra
     struct stat info {};
     if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode))
         return ReadStatus::CannotOpen;
-    CdfInput input(file.get());
-    return ReadCdf(channel, input, trace);
+    // The whole file is read before anything changes, so that a read error
+    // (a failing disk, a device) cannot leave a cleared, half-loaded channel
+    // that a later save would write over the good file.
+    std::string bytes;
+    if (info.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char block[64 * 1024];
+    for (;;) {
+        const std::size_t got = std::fread(block, 1, sizeof block, file.get());
+        bytes.append(block, got);
+        if (got < sizeof block)
+            break;
+    }
+    if (std::ferror(file.get()))
+        return ReadStatus::CannotOpen;
+    return ReadCdfBytes(channel, bytes, trace);
 }
 
 }  // namespace fw

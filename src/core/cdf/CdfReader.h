@@ -14,7 +14,7 @@ class TraceSink;
 
 enum class ReadStatus {
     Ok,
-    CannotOpen,    // nothing was read; the channel is exactly as it was
+    CannotOpen,    // the file could not be opened or read; the channel is exactly as it was
     ElementError,  // a TITLE or ABSTRACT was not closed by its own tag
     Phase0,        // no "<?XML" declaration in the whole file
     Phase1,        // a declaration whose text did not end with '?'
