@@ -14,6 +14,7 @@
 
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
+#include "bench_channels.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
 #include "trace/TraceSink.h"
@@ -21,46 +22,16 @@
 namespace {
 
 using fw::Channel;
-using fw::SitemapItem;
 
-SitemapItem* Add(Channel& channel, SitemapItem* parent, bool page, int number)
+std::string Written(fw::Channel& channel)
 {
-    channel.sitemap.Select(parent);
-    SitemapItem* item = page ? channel.sitemap.AddPage(false) : channel.sitemap.AddSubChannel(false);
-    fw::SitemapNode& node = item->Node();
-    node.m_strHref = "http://server/section/page" + std::to_string(number) + ".htm";
-    node.m_strTitle = "Page number " + std::to_string(number);
-    node.m_strAbstract = page && number % 4 == 0 ? "A short comment on the page" : "";
-    node.m_nUsage = page && number % 7 == 0 ? fw::kUsageEmail : fw::kUsageSitemap;
-    node.m_nLevel = number % 3;
-    return item;
-}
-
-// Sub-channels of the root holding 50 pages each, until `items` exist.
-std::string WideFile(int items)
-{
-    Channel channel;
-    SitemapItem* root = channel.sitemap.Root();
-    for (int made = 0; made < items;) {
-        SitemapItem* sub = Add(channel, root, false, made++);
-        for (int i = 0; i < 50 && made < items; ++i)
-            Add(channel, sub, true, made++);
-    }
     fw::StringSink sink;
     fw::WriteCdf(channel, sink);
     return sink.Bytes();
 }
 
-std::string ChainFile(int depth)
-{
-    Channel channel;
-    SitemapItem* parent = channel.sitemap.Root();
-    for (int i = 0; i < depth; ++i)
-        parent = Add(channel, parent, false, i);
-    fw::StringSink sink;
-    fw::WriteCdf(channel, sink);
-    return sink.Bytes();
-}
+std::string WideFile(int items) { return Written(*benchdata::WideChannel(items)); }
+std::string ChainFile(int depth) { return Written(*benchdata::ChainChannel(depth)); }
 
 // Each iteration loads into a fresh channel, so the time includes building
 // the tree and, when the channel goes, taking it down again.

@@ -12,47 +12,16 @@
 #include <string>
 
 #include "cdf/CdfWriter.h"
+#include "bench_channels.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
 
 namespace {
 
 using fw::Channel;
-using fw::SitemapItem;
 
-SitemapItem* Add(Channel& channel, SitemapItem* parent, bool page, int number)
-{
-    channel.sitemap.Select(parent);
-    SitemapItem* item = page ? channel.sitemap.AddPage(false) : channel.sitemap.AddSubChannel(false);
-    fw::SitemapNode& node = item->Node();
-    node.m_strHref = "http://server/section/page" + std::to_string(number) + ".htm";
-    node.m_strTitle = "Page number " + std::to_string(number);
-    node.m_strAbstract = page && number % 4 == 0 ? "A short comment on the page" : "";
-    node.m_nUsage = number % 7 == 0 ? fw::kUsageEmail : fw::kUsageSitemap;
-    return item;
-}
-
-// Sub-channels of the root holding 50 pages each, until `items` exist.
-std::unique_ptr<Channel> WideChannel(int items)
-{
-    auto channel = std::make_unique<Channel>();
-    SitemapItem* root = channel->sitemap.Root();
-    for (int made = 0; made < items;) {
-        SitemapItem* sub = Add(*channel, root, false, made++);
-        for (int i = 0; i < 50 && made < items; ++i)
-            Add(*channel, sub, true, made++);
-    }
-    return channel;
-}
-
-std::unique_ptr<Channel> ChainChannel(int depth)
-{
-    auto channel = std::make_unique<Channel>();
-    SitemapItem* parent = channel->sitemap.Root();
-    for (int i = 0; i < depth; ++i)
-        parent = Add(*channel, parent, false, i);
-    return channel;
-}
+using benchdata::ChainChannel;
+using benchdata::WideChannel;
 
 class DiscardSink final : public fw::ByteSink {
 public:
