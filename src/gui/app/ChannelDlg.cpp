@@ -52,18 +52,20 @@ CChannelDlg::~CChannelDlg()
 void CChannelDlg::CreateControls()
 {
     // Created in template order, which is also the tab order.
+    // Each label names the field below it for assistive technology.
     auto* exitButton = Add(new QPushButton(QStringLiteral("終了"), this), IDC_EXIT, 213, 218, 39, 16);
-    Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), 0, 7, 7, 200, 9);
-    Add(new QLineEdit(this), IDC_EDIT_HOMEURL, 7, 17, 245, 13);
-    Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), 0, 7, 35, 200, 9);
-    Add(new QLineEdit(this), IDC_EDIT_TITLE, 7, 45, 245, 13);
-    Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), 0, 7, 63, 200, 9);
+    auto* homeUrlLabel = Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), 0, 7, 7, 200, 9);
+    homeUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_HOMEURL, 7, 17, 245, 13));
+    auto* titleLabel = Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), 0, 7, 35, 200, 9);
+    titleLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_TITLE, 7, 45, 245, 13));
+    auto* abstractLabel = Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), 0, 7, 63, 200, 9);
     auto* abstractEdit = Add(new QPlainTextEdit(this), IDC_EDIT_ABSTRACT, 7, 73, 245, 42);
+    abstractLabel->setBuddy(abstractEdit);
     abstractEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     abstractEdit->setTabChangesFocus(true);
     abstractEdit->installEventFilter(this);
-    Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), 0, 7, 120, 200, 9);
-    Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13);
+    auto* cdfUrlLabel = Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), 0, 7, 120, 200, 9);
+    cdfUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13));
     Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
     Add(new QPushButton(QStringLiteral("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
     Add(new QPushButton(QStringLiteral("スケジュール"), this), IDC_BUTTON_SCHEDULE, 93, 191, 74, 14);
@@ -79,6 +81,8 @@ void CChannelDlg::CreateControls()
     Add(new QPushButton(QStringLiteral("ヘルプ"), this), IDC_HELP, 173, 218, 36, 16);
     auto* baseUrlEdit = Add(new QLineEdit(this), IDC_EDIT_BASEURL, 7, 160, 245, 13);
     baseUrlEdit->setEnabled(false);
+    // Labelled by the check box above it, which a label's buddy cannot be.
+    baseUrlEdit->setAccessibleName(QStringLiteral("ベースＵＲＬ"));
     Add(new QCheckBox(QStringLiteral("ベースＵＲＬを指定する"), this), IDC_CHECK_BASEURL, 7, 148, 200, 10);
 
     // Enter is the form's own business (see keyPressEvent): no button

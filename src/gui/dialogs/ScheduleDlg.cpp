@@ -90,7 +90,9 @@ CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record
     hourEntry->setAccessibleName(QStringLiteral("更新の間隔（時間）"));
     for (const unsigned hours : fw::kHourEntries)
         hourEntry->addItem(QString::number(hours));
-    label(QStringLiteral("時間"), 0, 143, 36, 18);
+    // Screen readers on Linux announce a combo box by the label it is the
+    // buddy of, followed by its entry; the accessible name serves elsewhere.
+    label(QStringLiteral("時間"), 0, 143, 36, 18)->setBuddy(hourEntry);
     auto* intervalMin = numberEdit(kIdIntervalMin, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
     label(QStringLiteral("分"), 0, 191, 36, 12);
 

@@ -36,9 +36,13 @@ constexpr UsageButton kUsageButtons[] = {
     {"チャンネルスクリーンセーバー", 73},
     {"デスクトップコンポーネント", 87},
 };
-// Texts run wider in the desktop's fonts than in the original one; the
-// buttons and the check box take the free width beside them.
-constexpr int kUsageButtonWidth = 102;
+// The usage texts run wider in the dialog font than the template's frame
+// allows: the frame reaches further left and its buttons take its whole
+// inner width.
+constexpr int kUsageGroupX = 167;
+constexpr int kUsageGroupWidth = 118;
+constexpr int kUsageButtonX = kUsageGroupX + 5;
+constexpr int kUsageButtonWidth = kUsageGroupWidth - 8;
 
 bool IsEnterKey(const QKeyEvent& key)
 {
@@ -50,19 +54,23 @@ bool IsEnterKey(const QKeyEvent& key)
 CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     : fwgui::CDialog(platform, parent, QStringLiteral("コメントの設定"), 295, 143)
 {
-    Add(new QLabel(QStringLiteral("簡単なコメント"), this), 0, 13, 7, 113, 8);
+    auto* commentLabel = Add(new QLabel(QStringLiteral("簡単なコメント"), this), 0, 13, 7, 113, 8);
     m_commentEdit = Add(new QPlainTextEdit(this), kIdComment, 13, 17, 146, 65);
+    commentLabel->setBuddy(m_commentEdit);
     m_commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentEdit->setTabChangesFocus(true);
     m_commentEdit->installEventFilter(this);
 
     m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), kIdUseIcon, 13, 102, 146, 10);
     m_iconEdit = Add(new QLineEdit(this), kIdIconHref, 13, 116, 146, 13);
+    // Labelled by the check box above it, which a label's buddy cannot be.
+    m_iconEdit->setAccessibleName(QStringLiteral("アイコンのＵＲＬ"));
 
-    Add(new QGroupBox(QStringLiteral("ページの使用法"), this), 0, 173, 13, 112, 94);
+    Add(new QGroupBox(QStringLiteral("ページの使用法"), this), 0, kUsageGroupX, 13, kUsageGroupWidth, 94);
     int id = kIdFirstUsage;
     for (const UsageButton& usage : kUsageButtons) {
-        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), id++, 181, usage.y, kUsageButtonWidth, 10);
+        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), id++, kUsageButtonX, usage.y,
+                           kUsageButtonWidth, 10);
         button->raise();  // above the group box that frames it
         m_usageButtons.append(button);
     }

@@ -63,9 +63,13 @@ CSitemapDlg::~CSitemapDlg()
 void CSitemapDlg::CreateControls()
 {
     // Wider than its text needs in the original font, for the desktop's.
-    Add(new QLabel(QStringLiteral("サイトマップ"), this), 0, 11, 6, 60, 8);
+    // Each label names its field for assistive technology; the tree view
+    // takes its name only from its own accessible name.
+    auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), 0, 11, 6, 60, 8);
     m_model = new SitemapModel(m_channel.sitemap, this);
     m_tree = Add(new SitemapTreeView(this), kIdTree, 11, 18, 167, 110);
+    m_tree->setAccessibleName(treeLabel->text());
+    treeLabel->setBuddy(m_tree);
     m_tree->setModel(m_model);
 
     struct IconButton {
@@ -95,20 +99,27 @@ void CSitemapDlg::CreateControls()
     auto* okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 187, 115, 28, 14);
     okButton->setAutoDefault(false);
 
-    Add(new QLabel(QStringLiteral("タイトル"), this), 0, 11, 135, 55, 8);
+    auto* titleLabel = Add(new QLabel(QStringLiteral("タイトル"), this), 0, 11, 135, 55, 8);
     m_titleEdit = Add(new QLineEdit(this), kIdTitle, 11, 145, 146, 13);
-    auto* commentButton = Add(new QPushButton(QStringLiteral("コメント／詳細"), this), kIdComment, 106, 164, 50, 14);
+    titleLabel->setBuddy(m_titleEdit);
+    // Wide enough for its caption in the desktop's font, right edge on the edits'.
+    auto* commentButton = Add(new QPushButton(QStringLiteral("コメント／詳細"), this), kIdComment, 101, 164, 56, 14);
     commentButton->setAutoDefault(false);
-    Add(new QLabel(QStringLiteral("ＵＲＬ"), this), 0, 11, 174, 61, 8);
+    auto* urlLabel = Add(new QLabel(QStringLiteral("ＵＲＬ"), this), 0, 11, 174, 61, 8);
     m_urlEdit = Add(new QLineEdit(this), kIdUrl, 11, 184, 146, 13);
+    urlLabel->setBuddy(m_urlEdit);
 
     Add(new QGroupBox(QStringLiteral("キャッシュ"), this), 0, 168, 141, 59, 64);
-    m_levelCombo = Add(new QComboBox(this), kIdLevel, 177, 159, 24, 13);
+    // The combo shows "12" beside its arrow, so it starts a little further left.
+    m_levelCombo = Add(new QComboBox(this), kIdLevel, 175, 159, 27, 13);
     for (int level = 0; level < kLevelCount; ++level)
         m_levelCombo->addItem(QString::number(level));
     m_levelCombo->raise();
-    Add(new QLabel(QStringLiteral("Level"), this), 0, 204, 164, 20, 8)->raise();
-    m_precacheCheck = Add(new QCheckBox(QStringLiteral("読みこむ"), this), kIdPrecache, 177, 185, 42, 8);
+    // Centred on the combo's line.
+    auto* levelLabel = Add(new QLabel(QStringLiteral("Level"), this), 0, 205, 162, 20, 8);
+    levelLabel->setBuddy(m_levelCombo);
+    levelLabel->raise();
+    m_precacheCheck = Add(new QCheckBox(QStringLiteral("読みこむ"), this), kIdPrecache, 175, 185, 44, 8);
     m_precacheCheck->raise();
 }
 
