@@ -1,8 +1,8 @@
-// The application object: its identity, Qt's Japanese texts, the command
-// line it hands to the main form and a whole run from start to Exit.
+// The application object: its identity, Qt's Japanese texts, the dialog
+// font, and a whole run that opens the file it was started with and stores
+// no settings.
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -14,49 +14,29 @@
 #include "app/FeedwrightApp.h"
 #include "framework/DialogUnits.h"
 
-namespace {
-
-const QByteArray kSampleCdf =
-    "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n<CHANNEL HREF=\"http://server/\">\r\n"
-    "<TITLE>\x83\x65\x83\x58\x83\x67</TITLE>\r\n</CHANNEL>\r\n";
-
-}  // namespace
+using namespace Qt::StringLiterals;
 
 class AppTest : public QObject {
     Q_OBJECT
 
+public:
+    explicit AppTest(QString configHome) : m_configHome(std::move(configHome)) {}
+
+private:
+    QString m_configHome;
+
 private slots:
-    void identity()
+    void identityJapaneseTextsAndFont()
     {
-        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Kestrelworks"));
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("app_test"));
-    }
-
-    void qtSpeaksJapanese()
-    {
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
-    }
-
-    void dialogsUseTheJapaneseFont()
-    {
-        QCOMPARE(fwgui::DialogFont().family(), QStringLiteral("Noto Sans CJK JP"));
+        QCOMPARE(QCoreApplication::organizationName(), u"Kestrelworks"_s);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);  // under LANG=C.UTF-8
+        QCOMPARE(fwgui::DialogFont().family(), u"Noto Sans CJK JP"_s);
         QCOMPARE(fwgui::DialogFont().pointSize(), 9);
     }
 
-    void commandLineJoinsTheArgumentsWithSingleBlanks()
+    void aRunOpensTheNamedFileAndStoresNothing()
     {
-        QCOMPARE(CFeedwrightApp::CommandLine({QStringLiteral("feedwright")}), QString());
-        QCOMPARE(CFeedwrightApp::CommandLine({QStringLiteral("feedwright"), QStringLiteral("My"),
-                                              QStringLiteral("Channel.cdf")}),
-                 QStringLiteral("My Channel.cdf"));
-        QCOMPARE(CFeedwrightApp::CommandLine({QStringLiteral("feedwright"), QStringLiteral(" a.cdf ")}),
-                 QStringLiteral(" a.cdf "));
-    }
-
-    void aRunOpensTheNamedFileAndEndsWithExit()
-    {
-        QString shownTitle;
-        QString caption;
+        QString seen;
         QTimer poll;
         poll.setInterval(10);
         connect(&poll, &QTimer::timeout, this, [&]() {
@@ -65,39 +45,38 @@ private slots:
                 if (form == nullptr || !form->isVisible())
                     continue;
                 poll.stop();
-                caption = form->windowTitle();
-                shownTitle = form->findChild<QLineEdit*>(QStringLiteral("1002"))->text();
+                seen = form->windowTitle() + u'|' + form->findChild<QLineEdit*>(u"1002"_s)->text();
                 // Exit deletes the form's other windows: stop looking at the list.
-                form->findChild<QPushButton*>(QStringLiteral("2"))->click();
+                form->findChild<QPushButton*>(u"2"_s)->click();
                 return;
             }
         });
         poll.start();
-        auto* app = static_cast<CFeedwrightApp*>(QCoreApplication::instance());
-        QCOMPARE(app->InitInstance(), 0);
-        QCOMPARE(caption, QStringLiteral("Feedwright Version.1.2"));
-        QCOMPARE(shownTitle, QStringLiteral("テスト"));
+        QCOMPARE(static_cast<CFeedwrightApp*>(QCoreApplication::instance())->InitInstance(), 0);
+        QCOMPARE(seen, u"Feedwright Version.1.2|テスト"_s);
+        QCOMPARE(QDir(m_configHome).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 };
 
 int main(int argc, char* argv[])
 {
-    // The program is started with a .cdf file, as a file manager starts it.
+    // Started with a .cdf file, as a file manager starts it, and with a
+    // configuration folder of its own where settings would go.
     QTemporaryDir dir;
-    if (!dir.isValid())
-        return EXIT_FAILURE;
-    const QString samplePath = dir.filePath(QStringLiteral("sample.cdf"));
-    QFile file(samplePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(kSampleCdf) != kSampleCdf.size())
+    QFile file(dir.filePath(u"sample.cdf"_s));
+    const QByteArray sample = "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n<CHANNEL HREF=\"http://server/\">\r\n"
+                              "<TITLE>\x83\x65\x83\x58\x83\x67</TITLE>\r\n</CHANNEL>\r\n";
+    if (!dir.isValid() || !QDir(dir.path()).mkdir(u"config"_s) || !file.open(QIODevice::WriteOnly) ||
+        file.write(sample) != sample.size())
         return EXIT_FAILURE;
     file.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(u"config"_s)));
 
-    QByteArray program = argc > 0 ? QByteArray(argv[0]) : QByteArray("app_test");
-    QByteArray path = QFile::encodeName(samplePath);
+    QByteArray program(argv[0]), path = QFile::encodeName(file.fileName());
     char* appArgv[] = {program.data(), path.data(), nullptr};
     int appArgc = 2;
     CFeedwrightApp app(appArgc, appArgv);
-    AppTest test;
+    AppTest test(dir.filePath(u"config"_s));
     return QTest::qExec(&test, argc, argv);
 }
 

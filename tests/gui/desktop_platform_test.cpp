@@ -1,10 +1,9 @@
-// The real desktop platform on the offscreen screen: message boxes carry the
-// given text, caption, icon and buttons and report the button pressed; the
-// file dialogs use the translated filter, the default extension, the initial
-// name and the overwrite question as asked.
+// The real desktop platform on the offscreen screen: message boxes show the
+// given text as plain text with the given buttons and icon; the save dialog
+// takes the filter in Qt's form, the initial name, the default extension and
+// asks before replacing a file.
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +13,7 @@
 #include "framework/DesktopPlatform.h"
 #include "support/Widgets.h"
 
+using namespace Qt::StringLiterals;
 using fwgui::MessageAnswer;
 using fwgui::MessageButtons;
 using fwgui::MessageIcon;
@@ -21,103 +21,56 @@ using fwgui::MessageIcon;
 class DesktopPlatformTest : public QObject {
     Q_OBJECT
 
-private:
     fwgui::DesktopPlatform m_platform{std::make_unique<fw::NullTraceSink>()};
 
 private slots:
-    void messageBoxShowsWhatItIsGiven_data()
+    void messageBoxShowsPlainTextWithItsButtonsAndIcon()
     {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("press");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("expectedButtons");
-        QTest::addColumn<int>("expectedIcon");
-        QTest::newRow("ok, exclamation") << int(MessageButtons::Ok) << int(MessageIcon::Exclamation)
-                                         << int(QMessageBox::Ok) << int(MessageAnswer::Ok) << int(QMessageBox::Ok)
-                                         << int(QMessageBox::Warning);
-        QTest::newRow("yes no, no") << int(MessageButtons::YesNo) << int(MessageIcon::Question)
-                                    << int(QMessageBox::No) << int(MessageAnswer::No)
-                                    << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::Question);
+        struct Case {
+            MessageButtons buttons; MessageIcon icon; QMessageBox::StandardButton press; MessageAnswer answer;
+            QMessageBox::StandardButtons qtButtons; QMessageBox::Icon qtIcon;
+        };
+        const Case cases[] = {
+            {MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
+             QMessageBox::Warning},
+            {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question},
+        };
+        for (const Case& c : cases) {
+            QString shown;
+            fwtest::WhenModalOpens([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box != nullptr);
+                shown = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->textFormat());
+                QCOMPARE(box->standardButtons(), c.qtButtons);
+                QCOMPARE(box->icon(), c.qtIcon);
+                box->button(c.press)->click();
+            });
+            QCOMPARE(m_platform.MessageBox(nullptr, u"<b>本文</b>"_s, u"題"_s, c.buttons, c.icon), c.answer);
+            QCOMPARE(shown, u"題|<b>本文</b>|"_s + QString::number(Qt::PlainText));
+        }
     }
 
-    void messageBoxShowsWhatItIsGiven()
-    {
-        QFETCH(int, buttons);
-        QFETCH(int, icon);
-        QFETCH(int, press);
-        QFETCH(int, answer);
-        QFETCH(int, expectedButtons);
-        QFETCH(int, expectedIcon);
-        QString text, caption;
-        int shownButtons = -1, shownIcon = -1;
-        Qt::TextFormat format = Qt::AutoText;
-        fwtest::WhenModalOpens([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) {
-                modal->close();
-                return;
-            }
-            text = box->text();
-            caption = box->windowTitle();
-            shownButtons = int(box->standardButtons());
-            shownIcon = int(box->icon());
-            format = box->textFormat();
-            box->button(QMessageBox::StandardButton(press))->click();
-        });
-        const MessageAnswer result = m_platform.MessageBox(nullptr, QStringLiteral("本文"), QStringLiteral("題"),
-                                                           MessageButtons(buttons), MessageIcon(icon));
-        QCOMPARE(text, QStringLiteral("本文"));
-        QCOMPARE(caption, QStringLiteral("題"));
-        QCOMPARE(shownButtons, expectedButtons);
-        QCOMPARE(shownIcon, expectedIcon);
-        QCOMPARE(int(result), answer);
-        QCOMPARE(format, Qt::PlainText);
-    }
-
-    void saveDialogAppendsTheDefaultExtensionAndStartsAtTheInitialName()
+    void saveDialogAsAsked()
     {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString startDir = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
-        QString initialText;
-        QStringList filters;
+        QStringList seen;
         fwtest::WhenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (dialog == nullptr) {
-                modal->close();
-                return;
-            }
-            filters = dialog->nameFilters();
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            initialText = name != nullptr ? name->text() : QStringLiteral("<no name edit>");
-            dialog->setDirectory(QDir::currentPath());
-            if (name != nullptr) {
-                name->selectAll();
-                fwtest::TypeText(name, QStringLiteral("typed"));
-            }
+            auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>(u"fileNameEdit"_s) : nullptr;
+            QVERIFY(name != nullptr);
+            seen << dialog->nameFilters().join(u";;"_s) << name->text()
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? u"replaces"_s : u"asks"_s);
+            dialog->setDirectory(dir.path());
+            name->selectAll();
+            fwtest::TypeText(name, u"typed"_s);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        fwgui::FileDialogRequest request;
-        request.filter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
-        request.defaultExtension = QStringLiteral("cdf");
-        request.initialName = QStringLiteral("NewChannel");
-        request.promptOverwrite = true;
+        fwgui::FileDialogRequest request{u"CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"_s, u"cdf"_s,
+                                         u"NewChannel"_s, true};
         const std::optional<QString> chosen = m_platform.GetSaveFileName(nullptr, request);
-        QDir::setCurrent(startDir);
-        QCOMPARE(initialText, QStringLiteral("NewChannel"));
-        QCOMPARE(filters, (QStringList{QStringLiteral("CDF Files (*.cdf)"), QStringLiteral("All Files (*)")}));
-        QVERIFY(chosen.has_value());
-        QCOMPARE(QFileInfo(*chosen).fileName(), QStringLiteral("typed.cdf"));
-    }
-
-    void cancelledDialogGivesNothing()
-    {
-        fwtest::WhenModalOpens([](QWidget* modal) { modal->close(); });
-        fwgui::FileDialogRequest request;
-        request.filter = QStringLiteral("CDF Files (*.cdf)|*.cdf||");
-        QVERIFY(!m_platform.GetOpenFileName(nullptr, request).has_value());
+        QCOMPARE(seen, (QStringList{u"CDF Files (*.cdf);;All Files (*)"_s, u"NewChannel"_s, u"asks"_s}));
+        QCOMPARE(chosen.value_or(QString()), dir.filePath(u"typed.cdf"_s));
     }
 };
 

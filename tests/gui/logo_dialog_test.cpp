@@ -1,105 +1,43 @@
 // The logo dialog driven offscreen: it shows the logo set on opening, takes
-// the edits on OK and leaves the set alone on Cancel, Escape or the close box.
+// the edits on OK and leaves the set alone on Cancel.
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "channel/LogoSet.h"
 #include "dialogs/LogoDlg.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
-namespace {
-
-constexpr int kIconUrl = 1017;
-constexpr int kLogoUrl = 1001;
-constexpr int kWideLogoUrl = 1002;
-
-struct Harness {
-    fwtest::ScriptedPlatform platform;
-    fw::LogoSet logos;
-    CLogoDlg dlg{platform, logos, nullptr};
-
-    QLineEdit* Edit(int id) const { return fwtest::FindControl<QLineEdit>(&dlg, id); }
-
-    int Run(const std::function<void()>& drive)
-    {
-        QTimer::singleShot(0, &dlg, [this, drive] {
-            drive();
-            if (dlg.isVisible())
-                dlg.reject();
-        });
-        return dlg.DoModal();
-    }
-
-    void Retype(int id, const QString& text) const
-    {
-        fwtest::ClearByKeyboard(Edit(id));
-        fwtest::TypeText(Edit(id), text);
-    }
-};
-
-}  // namespace
+using namespace Qt::StringLiterals;
 
 class LogoDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensWithNoImages()
+    void showsTakesAndLeavesTheLogoSet()
     {
-        Harness h;
-        h.Run([&] {
-            for (int id : {kIconUrl, kLogoUrl, kWideLogoUrl})
-                QCOMPARE(h.Edit(id)->text(), QStringLiteral("http://"));
-        });
-    }
-
-    void okTakesTheEditsAndCancelLeavesTheSet()
-    {
-        Harness h;
-        // Cancel, Escape and the close box all leave the set as it was.
-        const std::function<void()> closers[] = {
-            [&] { QTest::mouseClick(fwtest::FindControl<QPushButton>(&h.dlg, 2), Qt::LeftButton); },
-            [&] { QTest::keyClick(h.Edit(kLogoUrl), Qt::Key_Escape); },
-            [&] { h.dlg.close(); },
+        fwtest::ScriptedPlatform platform;
+        fw::LogoSet logos;
+        CLogoDlg dlg(platform, logos, nullptr);
+        const auto control = [&dlg](int id) { return fwtest::FindControl<QWidget>(&dlg, id); };
+        QStringList shown;
+        const auto retypeLogoAnd = [&](int closer) {
+            shown << fwtest::Outline(&dlg, {1017, 1001, 1002});
+            fwtest::Retype(control(1001), u"http://例.jp/ロゴ.gif"_s);
+            fwtest::Click(control(closer));
         };
-        for (const auto& close : closers) {
-            const int result = h.Run([&] {
-                h.Retype(kLogoUrl, QStringLiteral("http://server/cancelled.gif"));
-                close();
-            });
-            QCOMPARE(result, int(QDialog::Rejected));
-            QCOMPARE(h.logos.m_strLogoUrl, std::string("http://"));
-        }
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(2); }), int(QDialog::Rejected));
+        QCOMPARE(logos.m_strLogoUrl, std::string("http://"));
 
-        const int result = h.Run([&] {
-            QCOMPARE(h.Edit(kLogoUrl)->text(), QStringLiteral("http://"));  // the cancelled text is gone
-            h.Retype(kIconUrl, QString());
-            h.Retype(kLogoUrl, QStringLiteral("http://例.jp/ロゴ.gif"));
-            QTest::keyClick(h.Edit(kLogoUrl), Qt::Key_Return);  // OK is the default button
-        });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(h.logos.m_strIconUrl, std::string());
-        // Members hold Shift-JIS bytes.
-        QCOMPARE(h.logos.m_strLogoUrl, std::string("http://\x97\xe1.jp/\x83\x8d\x83\x53.gif"));
-        QCOMPARE(h.logos.m_strWideLogoUrl, std::string("http://"));
-        QCOMPARE(h.platform.Messages().size(), qsizetype(0));
-    }
-
-    void showsWhatCodeSetBetweenOpenings()
-    {
-        Harness h;
-        h.Run([] {});
         // As a Create leaves the members after trimming them.
-        h.logos.m_strIconUrl = "http://server/logo.ico";
-        h.logos.m_strWideLogoUrl = "";
-        h.Run([&] {
-            QCOMPARE(h.Edit(kIconUrl)->text(), QStringLiteral("http://server/logo.ico"));
-            QCOMPARE(h.Edit(kWideLogoUrl)->text(), QString());
-        });
+        logos.m_strIconUrl = "http://server/logo.ico";
+        logos.m_strWideLogoUrl = "";
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(1); }), int(QDialog::Accepted));
+        QCOMPARE(shown, (QStringList{u"1017=http:// 1001=http:// 1002=http://"_s,
+                                     u"1017=http://server/logo.ico 1001=http:// 1002="_s}));
+        QCOMPARE(logos.m_strLogoUrl, std::string("http://\x97\xe1.jp/\x83\x8d\x83\x53.gif"));
+        QCOMPARE(logos.m_strIconUrl, std::string("http://server/logo.ico"));
+        QVERIFY(platform.Messages().isEmpty());
     }
 };
 

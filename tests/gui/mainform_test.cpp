@@ -1,14 +1,11 @@
-// The main form on real widgets: what it shows at start, its keyboard
-// behaviour, the command-line open, Load, Create, Clear, help, the About box
-// and the life of its subordinate dialogs.
+// The main form on real widgets: start, keyboard, the command-line open,
+// Load, Create, Clear, help and the About box.
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,18 +18,20 @@
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
+using namespace Qt::StringLiterals;
 using fwtest::FindControl;
 
 namespace {
 
-const QString kFileError = QStringLiteral("ファイルエラー");
-const QString kCannotOpen = QStringLiteral("ファイルを開けません");
-const QString kHelpMessage = QStringLiteral("Feedwright.htm が開けません.");
-const std::string kTitleSjis = "\x83\x5E\x83\x43\x83\x67\x83\x8B";  // タイトル
-const char kCreatedTraces[] = "Create logoDlg\nCreate scheduleDlg\nCreate sitemapDlg\n";
-const char kDeletedTraces[] = "Delete logoDlg\nDelete scheduleDlg\nDelete sitemapDlg\n";
+const QList<int> kHeadFields = {1000, 1002, 1003, 1004, 1009, 1090};
+const QString kDefaultsShown = u"1000=http:// 1002=タイトル 1003= 1004=http:// !1009=http:// 1090=[ ]"_s;
+const QString kSampleShown = u"1000=http://server/dir 1002=テスト 1003=one\ntwo 1004=http://server/dir/channel.cdf "
+                             "1009=http://server/dir/ 1090=[x]"_s;
+const QString kCreated = u"Create logoDlg\nCreate scheduleDlg\nCreate sitemapDlg\n"_s;
+const QString kDeleted = u"Delete logoDlg\nDelete scheduleDlg\nDelete sitemapDlg\n"_s;
+const QString kCannotOpen = u"ファイルエラー: ファイルを開けません"_s;
 
-// A channel with a title in Shift-JIS (テスト), a two-line abstract and a base URL.
+// A title in Shift-JIS (テスト), a two-line abstract and a base URL.
 const QByteArray kSampleCdf =
     "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n\r\n"
     "<CHANNEL\r\n  BASE=\"http://server/dir/\"\r\n  HREF=\"http://server/dir\"\r\n"
@@ -42,7 +41,7 @@ const QByteArray kSampleCdf =
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray ReadFile(const QString& path)
@@ -56,63 +55,39 @@ QByteArray ReadFile(const QString& path)
 class MainFormTest : public QObject {
     Q_OBJECT
 
-private:
+    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<fwtest::ScriptedPlatform> m_platform;
     std::unique_ptr<CChannelDlg> m_dlg;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_startDir;
+    QString m_startDir = QDir::currentPath();
 
-    QLineEdit* Edit(int id) const { return FindControl<QLineEdit>(m_dlg.get(), id); }
-    QPlainTextEdit* Abstract() const { return FindControl<QPlainTextEdit>(m_dlg.get(), 1003); }
-    QCheckBox* BaseUrlCheck() const { return FindControl<QCheckBox>(m_dlg.get(), 1090); }
-    QPushButton* Button(int id) const { return FindControl<QPushButton>(m_dlg.get(), id); }
     QString InDir(const QString& name) const { return m_dir->filePath(name); }
+    QWidget* Control(int id) const { return FindControl<QWidget>(m_dlg.get(), id); }
+    QString HeadShown() const { return fwtest::Outline(m_dlg.get(), kHeadFields); }
+    void Click(int id) const { fwtest::Click(Control(id)); }
 
-    // Builds the form as the program starts it, with `commandLine`.
+    // The form as the program starts it with `commandLine`.
     void OpenForm(const QString& commandLine = QString())
     {
         m_dlg = std::make_unique<CChannelDlg>(*m_platform);
-        m_dlg->SetHelpDirectories({InDir(QStringLiteral("share"))});
+        m_dlg->SetHelpDirectories({InDir(u"share"_s)});
         m_dlg->SetCommandLine(commandLine);
         m_dlg->Open();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
-        m_dlg->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
+        QVERIFY(fwtest::ShowAndActivate(m_dlg.get()));
     }
 
-    void ClickButton(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
-
-    void VerifyDefaultsShown()
+    // Load with the open dialog answering `path`.
+    void Load(const QString& path)
     {
-        QCOMPARE(Edit(1000)->text(), QStringLiteral("http://"));
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("タイトル"));
-        QCOMPARE(Abstract()->toPlainText(), QString());
-        QCOMPARE(Edit(1004)->text(), QStringLiteral("http://"));
-        QCOMPARE(Edit(1009)->text(), QStringLiteral("http://"));
-        QVERIFY(!Edit(1009)->isEnabled());
-        QVERIFY(!BaseUrlCheck()->isChecked());
-    }
-
-    void VerifySampleShown()
-    {
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("テスト"));
-        QCOMPARE(Abstract()->toPlainText(), QStringLiteral("one\ntwo"));
-        QCOMPARE(Edit(1000)->text(), QStringLiteral("http://server/dir"));
-        QCOMPARE(Edit(1004)->text(), QStringLiteral("http://server/dir/channel.cdf"));
-        QVERIFY(BaseUrlCheck()->isChecked());
-        QVERIFY(Edit(1009)->isEnabled());
-        QCOMPARE(Edit(1009)->text(), QStringLiteral("http://server/dir/"));
+        m_platform->QueueFileName(path);
+        Click(1005);
     }
 
 private slots:
     void init()
     {
-        m_startDir = QDir::currentPath();
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("share")));
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("work")));
-        QDir::setCurrent(InDir(QStringLiteral("work")));
+        QVERIFY(QDir(m_dir->path()).mkpath(u"share"_s) && QDir(m_dir->path()).mkpath(u"work"_s));
+        QDir::setCurrent(InDir(u"work"_s));
         m_platform = std::make_unique<fwtest::ScriptedPlatform>();
     }
 
@@ -124,429 +99,199 @@ private slots:
         m_dir.reset();
     }
 
-    void startShowsTheDefaultsWithTheFocusOnExit()
+    void startKeyboardAndEscape()
     {
         OpenForm();
-        VerifyDefaultsShown();
-        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Feedwright Version.1.2"));
-        QCOMPARE(m_dlg->size(), m_dlg->Units().Size(259, 241));
-        QCOMPARE(QApplication::focusWidget(), Button(2));
-        QVERIFY(!m_dlg->windowIcon().isNull());
-        QVERIFY(!Button(3)->icon().isNull());
-        QVERIFY(m_platform->Messages().isEmpty());
+        QCOMPARE(HeadShown(), kDefaultsShown);
+        QCOMPARE(QApplication::focusWidget(), Control(2));
+        QCOMPARE(m_platform->TraceText(), kCreated);
 
-    }
-
-    void tabVisitsTheControlsInTemplateOrder()
-    {
-        OpenForm();
-        QTest::mouseClick(BaseUrlCheck(), Qt::LeftButton, {}, QPoint(5, BaseUrlCheck()->height() / 2));
-        Button(2)->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
+        // The base URL edit follows its check box, and Tab then visits it too.
+        Click(1090);
+        QVERIFY(Control(1009)->isEnabled());
+        QCOMPARE(m_dlg->m_channel.head.m_bUseBaseUrl, 1);
+        Control(2)->setFocus();
+        QStringList visited{u"2"_s};
         for (int i = 0; i < 15; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited.join(QLatin1Char(' ')),
-                 QStringLiteral("2 1000 1002 1003 1004 1005 1006 1007 1008 1011 1013 3 4 1009 1090 2"));
-    }
-
-    void baseUrlEditFollowsTheCheckBox()
-    {
-        OpenForm();
-        Edit(1009)->setText(QStringLiteral("http://typed/"));
-        QTest::mouseClick(BaseUrlCheck(), Qt::LeftButton, {}, QPoint(5, BaseUrlCheck()->height() / 2));
-        QVERIFY(Edit(1009)->isEnabled());
-        QCOMPARE(m_dlg->m_channel.head.m_bUseBaseUrl, 1);
-        QTest::keyClick(BaseUrlCheck(), Qt::Key_Space);
-        QVERIFY(!Edit(1009)->isEnabled());
+        QCOMPARE(visited.join(u' '), u"2 1000 1002 1003 1004 1005 1006 1007 1008 1011 1013 3 4 1009 1090 2"_s);
+        QTest::keyClick(Control(1090), Qt::Key_Space);
+        QVERIFY(!Control(1009)->isEnabled());
         QCOMPARE(m_dlg->m_channel.head.m_bUseBaseUrl, 0);
-        // The disabled edit still takes part in the exchange.
-        QCOMPARE(m_dlg->m_channel.head.m_strBaseUrl, std::string("http://typed/"));
+
+        // Enter neither closes the form nor presses a button such as Load.
+        for (int id : {1000, 1002, 1003, 1004, 1090}) {
+            Control(id)->setFocus();
+            QTest::keyClick(Control(id), Qt::Key_Return);
+            QTest::keyClick(Control(id), Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QVERIFY(m_dlg->isVisible());
+        QVERIFY(m_platform->FileDialogs().isEmpty());
+
+        QTest::keyClick(Control(1002), Qt::Key_Escape);
+        QVERIFY(!m_dlg->isVisible());
+        QCOMPARE(m_platform->TraceText(), kCreated + kDeleted);
+        QVERIFY(m_platform->Messages().isEmpty());
     }
 
-    void toolTipsAreRegisteredInOrder()
+    void toolTipsInOrder()
     {
         OpenForm();
-        const QList<QPair<int, QString>> table = CChannelDlg::ToolTipTable();
         QList<int> ids;
-        for (const auto& [id, text] : table) {
+        for (const auto& [id, text] : CChannelDlg::ToolTipTable()) {
             ids << id;
-            QCOMPARE(FindControl<QWidget>(m_dlg.get(), id)->toolTip(), text);
+            QCOMPARE(Control(id)->toolTip(), text);
         }
         QCOMPARE(ids, (QList<int>{3, 1090, 1009, 1000, 1002, 1003, 1004, 1011, 1005, 1013, 1006, 1007, 1008}));
     }
 
-    void enterNeverClosesTheForm()
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("line");  // %1 is the current directory
+        QTest::addColumn<bool>("reads");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("blanks around a .CDF path") << u"  \t%1/sample.CDF  "_s << true << QStringList();
+        QTest::newRow(".cdf alone") << u".cdf"_s << true << QStringList();
+        QTest::newRow("quoted") << u"\"%1/sample.CDF\""_s << false << QStringList();
+        QTest::newRow("three bytes") << u"a.c"_s << false << QStringList();
+        QTest::newRow("no dot") << u"samplecdf"_s << false << QStringList();
+        QTest::newRow("empty") << QString() << false << QStringList();
+        QTest::newRow("missing file") << u"%1/missing.cdf"_s << false << QStringList{kCannotOpen};
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, reads);
+        QFETCH(QStringList, messages);
+        QVERIFY(WriteFile(u"sample.CDF"_s, kSampleCdf) && WriteFile(u".cdf"_s, kSampleCdf));
+        QVERIFY(WriteFile(u"samplecdf"_s, kSampleCdf) && WriteFile(u"a.c"_s, kSampleCdf));
+        OpenForm(line.replace(u"%1"_s, QDir::currentPath()));
+        QCOMPARE(HeadShown(), reads ? kSampleShown : kDefaultsShown);
+        QCOMPARE(m_platform->Messages(), messages);
+    }
+
+    void load()
     {
         OpenForm();
-        QTest::mouseClick(BaseUrlCheck(), Qt::LeftButton, {}, QPoint(5, BaseUrlCheck()->height() / 2));
-        for (int id : {1000, 1002, 1004, 1009}) {
-            Edit(id)->setFocus();
-            QTest::keyClick(Edit(id), Qt::Key_Return);
-            QTest::keyClick(Edit(id), Qt::Key_Enter);
-            QVERIFY2(m_dlg->isVisible(), qPrintable(QString::number(id)));
+        QVERIFY(WriteFile(InDir(u"sample.txt"_s), kSampleCdf) && WriteFile(InDir(u"Sample.Cdf"_s), kSampleCdf));
+        Load(InDir(u"sample.txt"_s));
+        QCOMPARE(m_platform->Messages(), QStringList{u"ファイルエラー: ファイルが、CDFファイルではありません"_s});
+        QCOMPARE(m_platform->FileDialogs(), QStringList{u"open CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf "_s});
+        QCOMPARE(HeadShown(), kDefaultsShown);
+
+        Load(InDir(u"Sample.Cdf"_s));
+        QCOMPARE(HeadShown(), kSampleShown);
+        QCOMPARE(m_platform->Messages().size(), 1);
+
+        // A file that cannot be opened leaves the form and the site map fields as they were.
+        const std::string url = m_dlg->sitemapDlg->m_strUrl, title = m_dlg->sitemapDlg->m_strItemTitle;
+        Load(InDir(u"gone.cdf"_s));
+        QCOMPARE(m_platform->Messages().last(), kCannotOpen);
+        QCOMPARE(HeadShown(), kSampleShown);
+        QCOMPARE(m_dlg->sitemapDlg->m_strUrl, url);
+        QCOMPARE(m_dlg->sitemapDlg->m_strItemTitle, title);
+    }
+
+    // A file read in part is shown as far as it was read, then reported.
+    void loadReportsWhereReadingStopped()
+    {
+        OpenForm();
+        const struct { QByteArray bytes; QString message, shown; } cases[] = {
+            {kSampleCdf.mid(kSampleCdf.indexOf('\n') + 1), u"(phase #0)"_s, kSampleShown},  // no declaration
+            {"<?XML VERSION=\"1.0\"?>\r\n<CHANNEL HREF=\"http://kept\">\r\n<TITLE>a<B>b</B></TITLE>\r\n",
+             u"(element error)"_s, u"1000=http://kept 1002=タイトル 1003= 1004=http:// !1009=http:// 1090=[ ]"_s},
+        };
+        for (const auto& c : cases) {
+            QVERIFY(WriteFile(InDir(u"partial.cdf"_s), c.bytes));
+            QString shownDuringMessage;
+            m_platform->OnMessage([&] { shownDuringMessage = HeadShown(); });
+            Load(InDir(u"partial.cdf"_s));
+            QCOMPARE(m_platform->Messages().last(), u"ファイルエラー: ファイルを正常に読み取れませんでした\n\n"_s + c.message);
+            QCOMPARE(shownDuringMessage, c.shown);
         }
-        // The abstract leaves Enter to the form; Ctrl+Enter makes a line break.
-        Abstract()->setFocus();
-        fwtest::TypeText(Abstract(), QStringLiteral("a\nb"));
-        QTest::keyClick(Abstract(), Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClick(Abstract(), Qt::Key_Return, Qt::ControlModifier);
-        fwtest::TypeText(Abstract(), QStringLiteral("c"));
-        QVERIFY(m_dlg->isVisible());
-        QCOMPARE(Abstract()->toPlainText(), QStringLiteral("ab\nc"));
-        // On a check box too: it is no push button.
-        BaseUrlCheck()->setFocus();
-        QTest::keyClick(BaseUrlCheck(), Qt::Key_Return);
-        QVERIFY(m_dlg->isVisible());
-        // No button was pressed on the way either.
-        QVERIFY(m_platform->Messages().isEmpty());
-        QVERIFY(m_platform->FileDialogs().isEmpty());
-        QCOMPARE(m_platform->TraceText(), QString::fromLatin1(kCreatedTraces));
-    }
-
-    void escapeExitAndCloseBoxCloseAndTheDialogsAreDeletedInOrder()
-    {
-        OpenForm();
-        QCOMPARE(m_platform->TraceText(), QString::fromLatin1(kCreatedTraces));
-        QVERIFY(m_dlg->logoDlg && m_dlg->scheduleDlg && m_dlg->sitemapDlg);
-        QVERIFY(!m_dlg->sitemapDlg->isVisible());
-
-        Edit(1002)->setFocus();
-        fwtest::TypeText(Edit(1002), QStringLiteral("unsaved"));
-        QTest::keyClick(Edit(1002), Qt::Key_Escape);
-        QVERIFY(!m_dlg->isVisible());
-        QVERIFY(m_platform->Messages().isEmpty());
-        QCOMPARE(m_platform->TraceText(), QString::fromLatin1(kCreatedTraces) + QString::fromLatin1(kDeletedTraces));
-        QVERIFY(!m_dlg->logoDlg && !m_dlg->scheduleDlg && !m_dlg->sitemapDlg);
-
-        // Exit and the close box take the same way out.
-        OpenForm();
-        ClickButton(2);
-        QVERIFY(!m_dlg->isVisible());
-        OpenForm();
-        QVERIFY(m_dlg->close());
-        QVERIFY(m_platform->Messages().isEmpty());
-        QVERIFY(m_platform->TraceText().endsWith(QString::fromLatin1(kDeletedTraces)));
-    }
-
-    void commandLineNamingACdfFileReadsIt_data()
-    {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("decoration");
-        QTest::newRow("capitals, blanks around") << QStringLiteral("sample.CDF") << QStringLiteral("  \t%1  ");
-        QTest::newRow("small letters") << QStringLiteral("sample.cdf") << QStringLiteral("%1");
-        // Only a dot and the extension: four bytes, which is enough.
-        QTest::newRow("dot cdf alone") << QStringLiteral(".cdf") << QStringLiteral("%1");
-    }
-
-    void commandLineNamingACdfFileReadsIt()
-    {
-        QFETCH(QString, fileName);
-        QFETCH(QString, decoration);
-        QVERIFY(WriteFile(fileName, kSampleCdf));  // in the current directory
-        const QString path = fileName == QLatin1String(".cdf") ? fileName : QDir::current().filePath(fileName);
-        OpenForm(decoration.arg(path));
-        VerifySampleShown();
-        QVERIFY(m_platform->Messages().isEmpty());
-    }
-
-    void commandLineWithoutACdfNameDoesNothing_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("quoted") << QStringLiteral("\"%1\"");
-        QTest::newRow("three bytes") << QStringLiteral("a.c");
-        QTest::newRow("no dot") << QStringLiteral("samplecdf");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("blanks") << QStringLiteral("   ");
-        QTest::newRow("other extension") << QStringLiteral("%1.txt");
-        QTest::newRow("extension with a blank") << QStringLiteral("%1 x");
-    }
-
-    void commandLineWithoutACdfNameDoesNothing()
-    {
-        QFETCH(QString, commandLine);
-        const QString path = QDir::current().filePath(QStringLiteral("sample.cdf"));
-        QVERIFY(WriteFile(path, kSampleCdf));
-        QVERIFY(WriteFile(path + QStringLiteral(".txt"), kSampleCdf));
-        OpenForm(commandLine.contains(QLatin1String("%1")) ? commandLine.arg(path) : commandLine);
-        VerifyDefaultsShown();
-        QVERIFY(m_platform->Messages().isEmpty());
-    }
-
-    void commandLineNamingAMissingFileSaysSo()
-    {
-        OpenForm(QDir::current().filePath(QStringLiteral("missing.cdf")));
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, kCannotOpen);
-        QCOMPARE(m_platform->Messages()[0].caption, kFileError);
-        QCOMPARE(m_platform->Messages()[0].buttons, fwgui::MessageButtons::Ok);
-        QCOMPARE(m_platform->Messages()[0].icon, fwgui::MessageIcon::None);
-        VerifyDefaultsShown();
-    }
-
-    void loadChecksTheExtension()
-    {
-        OpenForm();
-        Edit(1002)->setText(QStringLiteral("edited"));
-        const QString textFile = InDir(QStringLiteral("sample.txt"));
-        QVERIFY(WriteFile(textFile, kSampleCdf));
-        m_platform->QueueOpenFileName(textFile);
-        ClickButton(1005);
-
-        QCOMPARE(m_platform->FileDialogs().size(), 1);
-        const fwgui::FileDialogRequest& request = m_platform->FileDialogs()[0].request;
-        QVERIFY(!m_platform->FileDialogs()[0].save);
-        QCOMPARE(request.filter, QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"));
-        QCOMPARE(request.defaultExtension, QStringLiteral("cdf"));
-        QCOMPARE(request.initialName, QString());
-        QVERIFY(!request.promptOverwrite);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, QStringLiteral("ファイルが、CDFファイルではありません"));
-        QCOMPARE(m_platform->Messages()[0].caption, kFileError);
-        QCOMPARE(m_platform->Messages()[0].icon, fwgui::MessageIcon::None);
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("edited"));
-
-        // Cancel does nothing at all.
-        ClickButton(1005);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("edited"));
-
-        const QString mixedCase = InDir(QStringLiteral("Sample.Cdf"));
-        QVERIFY(WriteFile(mixedCase, kSampleCdf));
-        m_platform->QueueOpenFileName(mixedCase);
-        ClickButton(1005);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        VerifySampleShown();
-    }
-
-    void loadReportsAFileItCouldOnlyPartlyRead()
-    {
-        OpenForm();
-        // No declaration: everything is loaded, then the phase is reported.
-        QByteArray withoutDeclaration = kSampleCdf;
-        withoutDeclaration.remove(0, withoutDeclaration.indexOf('\n') + 1);
-        QVERIFY(WriteFile(InDir(QStringLiteral("a.cdf")), withoutDeclaration));
-        QString titleDuringMessage;
-        m_platform->OnMessage([&](const fwtest::MessageCall&) { titleDuringMessage = Edit(1002)->text(); });
-        m_platform->QueueOpenFileName(InDir(QStringLiteral("a.cdf")));
-        ClickButton(1005);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
-        QCOMPARE(m_platform->Messages()[0].caption, kFileError);
-        // The form already showed the loaded data when the message came.
-        QCOMPARE(titleDuringMessage, QStringLiteral("テスト"));
-        VerifySampleShown();
-
-        // A tag inside a TITLE stops the load with the element error.
-        QVERIFY(WriteFile(InDir(QStringLiteral("b.cdf")),
-                          "<?XML VERSION=\"1.0\"?>\r\n<CHANNEL HREF=\"http://kept\">\r\n<TITLE>a<B>b</B></TITLE>\r\n"));
-        m_platform->QueueOpenFileName(InDir(QStringLiteral("b.cdf")));
-        ClickButton(1005);
-        QCOMPARE(m_platform->Messages().size(), 2);
-        QCOMPARE(m_platform->Messages()[1].text, QStringLiteral("ファイルを正常に読み取れませんでした\n\n(element error)"));
-        QCOMPARE(Edit(1000)->text(), QStringLiteral("http://kept"));
-        QVERIFY(!BaseUrlCheck()->isChecked());
-        QVERIFY(!Edit(1009)->isEnabled());
-    }
-
-    void loadOfAMissingFileLeavesTheEditorAlone()
-    {
-        OpenForm();
-        m_platform->QueueOpenFileName(InDir(QStringLiteral("sample.cdf")));
-        QVERIFY(WriteFile(InDir(QStringLiteral("sample.cdf")), kSampleCdf));
-        ClickButton(1005);
-        VerifySampleShown();
-        const std::string urlBefore = m_dlg->sitemapDlg->m_strUrl;
-        const std::string titleBefore = m_dlg->sitemapDlg->m_strItemTitle;
-
-        m_platform->QueueOpenFileName(InDir(QStringLiteral("gone.cdf")));
-        ClickButton(1005);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, kCannotOpen);
-        VerifySampleShown();
-        QCOMPARE(m_dlg->m_channel.head.m_strHomeUrl, std::string("http://server/dir"));
-        QCOMPARE(m_dlg->sitemapDlg->m_strUrl, urlBefore);
-        QCOMPARE(m_dlg->sitemapDlg->m_strItemTitle, titleBefore);
     }
 
     void createWritesTheFreshChannel()
     {
         OpenForm();
-        const QString target = InDir(QStringLiteral("NewChannel.cdf"));
-        m_platform->QueueSaveFileName(target);
-        ClickButton(1011);
-
-        QCOMPARE(m_platform->FileDialogs().size(), 1);
-        const fwgui::FileDialogRequest& request = m_platform->FileDialogs()[0].request;
-        QVERIFY(m_platform->FileDialogs()[0].save);
-        QCOMPARE(request.filter, QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"));
-        QCOMPARE(request.defaultExtension, QStringLiteral("cdf"));
-        QCOMPARE(request.initialName, QStringLiteral("NewChannel"));
-        QVERIFY(request.promptOverwrite);
+        m_platform->QueueFileName(InDir(u"NewChannel.cdf"_s));
+        Click(1011);
+        QCOMPARE(m_platform->FileDialogs(),
+                 QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s});
         QVERIFY(m_platform->Messages().isEmpty());
-        QCOMPARE(ReadFile(target), ReadFile(QStringLiteral(FEEDWRIGHT_TEST_DATA_DIR "/golden/fresh.cdf")));
-    }
-
-    void createTakesWhatWasTypedAndLoadReadsItBack()
-    {
-        OpenForm();
-        Edit(1002)->clear();
-        Edit(1002)->setFocus();
-        fwtest::TypeText(Edit(1002), QStringLiteral("新しい題"));
-        Abstract()->setFocus();
-        fwtest::TypeText(Abstract(), QStringLiteral("一行目"));
-        QTest::keyClick(Abstract(), Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
-        fwtest::TypeText(Abstract(), QStringLiteral("二行目"));
-        const QString target = InDir(QStringLiteral("typed.cdf"));
-        m_platform->QueueSaveFileName(target);
-        ClickButton(1011);
-        QVERIFY(m_platform->Messages().isEmpty());
-        const QByteArray written = ReadFile(target);
-        // One line break, one CR LF.
-        QVERIFY(written.contains("<ABSTRACT>\x88\xEA\x8D\x73\x96\xDA\r\n\x93\xF1\x8D\x73\x96\xDA</ABSTRACT>\r\n"));
-
-        ClickButton(1013);
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("タイトル"));
-        m_platform->QueueOpenFileName(target);
-        ClickButton(1005);
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("新しい題"));
-        QCOMPARE(Abstract()->toPlainText(), QStringLiteral("一行目\n二行目"));
+        QCOMPARE(ReadFile(InDir(u"NewChannel.cdf"_s)), ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/golden/fresh.cdf"_s));
     }
 
     void createNeverDamagesAFileItCannotReplace()
     {
-        const QString folder = InDir(QStringLiteral("locked"));
-        QVERIFY(QDir().mkdir(folder));
-        const QString target = folder + QStringLiteral("/old.cdf");
+        const QString folder = InDir(u"locked"_s), target = folder + u"/old.cdf"_s;
         const QByteArray oldBytes = "old contents, not a channel\r\n";
-        QVERIFY(WriteFile(target, oldBytes));
+        QVERIFY(QDir().mkdir(folder) && WriteFile(target, oldBytes));
         QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
         OpenForm();
-        m_platform->QueueSaveFileName(target);
+        m_platform->QueueFileName(target);
         {
             fwtest::PermissionsApply permissions;
-            if (!permissions.Active()) {
-                chmod(QFile::encodeName(folder).constData(), 0755);
-                QSKIP("file permissions cannot be made to apply here");
-            }
-            ClickButton(1011);
+            if (permissions.Active())
+                Click(1011);
         }
         chmod(QFile::encodeName(folder).constData(), 0755);
-        QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, kCannotOpen);
-        QCOMPARE(m_platform->Messages()[0].caption, kFileError);
+        if (m_platform->FileDialogs().isEmpty())
+            QSKIP("file permissions cannot be made to apply here");
+        QCOMPARE(m_platform->Messages(), QStringList{kCannotOpen});
         QCOMPARE(ReadFile(target), oldBytes);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.cdf")});
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"old.cdf"_s});
     }
 
-    void clearWithTheBaseUrlOnRestoresEverything()
+    void clearWithTheBaseUrlOn()
     {
         OpenForm();
-        QTest::mouseClick(BaseUrlCheck(), Qt::LeftButton, {}, QPoint(5, BaseUrlCheck()->height() / 2));
-        for (int id : {1000, 1002, 1004, 1009})
-            Edit(id)->setText(QStringLiteral("edited"));
-        Abstract()->setPlainText(QStringLiteral("edited"));
+        QVERIFY(WriteFile(InDir(u"a.cdf"_s), kSampleCdf));
+        Load(InDir(u"a.cdf"_s));
+        QCOMPARE(HeadShown(), kSampleShown);
         m_dlg->m_channel.logos.m_strIconUrl = "http://server/icon.ico";
-        m_dlg->sitemapDlg->m_strItemTitle = "other";
-
-        ClickButton(1013);
-        VerifyDefaultsShown();
-        QCOMPARE(m_dlg->m_channel.head.m_bUseBaseUrl, 0);
-        QCOMPARE(m_dlg->m_channel.head.m_strTitle, kTitleSjis);
+        Click(1013);
+        QCOMPARE(HeadShown(), kDefaultsShown);
         QCOMPARE(m_dlg->m_channel.logos.m_strIconUrl, std::string("http://"));
-        QCOMPARE(m_dlg->sitemapDlg->m_strItemTitle, kTitleSjis);
-        QCOMPARE(m_dlg->sitemapDlg->m_strUrl, std::string("http://"));
+        QCOMPARE(m_dlg->sitemapDlg->m_strItemTitle, std::string("\x83\x5E\x83\x43\x83\x67\x83\x8B"));  // タイトル
         QVERIFY(m_platform->Messages().isEmpty());
     }
 
-    void helpLooksInTheCurrentDirectoryThenTheDataDirectory()
+    void helpOpensThePageItFinds()
     {
         OpenForm();
-        ClickButton(4);
-        QCOMPARE(m_platform->OpenedDocuments(), QStringList());
+        Click(4);
+        QCOMPARE(m_platform->Messages(), QStringList{u"ファイルエラー: Feedwright.htm が開けません."_s});
+        QVERIFY(WriteFile(InDir(u"share/Feedwright.htm"_s), "<html></html>"));
+        Click(4);
+        QCOMPARE(m_platform->OpenedDocuments(), QStringList{InDir(u"share/Feedwright.htm"_s)});
         QCOMPARE(m_platform->Messages().size(), 1);
-        QCOMPARE(m_platform->Messages()[0].text, kHelpMessage);
-        QCOMPARE(m_platform->Messages()[0].caption, kFileError);
-        QCOMPARE(m_platform->Messages()[0].icon, fwgui::MessageIcon::None);
-
-        const QString installed = InDir(QStringLiteral("share/Feedwright.htm"));
-        QVERIFY(WriteFile(installed, "<html></html>"));
-        ClickButton(4);
-        QCOMPARE(m_platform->OpenedDocuments(), QStringList{installed});
-        QCOMPARE(m_platform->Messages().size(), 1);
-
-        const QString local = QDir::current().filePath(QStringLiteral("Feedwright.htm"));
-        QVERIFY(WriteFile(local, "<html></html>"));
-        ClickButton(4);
-        QCOMPARE(m_platform->OpenedDocuments().last(), local);
-
-        // The handler failing is reported the same way.
-        m_platform->SetOpenDocumentResult(false);
-        ClickButton(4);
-        QCOMPARE(m_platform->Messages().size(), 2);
-        QCOMPARE(m_platform->Messages()[1].text, kHelpMessage);
     }
 
-    void aboutBoxFromTheButtonAndTheWindowMenu()
+    void aboutBoxFromTheButtonAndTheContextMenu()
     {
         OpenForm();
         QStringList seen;
         auto inspectAndClose = [&seen](QWidget* modal) {
             seen << modal->windowTitle();
             for (QLabel* label : modal->findChildren<QLabel*>())
-                if (!label->text().isEmpty())
-                    seen << label->text();
-            auto* dialog = qobject_cast<fwgui::CDialog*>(modal);
-            seen << QString::number(dialog != nullptr && modal->size() == dialog->Units().Size(159, 107));
-            QPushButton* ok = modal->findChild<QPushButton*>(QStringLiteral("1"));
-            seen << (ok != nullptr ? ok->text() : QStringLiteral("no OK"));
-            if (ok != nullptr)
-                ok->click();
-            else
-                modal->close();
+                seen << label->text();
+            FindControl<QPushButton>(modal, 1)->click();
         };
-        const QStringList expected = {QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), QStringLiteral("Feedwright Version.1.2a"),
-                                      QStringLiteral("1"), QStringLiteral("OK")};
-
         fwtest::WhenModalOpens(inspectAndClose);
-        ClickButton(3);
-        QCOMPARE(seen, expected);
-
-        QMenu* menu = m_dlg->SystemMenu();
-        QVERIFY(menu != nullptr);
-        const QList<QAction*> actions = menu->actions();
+        Click(3);
+        const QList<QAction*> actions = m_dlg->SystemMenu()->actions();
         QCOMPARE(actions.size(), 2);
         QVERIFY(actions[0]->isSeparator());
-        QCOMPARE(actions[1]->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."));
-        seen.clear();
+        QCOMPARE(actions[1]->text(), u"ﾊﾞｰｼﾞｮﾝ情報 (&A)..."_s);
         fwtest::WhenModalOpens(inspectAndClose);
         actions[1]->trigger();
-        QCOMPARE(seen, expected);
+        const QStringList once{u"ﾊﾞｰｼﾞｮﾝ情報"_s, QString(), u"Feedwright Version.1.2a"_s};
+        QCOMPARE(seen, once + once);
         QVERIFY(m_dlg->isVisible());
-    }
-
-    void siteMapDisablesTheFormUntilItCloses()
-    {
-        OpenForm();
-        Edit(1002)->setText(QStringLiteral("typed title"));
-        ClickButton(1008);
-        QVERIFY(!m_dlg->isEnabled());
-        QVERIFY(m_dlg->sitemapDlg->isVisible());
-        // The form's fields were taken before the site map showed them.
-        QCOMPARE(m_dlg->m_channel.head.m_strTitle, std::string("typed title"));
-        // A disabled form ignores its close box.
-        m_dlg->close();
-        QVERIFY(m_dlg->isVisible());
-
-        m_dlg->sitemapDlg->reject();
-        QVERIFY(m_dlg->isEnabled());
-        QVERIFY(!m_dlg->sitemapDlg->isVisible());
-
-        // Copying the root back refreshes the form from its members.
-        m_dlg->m_channel.head.m_strTitle = "from the site map";
-        emit m_dlg->sitemapDlg->rootCopiedBack();
-        QCOMPARE(Edit(1002)->text(), QStringLiteral("from the site map"));
     }
 };
 

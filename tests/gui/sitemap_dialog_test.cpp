@@ -3,29 +3,24 @@
 // the root mirrors the main form, OK and Escape, Enter, the editing buttons
 // and very large trees.
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
 #include "channel/Channel.h"
-#include "framework/SjisQt.h"
 #include "sitemap/SitemapDlg.h"
 #include "sitemap/SitemapModel.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum Id {
     kTree = 1071, kAddPage = 1068, kAddChannel = 1067, kDelete = 1069, kCopy = 1070, kPaste = 1072,
-    kOk = 1085, kTitle = 1079, kComment = 1082, kUrl = 1078, kLevel = 1086, kPrecache = 1083,
+    kOk = 1085, kTitle = 1079, kUrl = 1078, kLevel = 1086, kPrecache = 1083,
 };
 
 // The main form's part: a plain window that the dialog disables and enables,
@@ -35,24 +30,27 @@ struct Harness {
     fw::Channel channel;
     QWidget mainForm;
     CSitemapDlg dlg{platform, channel, &mainForm};
+    fw::SitemapTree& tree = channel.sitemap;
 
     // What the main form's site map button does.
     bool Open()
     {
         mainForm.show();
-        const bool active = fwtest::ShowAndActivate(&dlg);
         mainForm.setEnabled(false);
-        return active;
+        return fwtest::ShowAndActivate(&dlg);
     }
 
-    template <typename T> T* Get(int id) const { return fwtest::FindControl<T>(&dlg, id); }
-    QLineEdit* Edit(int id) const { return Get<QLineEdit>(id); }
-    QTreeView* View() const { return Get<QTreeView>(kTree); }
+    QWidget* Control(int id) const { return fwtest::FindControl<QWidget>(&dlg, id); }
+    QTreeView* View() const { return fwtest::FindControl<QTreeView>(&dlg, kTree); }
     SitemapModel* Model() const { return qobject_cast<SitemapModel*>(View()->model()); }
-    void Click(int id) const { QTest::mouseClick(Get<QPushButton>(id), Qt::LeftButton); }
-    fw::SitemapTree& Tree() { return channel.sitemap; }
-    fw::SitemapItem* Selected() { return channel.sitemap.Selected(); }
+    void Click(int id) const { fwtest::Click(Control(id)); }
+    QString Fields() const { return fwtest::Outline(&dlg, {kTitle, kUrl, kLevel, kPrecache}); }
     QString LabelOf(const fw::SitemapItem* item) const { return Model()->IndexOf(item).data().toString(); }
+    // The selected item, when the view shows the same one as current.
+    const fw::SitemapItem* Selected() const
+    {
+        return View()->currentIndex() == Model()->IndexOf(tree.Selected()) ? tree.Selected() : nullptr;
+    }
 
     void ClickItem(const fw::SitemapItem* item) const
     {
@@ -61,32 +59,23 @@ struct Harness {
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->visualRect(index).center());
     }
 
-    void Retype(int id, const QString& text) const
-    {
-        Edit(id)->setFocus(Qt::TabFocusReason);
-        fwtest::ClearByKeyboard(Edit(id));
-        fwtest::TypeText(Edit(id), text);
-    }
-
     // A page appended under `parent` the way a load makes it.
     fw::SitemapItem* LoadedPage(fw::SitemapItem* parent, const char* title, int level = 0)
     {
-        Tree().Select(parent);
-        fw::SitemapItem* page = Tree().AddPage(false);
+        tree.Select(parent);
+        fw::SitemapItem* page = tree.AddPage(false);
         page->Node().m_strTitle = title;
         page->Node().m_strHref = std::string("http://example.com/") + title;
         page->Node().m_nLevel = level;
         page->Node().m_bPrecache = 0;
-        Tree().SetLabel(page, title);
+        tree.SetLabel(page, title);
         return page;
     }
 
-    void CompareFields(const QString& title, const QString& url, int level, bool precache) const
+    fw::SitemapItem* LoadedChannel(fw::SitemapItem* parent)
     {
-        QCOMPARE(Edit(kTitle)->text(), title);
-        QCOMPARE(Edit(kUrl)->text(), url);
-        QCOMPARE(Get<QComboBox>(kLevel)->currentIndex(), level);
-        QCOMPARE(Get<QCheckBox>(kPrecache)->isChecked(), precache);
+        tree.Select(parent);
+        return tree.AddSubChannel(false);
     }
 };
 
@@ -96,128 +85,93 @@ class SitemapDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("feedwright")); }
+    void initTestCase() { QCoreApplication::setApplicationName(u"feedwright"_s); }
 
-    void newItemShowsItsDefaultsAndTakesTheUsersEdits()
+    void newItemsShowTheirDefaultsAndTakeTheUsersEdits()
     {
         Harness h;
-        QVERIFY(!h.dlg.isVisible());
-        QVERIFY(h.dlg.parentWidget() == nullptr);
         QVERIFY(h.Open());
         h.Click(kAddChannel);
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(h.Selected()));
-        h.CompareFields(QStringLiteral("新規チャンネル"), QStringLiteral("http://"), 0, true);
+        QCOMPARE(h.Fields(), u"1079=新規チャンネル 1078=http:// 1086=0 1083=[x]"_s);
         h.Click(kAddPage);
-        fw::SitemapItem* page = h.Selected();
-        QCOMPARE(page->Parent(), h.Tree().Root()->FirstChild());
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(page));
-        h.CompareFields(QStringLiteral("新規ページ"), QStringLiteral("http://"), 0, true);
+        const fw::SitemapItem* page = h.Selected();
+        QVERIFY(page != nullptr && page->Parent() == h.tree.Root()->FirstChild());
+        QCOMPARE(h.Fields(), u"1079=新規ページ 1078=http:// 1086=0 1083=[x]"_s);
 
         // The title renames the label with every keystroke; the URL does not.
-        h.Retype(kTitle, QStringLiteral("新"));
-        QCOMPARE(h.LabelOf(page), QStringLiteral("新"));
-        fwtest::TypeText(h.Edit(kTitle), QStringLiteral("館"));
-        QCOMPARE(h.LabelOf(page), QStringLiteral("新館"));
-        QCOMPARE(page->Node().m_strTitle, fwgui::FromQString(QStringLiteral("新館")));
-        h.Retype(kUrl, QStringLiteral("http://a/"));
-        QCOMPARE(page->Node().m_strHref, std::string("http://a/"));
-        QCOMPARE(h.LabelOf(page), QStringLiteral("新館"));
-
-        QTest::mouseClick(h.Get<QCheckBox>(kPrecache), Qt::LeftButton, {}, QPoint(4, 4));
-        QCOMPARE(page->Node().m_bPrecache, 0);
-        h.Get<QComboBox>(kLevel)->setFocus();
-        QTest::keyClick(h.Get<QComboBox>(kLevel), Qt::Key_Down);
-        QCOMPARE(page->Node().m_nLevel, 1);
-
-        // With nothing selected the fields reach no record.
-        h.Tree().Select(nullptr);
-        h.Retype(kUrl, QStringLiteral("nowhere"));
-        QCOMPARE(page->Node().m_strHref, std::string("http://a/"));
+        fwtest::Retype(h.Control(kTitle), u"新"_s);
+        QCOMPARE(h.LabelOf(page), u"新"_s);
+        fwtest::TypeText(h.Control(kTitle), u"館"_s);
+        QCOMPARE(h.LabelOf(page), u"新館"_s);
+        fwtest::Retype(h.Control(kUrl), u"http://a/"_s);
+        QCOMPARE(h.LabelOf(page), u"新館"_s);
+        h.Click(kPrecache);
+        QTest::keyClick(h.Control(kLevel), Qt::Key_Down);
+        QCOMPARE(page->Node(), (fw::SitemapNode{.m_strHref = "http://a/", .m_strTitle = "\x90\x56\x8A\xD9",
+                                                .m_nLevel = 1, .m_bPrecache = 0, .m_bIsPage = 1}));
     }
 
-    // The refresh after a selection change must not write into the newly
-    // selected record: neither its level nor its label.
+    // Showing a record never writes into it: not its level, not its label.
     void selectingShowsTheRecordAndWritesNothing()
     {
         Harness h;
-        fw::SitemapItem* a = h.LoadedPage(h.Tree().Root(), "a", 5);
-        fw::SitemapItem* b = h.LoadedPage(h.Tree().Root(), "b", 20);
-        h.Tree().SetLabel(b, "label of b");
+        fw::SitemapItem* a = h.LoadedPage(h.tree.Root(), "a", 5);
+        fw::SitemapItem* b = h.LoadedPage(h.tree.Root(), "b", 20);
+        h.tree.SetLabel(b, "label of b");
         QVERIFY(h.Open());
-
         h.ClickItem(a);
-        QCOMPARE(h.Selected(), a);
-        h.CompareFields(QStringLiteral("a"), QStringLiteral("http://example.com/a"), 5, false);
+        QCOMPARE(h.Fields(), u"1079=a 1078=http://example.com/a 1086=5 1083=[ ]"_s);
         h.ClickItem(b);
         QCOMPARE(h.Selected(), b);
-        // A level outside 0..12 shows no choice and stays until one is made.
-        h.CompareFields(QStringLiteral("b"), QStringLiteral("http://example.com/b"), -1, false);
+        QCOMPARE(h.Fields(), u"1079=b 1078=http://example.com/b 1086= 1083=[ ]"_s);  // no level outside 0..12
+        fwtest::Retype(h.Control(kUrl), u"http://x"_s);
         QCOMPARE(b->Node().m_nLevel, 20);
         QCOMPARE(b->Label(), std::string("label of b"));
         QCOMPARE(a->Node().m_nLevel, 5);
-        h.Retype(kUrl, QStringLiteral("http://x"));
-        QCOMPARE(b->Node().m_nLevel, 20);
-        h.Get<QComboBox>(kLevel)->setFocus();
-        QTest::keyClick(h.Get<QComboBox>(kLevel), Qt::Key_Down);
-        QCOMPARE(b->Node().m_nLevel, 0);
 
-        // Selecting from code moves the view and the fields too.
-        h.Tree().Select(a);
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(a));
-        QCOMPARE(h.Edit(kTitle)->text(), QStringLiteral("a"));
+        // Selecting from code, as a load does, moves the view and the fields too.
+        {
+            fw::SitemapTree::BulkUpdate bulk(h.tree);
+            h.LoadedPage(h.tree.Root(), "read", 2);
+        }
+        QCOMPARE(h.Fields(), u"1079=read 1078=http://example.com/read 1086=2 1083=[ ]"_s);
+        QCOMPARE(h.Selected(), h.tree.Root()->LastChild());
     }
 
     void showingOverwritesTheRootWithTheMainForm()
     {
         Harness h;
-        fw::SitemapItem* root = h.Tree().Root();
+        fw::SitemapItem* root = h.tree.Root();
         root->Node().m_strTitle = "old";
         root->Node().m_nLevel = 3;
         h.channel.head.m_strTitle = "Head";
         h.channel.head.m_strHomeUrl = "http://home";
         h.channel.head.m_strAbstract = "about";
         h.LoadedPage(root, "p");
-
         QVERIFY(h.Open());
         QCOMPARE(h.Selected(), root);
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(root));
-        QCOMPARE(root->Node().m_strTitle, std::string("Head"));
-        QCOMPARE(root->Node().m_strHref, std::string("http://home"));
+        QCOMPARE(h.LabelOf(root), u"Head"_s);
+        QCOMPARE(h.Fields(), u"1079=Head 1078=http://home 1086=3 1083=[x]"_s);
         QCOMPARE(root->Node().m_strAbstract, std::string("about"));
-        QCOMPARE(root->Label(), std::string("Head"));
-        h.CompareFields(QStringLiteral("Head"), QStringLiteral("http://home"), 3, true);
     }
 
-    void okCopiesTheRootBackEscapeAndCloseDoNot()
+    void okCopiesTheRootBackEscapeDoesNot()
     {
         Harness h;
         QSignalSpy copiedBack(&h.dlg, &CSitemapDlg::rootCopiedBack);
-        const std::string headTitle = h.channel.head.m_strTitle;
-
         QVERIFY(h.Open());
-        h.Retype(kTitle, QStringLiteral("Escaped"));
+        fwtest::Retype(h.Control(kTitle), u"Escaped"_s);
         QTest::keyClick(&h.dlg, Qt::Key_Escape);
-        QVERIFY(!h.dlg.isVisible());
-        QVERIFY(h.mainForm.isEnabled());
-        QCOMPARE(h.channel.head.m_strTitle, headTitle);
-
-        // The next showing puts the main form's title back on the root.
-        QVERIFY(h.Open());
-        QCOMPARE(h.LabelOf(h.Tree().Root()), QStringLiteral("タイトル"));
-        h.Retype(kTitle, QStringLiteral("Closed"));
-        h.dlg.close();
-        QVERIFY(!h.dlg.isVisible());
-        QVERIFY(h.mainForm.isEnabled());
-        QCOMPARE(h.channel.head.m_strTitle, headTitle);
-        QCOMPARE(copiedBack.count(), 0);
+        QVERIFY(!h.dlg.isVisible() && h.mainForm.isEnabled());
+        QCOMPARE(h.channel.head.m_strTitle, std::string("\x83\x5E\x83\x43\x83\x67\x83\x8B"));  // タイトル
 
         QVERIFY(h.Open());
-        h.Retype(kTitle, QStringLiteral("Kept"));
-        h.Retype(kUrl, QStringLiteral("http://kept"));
-        h.Tree().Root()->Node().m_strAbstract = "comment";
+        QCOMPARE(h.LabelOf(h.tree.Root()), u"タイトル"_s);
+        fwtest::Retype(h.Control(kTitle), u"Kept"_s);
+        fwtest::Retype(h.Control(kUrl), u"http://kept"_s);
+        h.tree.Root()->Node().m_strAbstract = "comment";
         h.Click(kOk);
-        QVERIFY(!h.dlg.isVisible());
-        QVERIFY(h.mainForm.isEnabled());
+        QVERIFY(!h.dlg.isVisible() && h.mainForm.isEnabled());
         QCOMPARE(copiedBack.count(), 1);
         QCOMPARE(h.channel.head.m_strTitle, std::string("Kept"));
         QCOMPARE(h.channel.head.m_strHomeUrl, std::string("http://kept"));
@@ -229,173 +183,110 @@ private slots:
         Harness h;
         QVERIFY(h.Open());
         h.Click(kAddPage);
-        fw::SitemapItem* page = h.Selected();
+        const fw::SitemapItem* page = h.Selected();
         QTest::keyClick(&h.dlg, Qt::Key_Return);
-        h.Get<QPushButton>(kOk)->setFocus();
-        QTest::keyClick(h.Get<QPushButton>(kOk), Qt::Key_Return);
+        h.Control(kOk)->setFocus();
+        QTest::keyClick(h.Control(kOk), Qt::Key_Return);
         QVERIFY(h.dlg.isVisible());
 
         h.View()->setFocus();
         QTest::keyClick(h.View(), Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(h.View()->indexWidget(h.Model()->IndexOf(page)));
         QVERIFY(editor != nullptr);
-        editor->setText(QStringLiteral("typed"));
+        editor->setText(u"typed"_s);
         QTest::keyClick(&h.dlg, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(h.dlg.isVisible());
         QVERIFY(h.View()->indexWidget(h.Model()->IndexOf(page)) == nullptr);
-        QCOMPARE(h.LabelOf(page), QStringLiteral("typed"));
+        QCOMPARE(h.LabelOf(page), u"typed"_s);
         QCOMPARE(page->Node().m_strTitle, std::string("typed"));
-        QCOMPARE(h.Edit(kTitle)->text(), QStringLiteral("typed"));
+        QCOMPARE(h.Fields().section(u' ', 0, 0), u"1079=typed"_s);
     }
 
     void deleteSparesTheRootAndTakesWholeSubtrees()
     {
         Harness h;
-        fw::SitemapItem* root = h.Tree().Root();
-        h.Tree().Select(root);
-        fw::SitemapItem* channel = h.Tree().AddSubChannel(false);
+        fw::SitemapItem* channel = h.LoadedChannel(h.tree.Root());
         h.LoadedPage(channel, "c1");
-        h.Tree().Select(channel);
-        h.LoadedPage(h.Tree().AddSubChannel(false), "deep");
-        fw::SitemapItem* after = h.LoadedPage(root, "after", 4);
+        h.LoadedPage(h.LoadedChannel(channel), "deep");
+        fw::SitemapItem* after = h.LoadedPage(h.tree.Root(), "after", 4);
         QVERIFY(h.Open());
-
         h.Click(kDelete);  // the root is selected
-        QCOMPARE(h.Tree().ItemCount(), std::size_t(6));
+        QCOMPARE(h.tree.ItemCount(), std::size_t(6));
         h.ClickItem(channel);
         h.Click(kDelete);
-        QCOMPARE(h.Tree().ItemCount(), std::size_t(2));
-        QCOMPARE(root->FirstChild(), after);
-        // The selection moves on, and the view and the fields go with it.
+        QCOMPARE(h.tree.ItemCount(), std::size_t(2));
         QCOMPARE(h.Selected(), after);
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(after));
-        h.CompareFields(QStringLiteral("after"), QStringLiteral("http://example.com/after"), 4, false);
+        QCOMPARE(h.Fields(), u"1079=after 1078=http://example.com/after 1086=4 1083=[ ]"_s);
     }
 
-    void copyDeleteThenPasteKeepsEveryValue()
+    void copyDeleteThenPaste()
     {
         Harness h;
-        fw::SitemapItem* source = h.LoadedPage(h.Tree().Root(), "src", 7);
+        fw::SitemapItem* source = h.LoadedPage(h.tree.Root(), "src", 7);
         source->Node().m_strAbstract = "about";
-        source->Node().m_strIconHref = "http://icon";
         source->Node().m_nUsage = 5;
         const fw::SitemapNode copied = source->Node();
+        fw::SitemapItem* channel = h.LoadedChannel(h.tree.Root());
+        h.LoadedPage(channel, "p1");
         QVERIFY(h.Open());
 
-        // Before any copy, paste makes a new page.
-        h.Click(kPaste);
+        h.Click(kPaste);  // before any copy: a new page
         QCOMPARE(h.Selected()->Node(), fw::SitemapNode::NewPage());
-        QCOMPARE(h.LabelOf(h.Selected()), QStringLiteral("新規ページ"));
+        QCOMPARE(h.LabelOf(h.Selected()), u"新規ページ"_s);
 
         h.ClickItem(source);
         h.Click(kCopy);
         source->Node().m_strTitle = "changed after copying";
         h.Click(kDelete);
         h.Click(kPaste);
-        fw::SitemapItem* pasted = h.Selected();
-        QCOMPARE(pasted->Node(), copied);
-        QCOMPARE(pasted->Image(), fw::kImagePage);
-        QCOMPARE(h.LabelOf(pasted), QStringLiteral("src"));
-        h.CompareFields(QStringLiteral("src"), QStringLiteral("http://example.com/src"), 7, false);
-    }
+        QCOMPARE(h.Selected()->Node(), copied);
+        QCOMPARE(h.Fields(), u"1079=src 1078=http://example.com/src 1086=7 1083=[ ]"_s);
 
-    void aCopiedChannelPastesWithoutItsChildren()
-    {
-        Harness h;
-        h.Tree().Select(h.Tree().Root());
-        fw::SitemapItem* channel = h.Tree().AddSubChannel(false);
-        h.LoadedPage(channel, "p1");
-        h.LoadedPage(channel, "p2");
-        QVERIFY(h.Open());
-
+        // A channel pastes as a channel, without its children.
         h.ClickItem(channel);
         h.Click(kCopy);
         h.Click(kPaste);
-        fw::SitemapItem* pasted = h.Selected();
-        QCOMPARE(channel->FirstChild(), pasted);
-        QCOMPARE(pasted->ChildCount(), std::size_t(0));
-        QCOMPARE(pasted->Image(), fw::kImageChannel);
-        QCOMPARE(channel->ChildCount(), std::size_t(3));
+        QCOMPARE(h.Selected()->Parent(), channel);
+        QCOMPARE(h.Selected()->ChildCount(), std::size_t(0));
+        QCOMPARE(h.Selected()->Image(), fw::kImageChannel);
+        QCOMPARE(channel->ChildCount(), std::size_t(2));
     }
 
-    void commentButtonEditsTheSelectedRecord()
-    {
-        Harness h;
-        fw::SitemapItem* page = h.LoadedPage(h.Tree().Root(), "p");
-        QVERIFY(h.Open());
-        h.ClickItem(page);
-        fwtest::WhenModalOpens([](QWidget* modal) {
-            auto* comment = fwtest::FindControl<QPlainTextEdit>(modal, 1084);
-            comment->setFocus();
-            fwtest::TypeText(comment, QStringLiteral("about p"));
-            QTest::mouseClick(fwtest::FindControl<QPushButton>(modal, 1), Qt::LeftButton);
-        });
-        h.Click(kComment);
-        QCOMPARE(page->Node().m_strAbstract, std::string("about p"));
-    }
-
-    // After a load the fields describe the selected item as read, so that a
-    // keystroke in one field cannot put the defaults back into the others.
-    void aLoadEndsWithTheFieldsOfTheItemRead()
-    {
-        Harness h;
-        QVERIFY(h.Open());
-        fw::SitemapItem* page = nullptr;
-        {
-            fw::SitemapTree::BulkUpdate bulk(h.Tree());
-            page = h.LoadedPage(h.Tree().Root(), "read", 2);
-        }
-        QCOMPARE(h.View()->currentIndex(), h.Model()->IndexOf(page));
-        h.CompareFields(QStringLiteral("read"), QStringLiteral("http://example.com/read"), 2, false);
-        h.Retype(kUrl, QStringLiteral("http://other"));
-        QCOMPARE(page->Node().m_strTitle, std::string("read"));
-        QCOMPARE(page->Node().m_nLevel, 2);
-    }
-
-    void aHundredThousandItemsOpen()
+    void aHundredThousandItemsShow()
     {
         Harness h;
         {
-            fw::SitemapTree::BulkUpdate bulk(h.Tree());
+            fw::SitemapTree::BulkUpdate bulk(h.tree);
             for (int i = 0; i < 100000; ++i) {
-                h.Tree().Select(h.Tree().Root());
-                h.Tree().AddPage(false);
+                h.tree.Select(h.tree.Root());
+                h.tree.AddPage(false);
             }
         }
-        QElapsedTimer timer;
-        timer.start();
         QVERIFY(h.Open());
-        h.View()->expand(h.Model()->IndexOf(h.Tree().Root()));
+        h.View()->expand(h.Model()->IndexOf(h.tree.Root()));
         h.View()->scrollToBottom();
-        QCoreApplication::processEvents();
-        qInfo("showing and opening %zu items took %lld ms", h.Tree().ItemCount(), timer.elapsed());
-
-        h.ClickItem(h.Tree().Root()->LastChild());
-        QCOMPARE(h.Selected(), h.Tree().Root()->LastChild());
+        h.ClickItem(h.tree.Root()->LastChild());
+        QCOMPARE(h.Selected(), h.tree.Root()->LastChild());
         h.Click(kAddPage);
-        QCOMPARE(h.Tree().Root()->LastChild(), h.Selected());
+        QCOMPARE(h.Selected(), h.tree.Root()->LastChild());
         QVERIFY(h.View()->visualRect(h.View()->currentIndex()).intersects(h.View()->viewport()->rect()));
     }
 
-    // A load may nest sub-channels without limit; the view opens one level
-    // at a time, even when asked to open everything below an item.
-    void aVeryDeepSiteMapOpensLevelByLevel()
+    // A load may nest sub-channels without limit: the star key opens one level.
+    void theStarKeyOpensOneLevelOfAVeryDeepTree()
     {
         Harness h;
-        fw::SitemapItem* deepest = h.Tree().Root();
+        fw::SitemapItem* deepest = h.tree.Root();
         {
-            fw::SitemapTree::BulkUpdate bulk(h.Tree());
-            for (int i = 0; i < 100000; ++i) {
-                h.Tree().Select(deepest);
-                deepest = h.Tree().AddSubChannel(false);
-            }
+            fw::SitemapTree::BulkUpdate bulk(h.tree);
+            for (int i = 0; i < 100000; ++i)
+                deepest = h.LoadedChannel(deepest);
         }
         QVERIFY(h.Open());
         h.View()->setFocus();
         QTest::keyClick(h.View(), Qt::Key_Asterisk, Qt::KeypadModifier);
-        QCoreApplication::processEvents();
-        QVERIFY(h.View()->isExpanded(h.Model()->IndexOf(h.Tree().Root())));
-        QVERIFY(!h.View()->isExpanded(h.Model()->IndexOf(h.Tree().Root()->FirstChild())));
+        QVERIFY(h.View()->isExpanded(h.Model()->IndexOf(h.tree.Root())));
+        QVERIFY(!h.View()->isExpanded(h.Model()->IndexOf(h.tree.Root()->FirstChild())));
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Lets a test running as root meet file permissions as any user would: while
-// an object of this class lives, the calling thread's effective capabilities
-// lack the ones that bypass read, write and search permissions.
+// an object of this class lives, the effective capabilities that bypass
+// read, write and search permissions are dropped.
 
 namespace fwtest {
 
@@ -18,7 +18,7 @@ public:
 private:
     bool m_active = false;
     bool m_dropped = false;
-    unsigned m_effective[2] = {0, 0};
+    unsigned m_effective = 0;
 };
 
 }  // namespace fwtest

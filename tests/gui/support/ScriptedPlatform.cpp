@@ -2,58 +2,45 @@
 
 namespace fwtest {
 
-void ScriptedPlatform::ClearRecords()
-{
-    m_messages.clear();
-    m_fileDialogs.clear();
-    m_openedDocuments.clear();
-    m_trace.Reset();
-}
+using fwgui::MessageButtons;
 
-fwgui::MessageAnswer ScriptedPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                                                  fwgui::MessageButtons buttons, fwgui::MessageIcon icon)
+fwgui::MessageAnswer ScriptedPlatform::MessageBox(QWidget*, const QString& text, const QString& caption,
+                                                  MessageButtons buttons, fwgui::MessageIcon icon)
 {
-    const MessageCall call{owner, text, caption, buttons, icon};
-    m_messages.append(call);
+    QString line = caption + QStringLiteral(": ") + text;
+    if (icon == fwgui::MessageIcon::Exclamation)
+        line += QStringLiteral(" (!)");
+    else if (icon != fwgui::MessageIcon::None)
+        line += QStringLiteral(" (icon %1)").arg(int(icon));
+    if (buttons != MessageButtons::Ok)
+        line += QStringLiteral(" [buttons %1]").arg(int(buttons));
+    m_messages.append(line);
     if (m_onMessage)
-        m_onMessage(call);
-    if (!m_answers.empty()) {
-        const fwgui::MessageAnswer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-    switch (buttons) {
-    case fwgui::MessageButtons::YesNo:
-    case fwgui::MessageButtons::YesNoCancel: return fwgui::MessageAnswer::Yes;
-    case fwgui::MessageButtons::Ok:
-    case fwgui::MessageButtons::OkCancel: break;
-    }
-    return fwgui::MessageAnswer::Ok;
+        m_onMessage();
+    const bool yesNo = buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel;
+    return yesNo ? fwgui::MessageAnswer::Yes : fwgui::MessageAnswer::Ok;
 }
 
-namespace {
-
-std::optional<QString> TakeFront(std::deque<std::optional<QString>>& queue)
+std::optional<QString> ScriptedPlatform::FileDialog(const char* kind, const fwgui::FileDialogRequest& request)
 {
-    if (queue.empty())
+    m_fileDialogs.append(QStringLiteral("%1 %2 .%3 %4%5")
+                             .arg(QLatin1String(kind), request.filter, request.defaultExtension, request.initialName,
+                                  request.promptOverwrite ? QStringLiteral(" overwrite?") : QString()));
+    if (m_fileNames.empty())
         return std::nullopt;
-    std::optional<QString> front = std::move(queue.front());
-    queue.pop_front();
-    return front;
+    const QString name = m_fileNames.front();
+    m_fileNames.pop_front();
+    return name;
 }
 
-}  // namespace
-
-std::optional<QString> ScriptedPlatform::GetOpenFileName(QWidget* owner, const fwgui::FileDialogRequest& request)
+std::optional<QString> ScriptedPlatform::GetOpenFileName(QWidget*, const fwgui::FileDialogRequest& request)
 {
-    m_fileDialogs.append(FileDialogCall{owner, false, request});
-    return TakeFront(m_openNames);
+    return FileDialog("open", request);
 }
 
-std::optional<QString> ScriptedPlatform::GetSaveFileName(QWidget* owner, const fwgui::FileDialogRequest& request)
+std::optional<QString> ScriptedPlatform::GetSaveFileName(QWidget*, const fwgui::FileDialogRequest& request)
 {
-    m_fileDialogs.append(FileDialogCall{owner, true, request});
-    return TakeFront(m_saveNames);
+    return FileDialog("save", request);
 }
 
 bool ScriptedPlatform::OpenDocument(const QString& path)

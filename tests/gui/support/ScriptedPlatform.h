@@ -1,10 +1,8 @@
 #pragma once
-// A Platform that answers in a person's place: message boxes, file dialogs
-// and opening documents take their answers from queues, and every call is
-// recorded with what a person would have seen.
+// A Platform that answers in a person's place and records what a person
+// would have seen: each message box and file dialog as one line, each
+// document opened and every trace line.
 
-#include <QList>
-#include <QString>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -15,53 +13,38 @@
 
 namespace fwtest {
 
-struct MessageCall {
-    QWidget* owner = nullptr;
-    QString text;
-    QString caption;
-    fwgui::MessageButtons buttons = fwgui::MessageButtons::Ok;
-    fwgui::MessageIcon icon = fwgui::MessageIcon::None;
-};
-
-struct FileDialogCall {
-    QWidget* owner = nullptr;
-    bool save = false;
-    fwgui::FileDialogRequest request;
-};
-
 class ScriptedPlatform final : public fwgui::Platform {
 public:
-    // Answers, used in order. An empty message queue answers with the first
-    // button (OK or Yes); an empty file queue cancels.
-    void QueueAnswer(fwgui::MessageAnswer answer) { m_answers.push_back(answer); }
-    void QueueOpenFileName(std::optional<QString> path) { m_openNames.push_back(std::move(path)); }
-    void QueueSaveFileName(std::optional<QString> path) { m_saveNames.push_back(std::move(path)); }
+    // The names the next file dialogs answer with, in order; none left cancels.
+    void QueueFileName(const QString& path) { m_fileNames.push_back(path); }
     void SetOpenDocumentResult(bool result) { m_openDocumentResult = result; }
-    // Runs while a message box is "open", before it is answered.
-    void OnMessage(std::function<void(const MessageCall&)> hook) { m_onMessage = std::move(hook); }
+    // Runs while a message box is "open", before it is answered with its first button.
+    void OnMessage(std::function<void()> hook) { m_onMessage = std::move(hook); }
 
-    const QList<MessageCall>& Messages() const { return m_messages; }
-    const QList<FileDialogCall>& FileDialogs() const { return m_fileDialogs; }
+    // "caption: text", then " (!)" for the exclamation icon, " (icon N)" for
+    // another and " [buttons N]" for buttons other than OK.
+    const QStringList& Messages() const { return m_messages; }
+    // "open" or "save", the filter, ".extension", the initial name and
+    // " overwrite?" when the dialog asks before replacing a file.
+    const QStringList& FileDialogs() const { return m_fileDialogs; }
     const QStringList& OpenedDocuments() const { return m_openedDocuments; }
-    // Everything traced so far.
     QString TraceText() const { return QString::fromStdString(m_trace.Text()); }
-    void ClearRecords();
 
     fwgui::MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                     fwgui::MessageButtons buttons, fwgui::MessageIcon icon) override;
-    std::optional<QString> GetOpenFileName(QWidget* owner, const fwgui::FileDialogRequest& request) override;
-    std::optional<QString> GetSaveFileName(QWidget* owner, const fwgui::FileDialogRequest& request) override;
+    std::optional<QString> GetOpenFileName(QWidget*, const fwgui::FileDialogRequest& request) override;
+    std::optional<QString> GetSaveFileName(QWidget*, const fwgui::FileDialogRequest& request) override;
     bool OpenDocument(const QString& path) override;
     fw::TraceSink& Trace() override { return m_trace; }
 
 private:
-    std::deque<fwgui::MessageAnswer> m_answers;
-    std::deque<std::optional<QString>> m_openNames;
-    std::deque<std::optional<QString>> m_saveNames;
+    std::optional<QString> FileDialog(const char* kind, const fwgui::FileDialogRequest& request);
+
+    std::deque<QString> m_fileNames;
     bool m_openDocumentResult = true;
-    std::function<void(const MessageCall&)> m_onMessage;
-    QList<MessageCall> m_messages;
-    QList<FileDialogCall> m_fileDialogs;
+    std::function<void()> m_onMessage;
+    QStringList m_messages;
+    QStringList m_fileDialogs;
     QStringList m_openedDocuments;
     fw::CapturingTraceSink m_trace;
 };

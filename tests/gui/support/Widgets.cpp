@@ -1,10 +1,16 @@
 #include "support/Widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
-#include <QStringView>
 #include <QTest>
 #include <QTimer>
+
+#include "framework/Dialog.h"
 
 namespace fwtest {
 
@@ -12,28 +18,29 @@ void TypeText(QWidget* widget, const QString& text)
 {
     for (qsizetype i = 0; i < text.size();) {
         const QChar c = text[i];
-        if (c == QLatin1Char('\n')) {
-            QTest::keyClick(widget, Qt::Key_Return);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
+            QTest::keyClick(widget, c == QLatin1Char('\n') ? Qt::Key_Return : Qt::Key_Tab);
             ++i;
             continue;
         }
-        if (c == QLatin1Char('\t')) {
-            QTest::keyClick(widget, Qt::Key_Tab);
-            ++i;
-            continue;
-        }
-        const qsizetype length = (c.isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString keyText = text.mid(i, length);
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, keyText, Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, keyText, Qt::NoModifier);
-        i += length;
+        const QString key = text.mid(i, c.isHighSurrogate() ? 2 : 1);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        i += key.size();
     }
 }
 
-void ClearByKeyboard(QWidget* edit)
+void Retype(QWidget* edit, const QString& text)
 {
+    edit->setFocus(Qt::TabFocusReason);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
+    TypeText(edit, text);
+}
+
+void Click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
 }
 
 bool ShowAndActivate(QWidget* window)
@@ -59,6 +66,41 @@ void WhenModalOpens(std::function<void(QWidget*)> handler)
         QTimer::singleShot(0, modal, [modal, handler]() { handler(modal); });
     });
     timer->start();
+}
+
+int RunModal(fwgui::CDialog& dialog, const std::function<void()>& drive)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, drive] {
+        if (QTest::qWaitForWindowActive(&dialog))
+            drive();
+        else
+            QTest::qFail("the dialog did not become active", __FILE__, __LINE__);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    return dialog.DoModal();
+}
+
+QString Outline(const QWidget* dialog, const QList<int>& ids)
+{
+    QStringList parts;
+    for (int id : ids) {
+        const QWidget* control = FindControl<QWidget>(dialog, id);
+        QString shown = QStringLiteral("<none>");
+        if (auto* edit = qobject_cast<const QLineEdit*>(control))
+            shown = edit->text();
+        else if (auto* multi = qobject_cast<const QPlainTextEdit*>(control))
+            shown = multi->toPlainText();
+        else if (auto* label = qobject_cast<const QLabel*>(control))
+            shown = label->text();
+        else if (auto* combo = qobject_cast<const QComboBox*>(control))
+            shown = combo->currentText();
+        else if (auto* button = qobject_cast<const QAbstractButton*>(control))
+            shown = button->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]");
+        const bool enabled = control != nullptr && control->isEnabled();
+        parts << (enabled ? QString() : QStringLiteral("!")) + QString::number(id) + QLatin1Char('=') + shown;
+    }
+    return parts.join(QLatin1Char(' '));
 }
 
 }  // namespace fwtest

@@ -1,11 +1,14 @@
 #pragma once
-// Helpers for driving real widgets in tests: finding controls by their
-// resource ID, typing keystroke by keystroke, and answering a modal dialog
-// that a command opens.
+// Driving real widgets the way a person does: controls found by their
+// resource ID, typing key by key, clicking, answering a modal dialog, and a
+// one-line outline of what a dialog's controls show.
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
+
+namespace fwgui { class CDialog; }
 
 namespace fwtest {
 
@@ -15,20 +18,26 @@ template <typename T> T* FindControl(const QWidget* dialog, int id)
     return dialog->findChild<T*>(QString::number(id));
 }
 
-// Sends each character of `text` to `widget` as its own key press, the way
-// a person types: "\n" as Return, "\t" as Tab, characters outside the Basic
-// Multilingual Plane as one key event each.
+// Each character of `text` as its own key press: "\n" as Return, "\t" as
+// Tab, a character outside the Basic Multilingual Plane as one key.
 void TypeText(QWidget* widget, const QString& text);
-
-// Selects everything in an edit and deletes it with the keyboard.
-void ClearByKeyboard(QWidget* edit);
+// Focuses an edit as Tab would, deletes its text with the keyboard and types `text`.
+void Retype(QWidget* edit, const QString& text);
+// A left click near the left edge, where a check box or radio button has its box.
+void Click(QWidget* button);
 
 // Shows `window`, makes it active and waits until it is (false on failure).
 bool ShowAndActivate(QWidget* window);
-
-// Runs `handler` with the next modal dialog that opens after this call,
-// once it is shown; `handler` must close it. Use it around a call that
-// blocks in exec().
+// Runs `handler` with the next modal dialog that opens, once it is shown;
+// `handler` must close it. Use it around a call that blocks in exec().
 void WhenModalOpens(std::function<void(QWidget*)> handler);
+// DoModal with `drive` run once the dialog is active; cancels the dialog if
+// `drive` left it open. DoModal's result.
+int RunModal(fwgui::CDialog& dialog, const std::function<void()>& drive);
+
+// "id=text" for each control, blank-separated: an edit's or label's text, a
+// combo's current text, "[x]" or "[ ]" for a check box or radio button; "!"
+// before the id of a disabled control.
+QString Outline(const QWidget* dialog, const QList<int>& ids);
 
 }  // namespace fwtest
