@@ -1,102 +1,73 @@
-// feedwright-cdf check: one verdict line per file and the most severe exit status.
+// What check and show say of a clean file, each load problem and a file that
+// cannot be opened, and the most severe exit status of several files.
 
 #include <gtest/gtest.h>
 
-#include "CliProcess.h"
+#include "CliRunner.h"
+#include "JsonOutline.h"
 
 using namespace clitest;
 
-namespace {
-
-const std::string kDeclaration = "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n";
-const std::string kBody = "<CHANNEL HREF=\"http://server\">\r\n<TITLE>T</TITLE>\r\n</CHANNEL>\r\n";
-
-struct Sample {
-    const char* name;
-    std::string bytes;
-    const char* verdict;
-};
-
-std::vector<Sample> Samples()
+TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
 {
-    return {
-        {"clean.cdf", kDeclaration + kBody, "ok"},
-        {"tag_in_title.cdf", kDeclaration + "<CHANNEL>\r\n<TITLE>a <B>b</B></TITLE>\r\n</CHANNEL>\r\n",
-         "element error"},
-        {"error_without_declaration.cdf", "<CHANNEL><ABSTRACT>x</P></ABSTRACT></CHANNEL>", "element error"},
-        {"no_declaration.cdf", kBody, "no XML declaration (phase 0)"},
-        {"lower_case_declaration.cdf", "<?xml version=\"1.0\"?>\r\n" + kBody, "no XML declaration (phase 0)"},
-        {"empty.cdf", "", "no XML declaration (phase 0)"},
-        {"declaration_without_question_mark.cdf", "<?XML VERSION=\"1.0\">\r\n" + kBody,
-         "incomplete XML declaration (phase 1)"},
+    struct Sample {
+        std::string name, verdict, status;  // status: as show names it
+        int exit;
+        const char* prolog;  // null: no such file
+        std::string tail = "</CHANNEL>\r\n";
     };
-}
-
-}  // namespace
-
-TEST(CliCheck, EachFileGetsItsVerdictAndLoadProblemsExit2)
-{
-    TempDir dir;
-    for (const Sample& sample : Samples()) {
+    // Ordered so that the most severe exit status comes neither first, nor as
+    // the first problem, nor last.
+    const std::vector<Sample> samples = {
+        {"clean.cdf", "ok", "ok", 0, "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n"},
+        {"tag.cdf", "element error", "element error", 2, "<?XML VERSION=\"1.0\"?>\r\n", "<ABSTRACT>x<BR></ABSTRACT>"},
+        {"missing.cdf", "cannot open", "", 3, nullptr},
+        {"undeclared.cdf", "no XML declaration (phase 0)", "phase 0", 2, ""},
+        {"folder.cdf", "cannot open", "", 3, nullptr},
+        {"unended.cdf", "incomplete XML declaration (phase 1)", "phase 1", 2, "<?XML VERSION=\"1.0\">\r\n"},
+        {"clean_again.cdf", "ok", "ok", 0, "<?XML VERSION=\"1.0\"?>\r\n"},
+    };
+    const TempDir dir;
+    fs::create_directory(dir / "folder.cdf");
+    std::vector<std::string> all{"check"};
+    std::string allOut;
+    for (const Sample& sample : samples) {
+        SCOPED_TRACE(sample.name);
         const std::string path = dir / sample.name;
-        WriteBytes(path, sample.bytes);
-        const CliResult r = RunCli({"check", path});
-        EXPECT_EQ(r.out, path + ": " + sample.verdict + "\n");
-        EXPECT_EQ(r.exitStatus, std::string(sample.verdict) == "ok" ? 0 : 2) << sample.name;
+        if (sample.prolog != nullptr)
+            WriteBytes(path, sample.prolog + ("<CHANNEL HREF=\"http://server\">\r\n<TITLE>T</TITLE>\r\n"
+                                              "<ITEM HREF=\"p.htm\"></ITEM>\r\n" + sample.tail));
+        const CliResult checked = RunCli({"check", path});
+        EXPECT_EQ(checked.out, path + ": " + sample.verdict + "\n");
+        EXPECT_EQ(checked.status, sample.exit);
+        all.push_back(path);
+        allOut += checked.out;
+
+        // show says the same on standard error and still shows what was read.
+        const CliResult shown = RunCli({"show", path});
+        EXPECT_EQ(shown.status, sample.exit);
+        EXPECT_EQ(shown.err, sample.exit == 0 ? "" : "feedwright-cdf: " + checked.out);
+        if (sample.exit == 3) {
+            EXPECT_EQ(shown.out, "");
+            continue;
+        }
+        const std::string outline = JsonOutline(shown.out);
+        EXPECT_EQ(outline.substr(0, outline.find(",\"cdfUrl\"")),
+                  R"({"status":")" + sample.status + R"(","head":{"homeUrl":"http://server","title":"T","abstract":"")");
+        EXPECT_NE(outline.find(R"("children":[{"label":"新規ページ","href":"p.htm",)"), std::string::npos);
     }
+    const CliResult r = RunCli(all);
+    EXPECT_EQ(r.out, allOut);
+    EXPECT_EQ(r.status, 3);
+    // Without the files that cannot be opened, the load problems decide.
+    EXPECT_EQ(RunCli({"check", all[1], all[2], all[7]}).status, 2);
 }
 
-TEST(CliCheck, MissingFileCannotOpenAndExits3)
+TEST(CliCheckAndShow, UnwritableStandardOutputIsAFailure)
 {
-    TempDir dir;
-    const std::string missing = dir / "missing.cdf";
-    const CliResult r = RunCli({"check", missing});
-    EXPECT_EQ(r.out, missing + ": cannot open\n");
-    EXPECT_EQ(r.exitStatus, 3);
-}
-
-TEST(CliCheck, SeveralFilesReportInOrderAndTheMostSevereStatusWins)
-{
-    TempDir dir;
-    std::vector<std::string> paths;
-    std::string expected;
-    for (const Sample& sample : Samples()) {
-        paths.push_back(dir / sample.name);
-        WriteBytes(paths.back(), sample.bytes);
-        expected += paths.back() + ": " + sample.verdict + "\n";
+    for (const char* command : {"check", "show"}) {
+        const CliResult r = RunCli({command, (kGolden / "fresh.cdf").string()}, "exec >/dev/full; ");
+        EXPECT_EQ(r.status, 4) << command;
+        EXPECT_EQ(r.err, "feedwright-cdf: cannot write standard output\n") << command;
     }
-    // Without a missing file, load problems give 2 ...
-    std::vector<std::string> args{"check"};
-    args.insert(args.end(), paths.begin(), paths.end());
-    CliResult r = RunCli(args);
-    EXPECT_EQ(r.out, expected);
-    EXPECT_EQ(r.exitStatus, 2);
-
-    // ... and one missing file among them raises it to 3, wherever it stands.
-    const std::string missing = dir / "missing.cdf";
-    args.insert(args.begin() + 2, missing);
-    r = RunCli(args);
-    EXPECT_EQ(r.exitStatus, 3);
-    EXPECT_NE(r.out.find(paths[0] + ": ok\n" + missing + ": cannot open\n" + paths[1] + ": element error\n"),
-              std::string::npos)
-        << r.out;
-}
-
-TEST(CliCheck, FolderGivenAsFileCannotBeOpened)
-{
-    TempDir dir;
-    const CliResult r = RunCli({"check", dir.Path().string()});
-    EXPECT_EQ(r.out, dir.Path().string() + ": cannot open\n");
-    EXPECT_EQ(r.exitStatus, 3);
-}
-
-TEST(CliCheck, UnwritableStandardOutputIsAFailureNotSuccess)
-{
-    TempDir dir;
-    WriteBytes(dir / "clean.cdf", kDeclaration + kBody);
-    CliOptions full;
-    full.stdoutPath = "/dev/full";
-    const CliResult r = RunCli({"check", dir / "clean.cdf"}, full);
-    EXPECT_EQ(r.exitStatus, 4);
-    EXPECT_NE(r.err.find("cannot write standard output"), std::string::npos) << r.err;
 }
