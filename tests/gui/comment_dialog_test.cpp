@@ -1,7 +1,6 @@
 // The comment dialog over one record: what it shows, what OK stores (usage,
 // icon URL, comment), that Cancel stores nothing, and Enter and Ctrl+Enter.
 
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include "sitemap/CommentDlg.h"
@@ -13,8 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Id { kOk = 1, kCancel = 2, kComment = 1084, kUseIcon = 1091, kIconHref = 1017, kFirstUsage = 1093 };
-const QList<int> kShown = {kUseIcon, kIconHref, 1093, 1094, 1095, 1096, 1097};
+enum Id { kOk = 1, kCancel = 2, kComment = 1084, kUseIcon = 1091, kFirstUsage = 1093 };
+using Drive = std::function<void(CCommentDlg&)>;
 
 fw::SitemapNode Page(int usage, const char* icon)
 {
@@ -24,26 +23,30 @@ fw::SitemapNode Page(int usage, const char* icon)
     return record;
 }
 
+Drive Clicks(const QList<int>& ids)
+{
+    return [ids](CCommentDlg& dlg) {
+        for (int id : ids)
+            fwtest::Click(fwtest::FindControl<QWidget>(&dlg, id));
+    };
+}
+
 // Opens the dialog on `record` as the site map's button does, runs `drive`
-// while it is shown and stores into the record on OK. What it showed first.
-QString Edit(fw::SitemapNode& record, const std::function<void(CCommentDlg&)>& drive, int* result = nullptr)
+// and stores into the record on OK. What it showed first, and how it closed.
+QString Edit(fw::SitemapNode& record, const Drive& drive)
 {
     fwtest::ScriptedPlatform platform;
     CCommentDlg dlg(platform, nullptr);
     dlg.LoadFromRecord(record);
     QString shown;
-    const int closed = fwtest::RunModal(dlg, [&] {
-        shown = fwtest::Outline(&dlg, kShown);
+    const int result = fwtest::RunModal(dlg, [&] {
+        shown = fwtest::Outline(&dlg, {kUseIcon, 1017, 1093, 1094, 1095, 1096, 1097});
         drive(dlg);
     });
-    if (closed == QDialog::Accepted)
+    if (result == QDialog::Accepted)
         dlg.StoreIntoRecord(record);
-    if (result != nullptr)
-        *result = closed;
-    return shown;
+    return shown + (result == QDialog::Accepted ? u" | OK"_s : u" | cancelled"_s);
 }
-
-void Click(CCommentDlg& dlg, int id) { fwtest::Click(fwtest::FindControl<QWidget>(&dlg, id)); }
 
 }  // namespace
 
@@ -55,62 +58,47 @@ private slots:
     {
         fw::SitemapNode record = Page(fw::kUsageSoftwareUpdate, "http://icon.ico");
         const fw::SitemapNode before = record;
-        QCOMPARE(Edit(record, [](CCommentDlg& dlg) {
-                     Click(dlg, kFirstUsage);
-                     Click(dlg, kUseIcon);
-                     fwtest::Retype(fwtest::FindControl<QWidget>(&dlg, kComment), u"new"_s);
-                     Click(dlg, kCancel);
-                 }),
-                 u"1091=[x] 1017=http://icon.ico 1093=[ ] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ]"_s);
+        QCOMPARE(Edit(record, Clicks({kFirstUsage, kUseIcon, kCancel})),
+                 u"1091=[x] 1017=http://icon.ico 1093=[ ] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ] | cancelled"_s);
         QCOMPARE(record, before);
-        Edit(record, [](CCommentDlg& dlg) { Click(dlg, kOk); });
+        Edit(record, Clicks({kOk}));
         QCOMPARE(record.m_nUsage, -1);
     }
 
-    void iconUrlCountsOnlyWhileTheBoxIsChecked()
+    // The icon URL counts only while its box is checked: "http://" stands for none.
+    void iconUrl()
     {
-        for (const char* stored : {"http://", ""}) {
-            fw::SitemapNode record = Page(0, stored);
-            const QString shown = Edit(record, [](CCommentDlg& dlg) { Click(dlg, kOk); });
-            QCOMPARE(shown, u"1091=[ ] !1017=%1 1093=[x] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ]"_s.arg(QLatin1String(stored)));
-            QCOMPARE(record.m_strIconHref, std::string("http://"));
-            // Checked, the edit's text is stored, even an empty one.
-            Edit(record, [](CCommentDlg& dlg) {
-                Click(dlg, kUseIcon);
-                fwtest::Retype(fwtest::FindControl<QWidget>(&dlg, kIconHref), QString());
-                Click(dlg, kOk);
-            });
-            QCOMPARE(record.m_strIconHref, std::string());
+        const struct { const char* icon; QList<int> clicks; QString shown; std::string stored; } cases[] = {
+            {"http://", {kOk}, u"1091=[ ] !1017=http://"_s, "http://"},
+            {"", {kOk}, u"1091=[ ] !1017="_s, "http://"},
+            {"", {kUseIcon, kOk}, u"1091=[ ] !1017="_s, ""},
+            {"http://site/i.ico", {kUseIcon, kOk}, u"1091=[x] 1017=http://site/i.ico"_s, "http://"},
+        };
+        for (const auto& c : cases) {
+            fw::SitemapNode record = Page(0, c.icon);
+            QCOMPARE(Edit(record, Clicks(c.clicks)), c.shown + u" 1093=[x] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ] | OK"_s);
+            QCOMPARE(record.m_strIconHref, c.stored);
         }
-        // Unchecked, no icon is stored whatever the edit holds.
-        fw::SitemapNode record = Page(0, "http://site/i.ico");
-        Edit(record, [](CCommentDlg& dlg) {
-            Click(dlg, kUseIcon);
-            Click(dlg, kOk);
-        });
-        QCOMPARE(record.m_strIconHref, std::string("http://"));
     }
 
     void channelsShowTheirUsageOnDisabledButtons()
     {
         fw::SitemapNode channel = fw::SitemapNode::NewSubChannel();
         channel.m_nUsage = 2;
-        QCOMPARE(Edit(channel, [](CCommentDlg& dlg) { Click(dlg, kOk); }),
-                 u"1091=[ ] !1017=http:// !1093=[ ] !1094=[ ] !1095=[x] !1096=[ ] !1097=[ ]"_s);
+        QCOMPARE(Edit(channel, Clicks({kOk})), u"1091=[ ] !1017=http:// !1093=[ ] !1094=[ ] !1095=[x] !1096=[ ] !1097=[ ] | OK"_s);
         QCOMPARE(channel.m_nUsage, 2);
     }
 
     void enterConfirmsAndCtrlEnterBreaksTheLine()
     {
         fw::SitemapNode record = Page(0, "http://");
-        int result = -1;
-        Edit(record, [](CCommentDlg& dlg) {
+        const QString closed = Edit(record, [](CCommentDlg& dlg) {
             auto* comment = fwtest::FindControl<QWidget>(&dlg, kComment);
             fwtest::Retype(comment, u"line 1"_s);
             QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
             fwtest::TypeText(comment, u"line 2\n"_s);
-        }, &result);
-        QCOMPARE(result, int(QDialog::Accepted));
+        });
+        QVERIFY(closed.endsWith(u"| OK"_s));
         QCOMPARE(record.m_strAbstract, std::string("line 1\nline 2"));
     }
 };

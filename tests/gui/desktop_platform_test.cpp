@@ -40,14 +40,14 @@ private slots:
             QString shown;
             fwtest::WhenModalOpens([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box != nullptr);
-                shown = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->textFormat());
-                QCOMPARE(box->standardButtons(), c.qtButtons);
-                QCOMPARE(box->icon(), c.qtIcon);
+                shown = u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle(), box->text())
+                            .arg(box->textFormat())
+                            .arg(box->standardButtons().toInt())
+                            .arg(box->icon());
                 box->button(c.press)->click();
             });
             QCOMPARE(m_platform.MessageBox(nullptr, u"<b>本文</b>"_s, u"題"_s, c.buttons, c.icon), c.answer);
-            QCOMPARE(shown, u"題|<b>本文</b>|"_s + QString::number(Qt::PlainText));
+            QCOMPARE(shown, u"題|<b>本文</b>|%1|%2|%3"_s.arg(Qt::PlainText).arg(c.qtButtons.toInt()).arg(c.qtIcon));
         }
     }
 
@@ -57,8 +57,7 @@ private slots:
         QStringList seen;
         fwtest::WhenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
-            auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>(u"fileNameEdit"_s) : nullptr;
-            QVERIFY(name != nullptr);
+            auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
             seen << dialog->nameFilters().join(u";;"_s) << name->text()
                  << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? u"replaces"_s : u"asks"_s);
             dialog->setDirectory(dir.path());

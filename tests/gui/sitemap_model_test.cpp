@@ -61,8 +61,10 @@ private slots:
         tree.Select(p);
         tree.Paste();
         tree.DeleteItem(a);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QVERIFY(model.setData(model.IndexOf(p), QStringLiteral("新しい名前")));  // a label edited in place
         QCOMPARE(p->Node().m_strTitle, std::string("\x90\x56\x82\xB5\x82\xA2\x96\xBC\x91\x4F"));
+        QCOMPARE(changed.count(), 1);
         CompareShape(model, tree);
 
         // A load: no row signals at all, one reset at the end.

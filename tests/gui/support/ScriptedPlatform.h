@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
-#include <optional>
 
 #include "framework/Platform.h"
 #include "trace/TraceSink.h"
@@ -17,7 +16,6 @@ class ScriptedPlatform final : public fwgui::Platform {
 public:
     // The names the next file dialogs answer with, in order; none left cancels.
     void QueueFileName(const QString& path) { m_fileNames.push_back(path); }
-    void SetOpenDocumentResult(bool result) { m_openDocumentResult = result; }
     // Runs while a message box is "open", before it is answered with its first button.
     void OnMessage(std::function<void()> hook) { m_onMessage = std::move(hook); }
 
@@ -30,18 +28,52 @@ public:
     const QStringList& OpenedDocuments() const { return m_openedDocuments; }
     QString TraceText() const { return QString::fromStdString(m_trace.Text()); }
 
-    fwgui::MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                                    fwgui::MessageButtons buttons, fwgui::MessageIcon icon) override;
-    std::optional<QString> GetOpenFileName(QWidget*, const fwgui::FileDialogRequest& request) override;
-    std::optional<QString> GetSaveFileName(QWidget*, const fwgui::FileDialogRequest& request) override;
-    bool OpenDocument(const QString& path) override;
+    fwgui::MessageAnswer MessageBox(QWidget*, const QString& text, const QString& caption,
+                                    fwgui::MessageButtons buttons, fwgui::MessageIcon icon) override
+    {
+        using fwgui::MessageButtons;
+        QString line = caption + QStringLiteral(": ") + text;
+        if (icon != fwgui::MessageIcon::None)
+            line += icon == fwgui::MessageIcon::Exclamation ? QStringLiteral(" (!)")
+                                                            : QStringLiteral(" (icon %1)").arg(int(icon));
+        if (buttons != MessageButtons::Ok)
+            line += QStringLiteral(" [buttons %1]").arg(int(buttons));
+        m_messages << line;
+        if (m_onMessage)
+            m_onMessage();
+        const bool ok = buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel;
+        return ok ? fwgui::MessageAnswer::Ok : fwgui::MessageAnswer::Yes;
+    }
+    std::optional<QString> GetOpenFileName(QWidget*, const fwgui::FileDialogRequest& request) override
+    {
+        return FileDialog(QStringLiteral("open"), request);
+    }
+    std::optional<QString> GetSaveFileName(QWidget*, const fwgui::FileDialogRequest& request) override
+    {
+        return FileDialog(QStringLiteral("save"), request);
+    }
+    bool OpenDocument(const QString& path) override
+    {
+        m_openedDocuments << path;
+        return true;
+    }
     fw::TraceSink& Trace() override { return m_trace; }
 
 private:
-    std::optional<QString> FileDialog(const char* kind, const fwgui::FileDialogRequest& request);
+    std::optional<QString> FileDialog(const QString& kind, const fwgui::FileDialogRequest& request)
+    {
+        m_fileDialogs << QStringLiteral("%1 %2 .%3 %4%5").arg(kind, request.filter, request.defaultExtension,
+                                                              request.initialName,
+                                                              request.promptOverwrite ? QStringLiteral(" overwrite?")
+                                                                                      : QString());
+        if (m_fileNames.empty())
+            return std::nullopt;
+        const QString name = m_fileNames.front();
+        m_fileNames.pop_front();
+        return name;
+    }
 
     std::deque<QString> m_fileNames;
-    bool m_openDocumentResult = true;
     std::function<void()> m_onMessage;
     QStringList m_messages;
     QStringList m_fileDialogs;

@@ -17,16 +17,14 @@ namespace fwtest {
 void TypeText(QWidget* widget, const QString& text)
 {
     for (qsizetype i = 0; i < text.size();) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
-            QTest::keyClick(widget, c == QLatin1Char('\n') ? Qt::Key_Return : Qt::Key_Tab);
-            ++i;
+        const QString key = text.mid(i, text[i].isHighSurrogate() ? 2 : 1);
+        i += key.size();
+        if (key == QLatin1String("\n") || key == QLatin1String("\t")) {
+            QTest::keyClick(widget, key == QLatin1String("\n") ? Qt::Key_Return : Qt::Key_Tab);
             continue;
         }
-        const QString key = text.mid(i, c.isHighSurrogate() ? 2 : 1);
         QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, key, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, key, Qt::NoModifier);
-        i += key.size();
     }
 }
 
@@ -38,10 +36,7 @@ void Retype(QWidget* edit, const QString& text)
     TypeText(edit, text);
 }
 
-void Click(QWidget* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
-}
+void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2)); }
 
 bool ShowAndActivate(QWidget* window)
 {
@@ -55,17 +50,15 @@ void WhenModalOpens(std::function<void(QWidget*)> handler)
     QPointer<QWidget> before = QApplication::activeModalWidget();
     // Owned by the application, so a dialog that never opens leaks nothing.
     auto* timer = new QTimer(QCoreApplication::instance());
-    timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, before, handler]() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == before.data() || !modal->isVisible())
             return;
-        timer->stop();
         timer->deleteLater();
-        // Let the dialog finish showing before it is driven.
-        QTimer::singleShot(0, modal, [modal, handler]() { handler(modal); });
+        timer->stop();
+        QTimer::singleShot(0, modal, [modal, handler]() { handler(modal); });  // once it has finished showing
     });
-    timer->start();
+    timer->start(10);
 }
 
 int RunModal(fwgui::CDialog& dialog, const std::function<void()>& drive)

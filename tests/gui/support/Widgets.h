@@ -18,21 +18,20 @@ template <typename T> T* FindControl(const QWidget* dialog, int id)
     return dialog->findChild<T*>(QString::number(id));
 }
 
-// Each character of `text` as its own key press: "\n" as Return, "\t" as
-// Tab, a character outside the Basic Multilingual Plane as one key.
+// Each character as its own key press: "\n" as Return, "\t" as Tab, a
+// character outside the Basic Multilingual Plane as one key.
 void TypeText(QWidget* widget, const QString& text);
 // Focuses an edit as Tab would, deletes its text with the keyboard and types `text`.
 void Retype(QWidget* edit, const QString& text);
 // A left click near the left edge, where a check box or radio button has its box.
 void Click(QWidget* button);
-
 // Shows `window`, makes it active and waits until it is (false on failure).
 bool ShowAndActivate(QWidget* window);
 // Runs `handler` with the next modal dialog that opens, once it is shown;
-// `handler` must close it. Use it around a call that blocks in exec().
+// `handler` must close it. Call it before what blocks in exec().
 void WhenModalOpens(std::function<void(QWidget*)> handler);
-// DoModal with `drive` run once the dialog is active; cancels the dialog if
-// `drive` left it open. DoModal's result.
+// DoModal, running `drive` once the dialog is active and cancelling the
+// dialog if `drive` left it open. DoModal's result.
 int RunModal(fwgui::CDialog& dialog, const std::function<void()>& drive);
 
 // "id=text" for each control, blank-separated: an edit's or label's text, a
