@@ -19,12 +19,6 @@ using namespace Qt::StringLiterals;
 class AppTest : public QObject {
     Q_OBJECT
 
-public:
-    explicit AppTest(QString configHome) : m_configHome(std::move(configHome)) {}
-
-private:
-    QString m_configHome;
-
 private slots:
     void identityJapaneseTextsAndFont()
     {
@@ -54,7 +48,8 @@ private slots:
         poll.start();
         QCOMPARE(static_cast<CFeedwrightApp*>(QCoreApplication::instance())->InitInstance(), 0);
         QCOMPARE(seen, u"Feedwright Version.1.2|テスト"_s);
-        QCOMPARE(QDir(m_configHome).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        const QDir configHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
+        QCOMPARE(configHome.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 };
 
@@ -76,7 +71,7 @@ int main(int argc, char* argv[])
     char* appArgv[] = {program.data(), path.data(), nullptr};
     int appArgc = 2;
     CFeedwrightApp app(appArgc, appArgv);
-    AppTest test(dir.filePath(u"config"_s));
+    AppTest test;
     return QTest::qExec(&test, argc, argv);
 }
 

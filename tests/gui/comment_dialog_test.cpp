@@ -85,7 +85,8 @@ private slots:
     {
         fw::SitemapNode channel = fw::SitemapNode::NewSubChannel();
         channel.m_nUsage = 2;
-        QCOMPARE(Edit(channel, Clicks({kOk})), u"1091=[ ] !1017=http:// !1093=[ ] !1094=[ ] !1095=[x] !1096=[ ] !1097=[ ] | OK"_s);
+        QCOMPARE(Edit(channel, Clicks({kOk})),
+                 u"1091=[ ] !1017=http:// !1093=[ ] !1094=[ ] !1095=[x] !1096=[ ] !1097=[ ] | OK"_s);
         QCOMPARE(channel.m_nUsage, 2);
     }
 
