@@ -1,7 +1,5 @@
-// The real desktop platform on the offscreen screen: message boxes show the
-// given text as plain text with the given buttons and icon; the save dialog
-// takes the filter in Qt's form, the initial name, the default extension and
-// asks before replacing a file.
+// The real desktop platform: message boxes as plain text with the given
+// buttons and icon; the save dialog as the program asks for it.
 
 #include <QAbstractButton>
 #include <QFileDialog>

@@ -150,7 +150,6 @@ private slots:
         QTest::newRow(".cdf alone") << u".cdf"_s << kSampleShown + u" | "_s;
         for (const QString& line : {u"\"%1/sample.CDF\""_s, u"a.c"_s, u"samplecdf"_s, QString()})
             QTest::newRow(qPrintable(u"ignored: "_s + line)) << line << kDefaultsShown + u" | "_s;
-        QTest::newRow("missing file") << u"%1/missing.cdf"_s << kDefaultsShown + u" | "_s + kCannotOpen;
     }
 
     void commandLine()
