@@ -1,25 +1,19 @@
 #pragma once
-// Channels of known shape, built in code, for any test that needs one; and
-// the table that pairs each golden .cdf file in tests/data/golden/ with the
-// channel it is the exact written form of.
-//
-// The golden builders hold members as writing leaves them (trimmed, no
-// trailing slash to drop, a base URL that already ends in '/'), so writing
-// one changes nothing, and a golden file read back gives the same channel.
-// The root record's title, URL and abstract mirror the head, as the site map
-// dialog keeps them.
+// Channels of known shape, and the table pairing each golden .cdf file in
+// tests/data/golden/ with the channel it is the exact written form of. The
+// builders hold members as writing leaves them, so writing changes nothing;
+// the root record mirrors the head as the site map dialog keeps it.
 //
 // Not every file comes back whole through the reader: markup_unchanged.cdf
-// has '<' inside TITLE and ABSTRACT text, where the reader stops;
+// has '<' in TITLE and ABSTRACT text, where the reader stops;
 // every_optional_piece.cdf gives a sub-channel a USAGE, which the reader
-// takes only inside an ITEM; and an INTERVALTIME without attributes
-// (schedule_hour0_min0.cdf) cannot tell that the unit was hours.
+// takes only inside an ITEM; and of the hour-unit schedules only
+// <INTERVALTIME/> (schedule_hour0_min0.cdf) loses its unit.
 
 #include <cstddef>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "channel/Channel.h"
@@ -55,8 +49,8 @@ inline fw::SitemapNode SubChannel(std::string href, std::string title)
 }
 
 // Adds a child of the record's kind below `parent` the way the reader does
-// (a page goes last, a sub-channel after the parent's other sub-channels),
-// then gives it `record` and labels it with the record's title.
+// (a page last, a sub-channel after the other sub-channels), labelled with
+// the record's title.
 inline fw::SitemapItem* AddChild(fw::Channel& channel, fw::SitemapItem* parent, const fw::SitemapNode& record)
 {
     channel.sitemap.Select(parent);
@@ -67,8 +61,8 @@ inline fw::SitemapItem* AddChild(fw::Channel& channel, fw::SitemapItem* parent, 
     return item;
 }
 
-// A chain of `depth` sub-channels, each the only child of the one above,
-// below the root. Returns the innermost.
+// A chain of `depth` sub-channels below the root, each the only child of the
+// one above. Returns the innermost.
 inline fw::SitemapItem* AddChain(fw::Channel& channel, std::size_t depth)
 {
     fw::SitemapItem* item = channel.sitemap.Root();
@@ -77,7 +71,6 @@ inline fw::SitemapItem* AddChain(fw::Channel& channel, std::size_t depth)
     return item;
 }
 
-// The root record mirrors the head's title, home URL and abstract.
 inline void MirrorHeadInRoot(fw::Channel& channel)
 {
     fw::SitemapItem* root = channel.sitemap.Root();
@@ -87,25 +80,16 @@ inline void MirrorHeadInRoot(fw::Channel& channel)
     channel.sitemap.SetLabel(root, channel.head.m_strTitle);
 }
 
-inline void SetStartDate(fw::ScheduleRecord& schedule, unsigned year, unsigned month, unsigned day)
+// Start 2004-3-9, stop 2005-10-21.
+inline void SetDates(fw::ScheduleRecord& s)
 {
-    schedule.m_bStartDate = 1;
-    schedule.m_nStartYear = year;
-    schedule.m_nStartMonth = month;
-    schedule.m_nStartDay = day;
-}
-
-inline void SetStopDate(fw::ScheduleRecord& schedule, unsigned year, unsigned month, unsigned day)
-{
-    schedule.m_bStopDate = 1;
-    schedule.m_nStopYear = year;
-    schedule.m_nStopMonth = month;
-    schedule.m_nStopDay = day;
+    s.m_bStartDate = s.m_bStopDate = 1;
+    s.m_nStartYear = 2004, s.m_nStartMonth = 3, s.m_nStartDay = 9;
+    s.m_nStopYear = 2005, s.m_nStopMonth = 10, s.m_nStopDay = 21;
 }
 
 // ---- the golden channels -------------------------------------------------
 
-// Everything as at start-up.
 inline void BuildFresh(fw::Channel& channel)
 {
     MirrorHeadInRoot(channel);
@@ -122,36 +106,24 @@ inline void BuildFullHead(fw::Channel& channel)
     head.m_strCdfUrl = "http://server/dir/channel.cdf";
     head.m_bUseBaseUrl = 1;
     head.m_strBaseUrl = "http://server/dir/";
-    channel.logos.m_strIconUrl = "http://server/dir/icon.ico";
-    channel.logos.m_strLogoUrl = "http://server/dir/logo.gif";
-    channel.logos.m_strWideLogoUrl = "http://server/dir/wide.gif";
+    channel.logos = {"http://server/dir/icon.ico", "http://server/dir/logo.gif", "http://server/dir/wide.gif"};
     channel.sitemap.Root()->Node().m_nLevel = 1;
-    fw::ScheduleRecord& schedule = channel.schedule;
-    SetStartDate(schedule, 2004, 3, 9);
-    SetStopDate(schedule, 2005, 10, 21);
-    schedule.m_nIntervalDay = 14;
-    schedule.m_nEarliestHour = 2;
-    schedule.m_nLatestDay = 1;
-    schedule.m_nLatestHour = 3;
-    schedule.m_nLatestMin = 30;
+    fw::ScheduleRecord& s = channel.schedule;
+    SetDates(s);
+    s.m_nIntervalDay = 14;
+    s.m_nEarliestHour = 2;
+    s.m_nLatestDay = 1, s.m_nLatestHour = 3, s.m_nLatestMin = 30;
     MirrorHeadInRoot(channel);
 }
 
-// The site map's worked example (sub-channel B with page B1, then page A)
-// behind the full head.
+// Sub-channel B with page B1, then page A, behind the full head.
 inline void BuildWorkedExample(fw::Channel& channel)
 {
     BuildFullHead(channel);
     fw::SitemapItem* root = channel.sitemap.Root();
-    fw::SitemapNode b = SubChannel("http://", "B");
-    b.m_nLevel = 2;
-    b.m_bPrecache = 0;
-    fw::SitemapNode b1 = Page("b1.htm", "B1");
-    b1.m_nUsage = fw::kUsageEmail;
-    b1.m_strIconHref = "i.ico";
-    fw::SitemapNode a = Page("http://server/a.htm", "A");
-    AddChild(channel, AddChild(channel, root, b), b1);
-    AddChild(channel, root, a);
+    fw::SitemapItem* b = AddChild(channel, root, {"http://", "B", "", 2, 0, 0, "http://", fw::kUsageSitemap});
+    AddChild(channel, b, {"b1.htm", "B1", "", 0, 1, 1, "i.ico", fw::kUsageEmail});
+    AddChild(channel, root, Page("http://server/a.htm", "A"));
 }
 
 // Every optional piece of the head and of both kinds of item, with Shift-JIS
@@ -159,96 +131,19 @@ inline void BuildWorkedExample(fw::Channel& channel)
 inline void BuildEveryOptionalPiece(fw::Channel& channel)
 {
     BuildFullHead(channel);
-    channel.head.m_strTitle = "\x83\x5c\x83\x74\x83\x67\x8d\x58\x90\x56";  // ソフト更新
+    channel.head.m_strTitle = "\x83\x5c\x83\x74\x83\x67\x8d\x58\x90\x56";                 // ソフト更新
     channel.head.m_strAbstract = "\x95\x5c\x8e\xa6\x82\xb7\x82\xe9\x83\x79\x81\x5b\x83\x57";  // 表示するページ
-    fw::ScheduleRecord& schedule = channel.schedule;
-    schedule.m_nIntervalDay = 3;
-    schedule.m_nEarliestDay = 1;
-    schedule.m_nEarliestHour = 2;
-    schedule.m_nEarliestMin = 3;
+    fw::ScheduleRecord& s = channel.schedule;
+    s.m_nIntervalDay = 3;
+    s.m_nEarliestDay = 1, s.m_nEarliestHour = 2, s.m_nEarliestMin = 3;
     MirrorHeadInRoot(channel);
-
-    fw::SitemapNode soft = SubChannel("http://server/dir/soft", "\x83\x5c\x83\x74\x83\x67");  // ソフト
-    soft.m_strAbstract = "Updates";
-    soft.m_nLevel = 4;
-    soft.m_bPrecache = 0;
-    soft.m_nUsage = fw::kUsageSoftwareUpdate;
-    soft.m_strIconHref = "http://server/dir/s.ico";
-    fw::SitemapNode setup = Page("http://server/dir/soft/setup.htm", "Setup");
-    setup.m_strAbstract = "How to install";
-    setup.m_nLevel = 12;
-    setup.m_nUsage = fw::kUsageScreenSaver;
-    setup.m_strIconHref = "p.ico";
-    fw::SitemapNode q = Page("q.htm", "Q");
-    q.m_strAbstract = "Desktop piece";
-    q.m_nLevel = 1;
-    q.m_bPrecache = 0;
-    q.m_nUsage = fw::kUsageDesktopComponent;
-    q.m_strIconHref = "q.ico";
-
     fw::SitemapItem* root = channel.sitemap.Root();
-    AddChild(channel, AddChild(channel, root, soft), setup);
-    AddChild(channel, root, q);
-}
-
-inline void BuildLogoIconOnly(fw::Channel& channel)
-{
-    channel.logos.m_strIconUrl = "http://server/icon.ico";
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildLogoImageOnly(fw::Channel& channel)
-{
-    channel.logos.m_strLogoUrl = "http://server/logo.gif";
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildLogoWideOnly(fw::Channel& channel)
-{
-    channel.logos.m_strWideLogoUrl = "http://server/wide.gif";
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildScheduleDates(fw::Channel& channel)
-{
-    SetStartDate(channel.schedule, 2004, 3, 9);
-    SetStopDate(channel.schedule, 2005, 10, 21);
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildScheduleDay14(fw::Channel& channel)
-{
-    channel.schedule.m_nIntervalDay = 14;
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildScheduleHour12Min30(fw::Channel& channel)
-{
-    channel.schedule.m_nUpdateUnit = 1;
-    channel.schedule.SelectHourEntry(7);  // "12"
-    channel.schedule.m_nIntervalMin = 30;
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildScheduleHour0Min0(fw::Channel& channel)
-{
-    channel.schedule.m_nUpdateUnit = 1;
-    channel.schedule.SelectHourEntry(0);  // "0"
-    channel.schedule.m_nIntervalMin = 0;
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildWindowHour2(fw::Channel& channel)
-{
-    channel.schedule.m_nEarliestHour = 2;
-    MirrorHeadInRoot(channel);
-}
-
-inline void BuildRootLevel3NoPrecache(fw::Channel& channel)
-{
-    channel.sitemap.Root()->Node().m_nLevel = 3;
-    channel.sitemap.Root()->Node().m_bPrecache = 0;
-    MirrorHeadInRoot(channel);
+    fw::SitemapItem* soft = AddChild(channel, root,
+                                     {"http://server/dir/soft", "\x83\x5c\x83\x74\x83\x67", "Updates", 4, 0, 0,
+                                      "http://server/dir/s.ico", fw::kUsageSoftwareUpdate});  // ソフト
+    AddChild(channel, soft, {"http://server/dir/soft/setup.htm", "Setup", "How to install", 12, 1, 1, "p.ico",
+                             fw::kUsageScreenSaver});
+    AddChild(channel, root, {"q.htm", "Q", "Desktop piece", 1, 0, 1, "q.ico", fw::kUsageDesktopComponent});
 }
 
 inline void BuildMarkupUnchanged(fw::Channel& channel)
@@ -280,27 +175,43 @@ inline void BuildThreeNestedChannels(fw::Channel& channel)
     AddChild(channel, root, Page("http://server/p0.htm", "P0"));
 }
 
+// Hour unit with hour entry `entry` and `min` minutes.
+inline void BuildHourUnit(fw::Channel& channel, int entry, unsigned min)
+{
+    channel.schedule.m_nUpdateUnit = 1;
+    channel.schedule.SelectHourEntry(entry);
+    channel.schedule.m_nIntervalMin = min;
+    BuildFresh(channel);
+}
+
 struct GoldenCase {
     const char* file;  // in GoldenDir()
     void (*build)(fw::Channel&);
-    bool roundTrips;   // reading the file and writing it again gives the same bytes
+    bool roundTrips;   // the file reads back into its channel and rewrites to the same bytes
 };
 
 inline const std::vector<GoldenCase>& GoldenCases()
 {
+    using C = fw::Channel;
     static const std::vector<GoldenCase> cases = {
         {"fresh.cdf", BuildFresh, true},
         {"worked_example.cdf", BuildWorkedExample, true},
         {"every_optional_piece.cdf", BuildEveryOptionalPiece, false},
-        {"logo_icon_only.cdf", BuildLogoIconOnly, true},
-        {"logo_image_only.cdf", BuildLogoImageOnly, true},
-        {"logo_wide_only.cdf", BuildLogoWideOnly, true},
-        {"schedule_dates.cdf", BuildScheduleDates, true},
-        {"schedule_day14.cdf", BuildScheduleDay14, true},
-        {"schedule_hour12_min30.cdf", BuildScheduleHour12Min30, true},
-        {"schedule_hour0_min0.cdf", BuildScheduleHour0Min0, false},
-        {"window_hour2.cdf", BuildWindowHour2, true},
-        {"root_level3_noprecache.cdf", BuildRootLevel3NoPrecache, true},
+        {"logo_icon_only.cdf", [](C& c) { c.logos.m_strIconUrl = "http://server/icon.ico"; BuildFresh(c); }, true},
+        {"logo_image_only.cdf", [](C& c) { c.logos.m_strLogoUrl = "http://server/logo.gif"; BuildFresh(c); }, true},
+        {"logo_wide_only.cdf", [](C& c) { c.logos.m_strWideLogoUrl = "http://server/wide.gif"; BuildFresh(c); }, true},
+        {"schedule_dates.cdf", [](C& c) { SetDates(c.schedule); BuildFresh(c); }, true},
+        {"schedule_day14.cdf", [](C& c) { c.schedule.m_nIntervalDay = 14; BuildFresh(c); }, true},
+        {"schedule_hour12_min30.cdf", [](C& c) { BuildHourUnit(c, 7, 30); }, true},  // entry 7 is "12"
+        {"schedule_hour0_min0.cdf", [](C& c) { BuildHourUnit(c, 0, 0); }, false},
+        {"window_hour2.cdf", [](C& c) { c.schedule.m_nEarliestHour = 2; BuildFresh(c); }, true},
+        {"root_level3_noprecache.cdf",
+         [](C& c) {
+             c.sitemap.Root()->Node().m_nLevel = 3;
+             c.sitemap.Root()->Node().m_bPrecache = 0;
+             BuildFresh(c);
+         },
+         true},
         {"markup_unchanged.cdf", BuildMarkupUnchanged, false},
         {"three_nested_channels.cdf", BuildThreeNestedChannels, true},
     };

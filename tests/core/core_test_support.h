@@ -1,0 +1,192 @@
+#pragma once
+// Helpers shared by the core tests: a one-line description of a whole
+// channel, loading and writing in one call, and sinks and stacks that fail.
+
+#include <pthread.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cdf/CdfReader.h"
+#include "cdf/CdfWriter.h"
+#include "channel/Channel.h"
+#include "core/channel_builders.h"
+#include "trace/TraceSink.h"
+
+namespace cdftest {
+
+using Fields = std::vector<std::pair<const char*, std::string>>;
+using std::to_string;
+
+inline Fields HeadFields(const fw::ChannelHead& h)
+{
+    return {{"CdfUrl", h.m_strCdfUrl},   {"Abstract", h.m_strAbstract}, {"Title", h.m_strTitle},
+            {"HomeUrl", h.m_strHomeUrl}, {"BaseUrl", h.m_strBaseUrl},   {"UseBaseUrl", to_string(h.m_bUseBaseUrl)}};
+}
+
+inline Fields LogoFields(const fw::LogoSet& l)
+{
+    return {{"IconUrl", l.m_strIconUrl}, {"LogoUrl", l.m_strLogoUrl}, {"WideLogoUrl", l.m_strWideLogoUrl}};
+}
+
+inline Fields ScheduleFields(const fw::ScheduleRecord& s)
+{
+    return {{"IntervalHour", to_string(s.m_nIntervalHour)}, {"IntervalDay", to_string(s.m_nIntervalDay)},
+            {"IntervalMin", to_string(s.m_nIntervalMin)},   {"EarliestDay", to_string(s.m_nEarliestDay)},
+            {"EarliestHour", to_string(s.m_nEarliestHour)}, {"EarliestMin", to_string(s.m_nEarliestMin)},
+            {"LatestDay", to_string(s.m_nLatestDay)},       {"LatestHour", to_string(s.m_nLatestHour)},
+            {"LatestMin", to_string(s.m_nLatestMin)},       {"UpdateUnit", to_string(s.m_nUpdateUnit)},
+            {"HourSel", to_string(s.m_nHourSel)},           {"StartMonth", to_string(s.m_nStartMonth)},
+            {"StartDay", to_string(s.m_nStartDay)},         {"StartYear", to_string(s.m_nStartYear)},
+            {"StopDay", to_string(s.m_nStopDay)},           {"StopMonth", to_string(s.m_nStopMonth)},
+            {"StopYear", to_string(s.m_nStopYear)},         {"StartDate", to_string(s.m_bStartDate)},
+            {"StopDate", to_string(s.m_bStopDate)}};
+}
+
+inline Fields NodeFields(const fw::SitemapNode& n)
+{
+    return {{"Href", n.m_strHref},          {"Title", n.m_strTitle},
+            {"Abstract", n.m_strAbstract},  {"Level", to_string(n.m_nLevel)},
+            {"Precache", to_string(n.m_bPrecache)}, {"IsPage", to_string(n.m_bIsPage)},
+            {"IconHref", n.m_strIconHref},  {"Usage", to_string(n.m_nUsage)}};
+}
+
+// "name=value" for each field that differs from `usual`, blank-separated.
+inline std::string Differences(const Fields& actual, const Fields& usual, const std::string& prefix = "")
+{
+    std::string text;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        if (actual[i].second != usual[i].second)
+            text += (text.empty() ? "" : " ") + prefix + actual[i].first + "=" + actual[i].second;
+    }
+    return text;
+}
+
+// The items below `top`, depth first without recursion: "P label" or
+// "C label", then {the record's differences from a new item of that kind
+// titled like its label}, then (its children); siblings separated by ", ".
+inline std::string Outline(const fw::SitemapItem& top)
+{
+    std::string text;
+    const fw::SitemapItem* item = top.FirstChild();
+    while (item != nullptr) {
+        fw::SitemapNode usual = item->IsPageImage() ? fw::SitemapNode::NewPage() : fw::SitemapNode::NewSubChannel();
+        usual.m_strTitle = item->Label();
+        const std::string differences = Differences(NodeFields(item->Node()), NodeFields(usual));
+        text += (item->IsPageImage() ? "P " : "C ") + item->Label();
+        if (!differences.empty())
+            text += "{" + differences + "}";
+        if (item->FirstChild() != nullptr) {
+            text += "(";
+            item = item->FirstChild();
+            continue;
+        }
+        while (item != &top && item->NextSibling() == nullptr) {
+            item = item->Parent();
+            if (item != &top)
+                text += ")";
+        }
+        if (item != &top)
+            text += ", ";
+        item = item == &top ? nullptr : item->NextSibling();
+    }
+    return text;
+}
+
+// Everything in which the channel differs from a fresh one (the root record
+// from the head it mirrors, but for its title, which the site map dialog
+// refreshes), then "| " and the outline of the site map.
+inline std::string Describe(const fw::Channel& c)
+{
+    const fw::SitemapItem& root = *c.sitemap.Root();
+    fw::SitemapNode rootRecord = root.Node();
+    rootRecord.m_strTitle = c.head.m_strTitle;
+    std::string text;
+    const auto add = [&text](const std::string& part) {
+        if (!part.empty())
+            text += (text.empty() ? "" : " ") + part;
+    };
+    add(Differences(HeadFields(c.head), HeadFields({})));
+    add(Differences(LogoFields(c.logos), LogoFields({})));
+    add(Differences(ScheduleFields(c.schedule), ScheduleFields({})));
+    add(Differences(NodeFields(rootRecord), NodeFields(fw::RootRecordFor(c.head)), "Root."));
+    add(root.Label() != c.head.m_strTitle ? "Root.Label=" + root.Label() : "");
+    const std::string outline = Outline(root);
+    add(outline.empty() ? "" : "| " + outline);
+    return text;
+}
+
+struct Loaded {
+    fw::ReadStatus status;
+    std::unique_ptr<fw::Channel> channel;
+};
+
+// Loads `bytes` into a channel that held the worked example, so whatever
+// the load does not set shows up unless it was cleared.
+inline Loaded Load(std::string_view bytes)
+{
+    Loaded loaded{fw::ReadStatus::Ok, std::make_unique<fw::Channel>()};
+    BuildWorkedExample(*loaded.channel);
+    fw::NullTraceSink trace;
+    loaded.status = fw::ReadCdfBytes(*loaded.channel, bytes, trace);
+    return loaded;
+}
+
+inline std::string Written(fw::Channel& channel)
+{
+    fw::StringSink sink;
+    return fw::WriteCdf(channel, sink) ? sink.Bytes() : "<write failed>";
+}
+
+// Takes bytes until `limit` have arrived, like a disk that fills up: the
+// write that crosses the limit keeps its first bytes (passed on to `next`
+// when given) and fails, and so does every write after it.
+class FailAfterSink final : public fw::ByteSink {
+public:
+    explicit FailAfterSink(std::size_t limit, fw::ByteSink* next = nullptr) : m_limit(limit), m_next(next) {}
+
+    bool Write(std::string_view bytes) override
+    {
+        if (refused) {
+            ++callsAfterRefusal;
+            return false;
+        }
+        const std::string_view taken = bytes.substr(0, m_limit - accepted.size());
+        accepted.append(taken);
+        if (m_next != nullptr && !taken.empty())
+            m_next->Write(taken);
+        refused = taken.size() < bytes.size();
+        return !refused;
+    }
+
+    std::string accepted;
+    bool refused = false;
+    int callsAfterRefusal = 0;
+
+private:
+    std::size_t m_limit;
+    fw::ByteSink* m_next;
+};
+
+// Runs `body` on a thread with a 256 KB stack, where anything that recursed
+// along a deep tree would overflow.
+template <typename Body>
+bool RunOnSmallStack(Body body)
+{
+    pthread_attr_t attributes;
+    pthread_t thread;
+    const auto run = [](void* argument) -> void* {
+        (*static_cast<Body*>(argument))();
+        return nullptr;
+    };
+    const bool ok = pthread_attr_init(&attributes) == 0 && pthread_attr_setstacksize(&attributes, 256 * 1024) == 0 &&
+                    pthread_create(&thread, &attributes, run, &body) == 0 && pthread_join(thread, nullptr) == 0;
+    pthread_attr_destroy(&attributes);
+    return ok;
+}
+
+}  // namespace cdftest

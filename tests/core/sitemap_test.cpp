@@ -1,0 +1,372 @@
+// The site map tree: where new items go, deleting, copy and paste, what
+// views hear, and trees far wider and deeper than anyone types.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/core_test_support.h"
+#include "sitemap/SitemapTree.h"
+#include "text/Literals.h"
+
+namespace fw {
+namespace {
+
+SitemapNode RootRecord()
+{
+    return cdftest::SubChannel("http://", "Root");
+}
+
+SitemapItem* AddUnder(SitemapTree& tree, SitemapItem* parent, const std::string& label, bool page)
+{
+    tree.Select(parent);
+    SitemapItem* item = page ? tree.AddPage(false) : tree.AddSubChannel(false);
+    tree.SetLabel(item, label);
+    return item;
+}
+
+// "A B | P": sub-channels A and B, then page P, below the root.
+void AddRootChildren(SitemapTree& tree, const std::string& words)
+{
+    bool pages = false;
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        if (word == "|")
+            pages = true;
+        else
+            AddUnder(tree, tree.Root(), word, pages);
+    }
+}
+
+std::string Labels(const SitemapItem& parent)
+{
+    std::string labels;
+    for (const SitemapItem* child = parent.FirstChild(); child != nullptr; child = child->NextSibling())
+        labels += (labels.empty() ? "" : " ") + child->Label();
+    return labels;
+}
+
+SitemapItem* Find(const SitemapTree& tree, const std::string& label)
+{
+    for (std::vector<SitemapItem*> pending{tree.Root()}; !pending.empty();) {
+        SitemapItem* item = pending.back();
+        pending.pop_back();
+        if (item->Label() == label)
+            return item;
+        for (SitemapItem* child = item->FirstChild(); child != nullptr; child = child->NextSibling())
+            pending.push_back(child);
+    }
+    return nullptr;
+}
+
+struct InsertionCase {
+    const char* tree;      // the root's children, as AddRootChildren takes them
+    const char* selected;  // a child's label, or "" for the root
+    bool page;             // AddPage, else AddSubChannel
+    bool interactive;
+    const char* expected;  // the root's children afterwards, the new item "*"
+    bool blast;            // "BLAST\n" traced
+};
+
+TEST(SitemapInsertion, NewItemGoesWhereTheSelectionAndKindSay)
+{
+    const InsertionCase cases[] = {
+        // A channel selected: with a sub-channel run and a page, only a run, no run, no children.
+        {"A B | P", "", true, true, "A B * P", false}, {"A B | P", "", true, false, "A B P *", true},
+        {"A B | P", "", false, true, "* A B P", false}, {"A B | P", "", false, false, "A B * P", true},
+        {"A B |", "", true, true, "A B *", false}, {"A B |", "", false, false, "A B *", true},
+        {"| P1 P2", "", true, true, "* P1 P2", false}, {"| P1 P2", "", true, false, "P1 P2 *", true},
+        {"| P1 P2", "", false, true, "* P1 P2", false}, {"| P1 P2", "", false, false, "* P1 P2", true},
+        {"", "", true, true, "*", false}, {"", "", true, false, "*", true},
+        {"", "", false, true, "*", false}, {"", "", false, false, "*", true},
+        // A page selected, with and without a sub-channel sibling.
+        {"A | P1 P2 P3", "P2", true, true, "A P1 P2 * P3", false},
+        {"A | P1 P2 P3", "P2", true, false, "A P1 P2 P3 *", true},
+        {"A | P1 P2 P3", "P2", false, true, "A * P1 P2 P3", false},
+        {"A | P1 P2 P3", "P2", false, false, "A * P1 P2 P3", false},
+        {"A | P1 P2 P3", "P3", true, true, "A P1 P2 P3 *", false}, {"| P1 P2", "P1", true, true, "P1 * P2", false},
+        {"| P1 P2", "P1", true, false, "P1 P2 *", true}, {"| P1 P2", "P1", false, true, "* P1 P2", false},
+        {"| P1 P2", "P2", false, false, "* P1 P2", false},
+    };
+    for (const InsertionCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "[" << c.tree << "] " << c.selected << (c.page ? " page " : " sub ")
+                                          << c.interactive);
+        CapturingTraceSink trace;
+        SitemapTree tree(RootRecord(), &trace);
+        AddRootChildren(tree, c.tree);
+        tree.Select(*c.selected != '\0' ? Find(tree, c.selected) : tree.Root());
+        trace.Reset();
+
+        SitemapItem* item = c.page ? tree.AddPage(c.interactive) : tree.AddSubChannel(c.interactive);
+
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->Node(), c.page ? SitemapNode::NewPage() : SitemapNode::NewSubChannel());
+        EXPECT_EQ(item->Image(), c.page ? kImagePage : kImageChannel);
+        EXPECT_EQ(item->Label(), item->Node().m_strTitle);
+        tree.SetLabel(item, "*");
+        EXPECT_EQ(Labels(*tree.Root()), c.expected);
+        EXPECT_EQ(tree.Selected(), item);
+        EXPECT_EQ(trace.Text(), c.blast ? "BLAST\n" : "");
+    }
+}
+
+// Every link, count, row and the sub-channels-first rule of each item's children.
+void ExpectConsistent(const SitemapTree& tree)
+{
+    std::size_t items = 0;
+    std::vector<const SitemapItem*> pending{tree.Root()};
+    while (!pending.empty()) {
+        const SitemapItem& parent = *pending.back();
+        pending.pop_back();
+        ++items;
+        std::size_t row = 0, run = 0;
+        const SitemapItem* previous = nullptr;
+        for (SitemapItem* child = parent.FirstChild(); child != nullptr; child = child->NextSibling(), ++row) {
+            ASSERT_EQ(std::make_tuple(child->Parent(), child->PrevSibling(), tree.RowOf(*child)),
+                      std::make_tuple(&parent, previous, row));
+            ASSERT_EQ(tree.ChildAt(parent, row), child);
+            ASSERT_FALSE(!child->IsPageImage() && row != run) << "a sub-channel after a page";
+            ASSERT_FALSE(child->IsPageImage() && child->ChildCount() != 0) << "a page with children";
+            run += child->IsPageImage() ? 0 : 1;
+            previous = child;
+            pending.push_back(child);
+        }
+        ASSERT_EQ(std::make_tuple(parent.LastChild(), parent.ChildCount(), parent.SubChannelRunLength()),
+                  std::make_tuple(previous, row, run));
+        ASSERT_EQ(tree.ChildAt(parent, row), nullptr);
+    }
+    ASSERT_EQ(tree.ItemCount(), items);
+}
+
+// Root: A (A1 (A1P)), P1, P2. A deleted selection moves to the next sibling,
+// else the previous one, else the parent; elsewhere it stays. The root (and
+// nothing, "") are never deleted.
+TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
+{
+    const struct {
+        const char* deleted;
+        const char* selected;
+        const char* expected;
+        std::size_t count;
+    } cases[] = {
+        {"A", "A", "P1", 3},  {"A", "A1P", "P1", 3}, {"P2", "P2", "P1", 5},     {"A1", "A1", "A", 4},
+        {"P2", "A1", "A1", 5}, {"A1", "A", "A", 4},  {"Root", "Root", "Root", 6}, {"", "A", "A", 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "delete " << c.deleted << " with " << c.selected << " selected");
+        SitemapTree tree(RootRecord());
+        AddRootChildren(tree, "A | P1 P2");
+        AddUnder(tree, AddUnder(tree, Find(tree, "A"), "A1", false), "A1P", true);
+        tree.Select(Find(tree, c.selected));
+        tree.DeleteItem(Find(tree, c.deleted));
+        ASSERT_NE(tree.Selected(), nullptr);
+        EXPECT_EQ(tree.Selected()->Label(), c.expected);
+        EXPECT_EQ(tree.ItemCount(), c.count);
+        ExpectConsistent(tree);
+    }
+}
+
+SitemapNode SampleRecord(int isPage)
+{
+    return {"http://example.com/a.htm", "\x83\x65\x83\x58\x83\x67", "comment", 3, 0, isPage, "i.ico", kUsageEmail};
+}
+
+TEST(SitemapCopyPaste, PasteInsertsTheCopiedRecordOnlyWhereSomethingIsSelected)
+{
+    CapturingTraceSink trace;
+    SitemapTree tree(RootRecord(), &trace);
+    EXPECT_EQ(tree.Paste(), nullptr);  // nothing selected: nothing inserted
+    EXPECT_EQ(tree.AddPage(false), nullptr);
+    EXPECT_EQ(tree.AddSubChannel(false), nullptr);
+    EXPECT_EQ(trace.Text(), "");
+    EXPECT_EQ(tree.ItemCount(), 1u);
+
+    tree.Select(tree.Root());
+    SitemapItem* pasted = tree.Paste();  // before any copy: a new page
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->Node(), SitemapNode::NewPage());
+    EXPECT_EQ(pasted->Label(), kNewPageTitleSjis);
+
+    AddRootChildren(tree, "A | Q");
+    pasted->Node() = SampleRecord(1);
+    tree.Select(pasted);
+    tree.CopySelected();
+    pasted->Node().m_strTitle = "edited after the copy";
+    tree.DeleteSelected();
+    tree.Select(tree.Root());
+    pasted = tree.Paste();
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->Node(), SampleRecord(1));
+    EXPECT_EQ(pasted->Image(), kImagePage);
+    EXPECT_EQ(tree.Selected(), pasted);
+    EXPECT_EQ(Labels(*tree.Root()), "A " + SampleRecord(1).m_strTitle + " Q");
+
+    // A channel's copy is its record alone: pasted into itself, without children.
+    SitemapItem* a = Find(tree, "A");
+    AddUnder(tree, a, "AP", true);
+    a->Node() = SampleRecord(0);
+    tree.Select(a);
+    tree.CopySelected();
+    pasted = tree.Paste();
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(pasted->Node(), SampleRecord(0));
+    EXPECT_EQ(pasted->Image(), kImageChannel);
+    EXPECT_EQ(Labels(*a), SampleRecord(0).m_strTitle + " AP");
+    ExpectConsistent(tree);
+}
+
+// Every call an observer hears, one line each; checks that an inserted item
+// is at the row announced for it.
+class RecordingObserver : public SitemapObserver {
+public:
+    explicit RecordingObserver(const SitemapTree& tree) : m_tree(tree) {}
+    void OnItemAboutToBeInserted(SitemapItem& parent, std::size_t row) override
+    {
+        m_announced = {&parent, row};
+        Log("about-to-insert " + parent.Label() + " " + std::to_string(row));
+    }
+    void OnItemInserted(SitemapItem& item) override
+    {
+        EXPECT_EQ(std::make_pair(item.Parent(), m_tree.RowOf(item)), m_announced);
+        ++inserts;
+        Log("inserted " + item.Parent()->Label() + " " + std::to_string(m_tree.RowOf(item)));
+    }
+    void OnItemAboutToBeDeleted(SitemapItem& item) override
+    {
+        EXPECT_EQ(m_tree.ChildAt(*item.Parent(), m_tree.RowOf(item)), &item);
+        ++deletes;
+        Log("about-to-delete " + item.Label() + " " + std::to_string(m_tree.RowOf(item)));
+    }
+    void OnItemDeleted(SitemapItem& parent) override { Log("deleted-from " + parent.Label()); }
+    void OnLabelChanged(SitemapItem& item) override { Log("label " + item.Label()); }
+    void OnSelectionChanged(SitemapItem* item) override { Log("selected " + (item ? item->Label() : "none")); }
+    void OnEnsureVisible(SitemapItem& item) override { Log("visible " + item.Label()); }
+    void OnBulkBegin() override { Log("bulk-begin"); }
+    void OnBulkEnd() override { Log("bulk-end"); }
+    void Log(const std::string& line) { events += line + "\n"; }
+
+    std::string events;
+    int inserts = 0;
+    int deletes = 0;
+
+private:
+    const SitemapTree& m_tree;
+    std::pair<SitemapItem*, std::size_t> m_announced;
+};
+
+TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
+{
+    SitemapTree tree(RootRecord());
+    RecordingObserver observer(tree);
+    tree.AddObserver(&observer);
+    std::mt19937 random(20240611);
+    std::vector<SitemapItem*> items{tree.Root()};
+    for (int step = 0; step < 600; ++step) {
+        tree.Select(items[random() % items.size()]);
+        switch (random() % 6) {
+        case 0: tree.AddPage(true); break;
+        case 1: tree.AddPage(false); break;
+        case 2: tree.AddSubChannel(true); break;
+        case 3: tree.AddSubChannel(false); break;
+        case 4: if (random() % 3 == 0) tree.DeleteSelected(); break;
+        case 5: tree.CopySelected(); tree.Paste(); break;
+        }
+        // Checking rows between edits uses the row caches and leaves them to go stale.
+        if (step % 7 == 0)
+            ExpectConsistent(tree);
+        items = {tree.Root()};
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            for (SitemapItem* child = items[i]->FirstChild(); child != nullptr; child = child->NextSibling())
+                items.push_back(child);
+        }
+    }
+    ExpectConsistent(tree);
+    EXPECT_GT(observer.inserts, 300);
+    EXPECT_GT(observer.deletes, 10);
+    tree.RemoveObserver(&observer);
+}
+
+TEST(SitemapStructure, ObserversHearEachChangeInOrderAndBulkUpdatesOnlyAtTheirEnds)
+{
+    SitemapTree tree(RootRecord());
+    AddRootChildren(tree, "A | P");
+    tree.Select(tree.Root());
+    RecordingObserver observer(tree);
+    tree.AddObserver(&observer);
+    const std::string newPage(kNewPageTitleSjis);
+
+    SitemapItem* item = tree.AddPage(true);
+    tree.SetLabel(item, "X");
+    tree.Select(item);  // already selected: nothing to hear
+    tree.DeleteSelected();
+    EXPECT_EQ(observer.events, "about-to-insert Root 1\ninserted Root 1\nvisible " + newPage + "\nselected " +
+                                   newPage + "\nlabel X\nselected P\nabout-to-delete X 1\ndeleted-from Root\n");
+
+    observer.events.clear();
+    {
+        SitemapTree::BulkUpdate outer(tree);
+        SitemapItem* b = AddUnder(tree, tree.Root(), "B", false);
+        {
+            SitemapTree::BulkUpdate inner(tree);
+            AddUnder(tree, b, "BP", true);
+            tree.DeleteItem(b);
+        }
+        tree.SetLabel(tree.Root(), "Renamed");
+    }
+    tree.Select(nullptr);
+    EXPECT_EQ(observer.events, "bulk-begin\nbulk-end\nselected none\n");
+    tree.RemoveObserver(&observer);
+}
+
+constexpr std::size_t kHuge = 100000;
+
+TEST(SitemapStructure, DeepChainIsBuiltDeletedAndDestroyedWithoutRecursion)
+{
+    auto tree = std::make_unique<SitemapTree>(RootRecord());
+    const bool ran = cdftest::RunOnSmallStack([&] {
+        for (int round = 0; round < 2; ++round) {
+            tree->Select(tree->Root());
+            SitemapItem* top = tree->AddSubChannel(false);
+            for (std::size_t i = 1; i < kHuge; ++i)
+                tree->AddSubChannel(false);  // the new item is selected: the next goes into it
+            tree->AddPage(false);
+            EXPECT_EQ(tree->ItemCount(), 2 + kHuge);
+            if (round == 0) {
+                tree->DeleteItem(top);
+                EXPECT_EQ(tree->ItemCount(), 1u);
+                EXPECT_EQ(tree->Selected(), tree->Root());
+            }
+        }
+        tree.reset();  // the destructor walks the chain too
+    });
+    EXPECT_TRUE(ran);
+}
+
+TEST(SitemapStructure, OneChannelTakesAHundredThousandSubChannelsAndPages)
+{
+    SitemapTree tree(RootRecord());
+    SitemapObserver view;  // a view makes every insertion announce its row
+    tree.AddObserver(&view);
+    SitemapItem* root = tree.Root();
+    for (std::size_t i = 0; i < kHuge; ++i) {
+        tree.Select(root);
+        tree.AddSubChannel(false);
+        tree.Select(root);
+        tree.AddPage(false);
+    }
+    EXPECT_EQ(root->ChildCount(), 2 * kHuge);
+    EXPECT_EQ(root->SubChannelRunLength(), kHuge);
+    SitemapItem* middle = tree.ChildAt(*root, kHuge);
+    ASSERT_NE(middle, nullptr);
+    EXPECT_TRUE(middle->IsPageImage() && !middle->PrevSibling()->IsPageImage());
+    EXPECT_EQ(tree.RowOf(*middle), kHuge);
+    tree.RemoveObserver(&view);
+}
+
+}  // namespace
+}  // namespace fw

@@ -1,0 +1,176 @@
+// What the writer writes for a channel, what writing does to its members,
+// and the nesting depth on every way out of a write.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/core_test_support.h"
+
+namespace {
+
+using cdftest::Written;
+
+std::string Fresh()
+{
+    return cdftest::ReadFileBytes(cdftest::GoldenDir() + "/fresh.cdf");
+}
+
+// The fresh channel's bytes with `items` written below the root.
+std::string FreshWithItems(const std::string& items)
+{
+    std::string bytes = Fresh();
+    return bytes.insert(bytes.size() - std::string_view("</CHANNEL>\r\n").size(), items);
+}
+
+TEST(Writer, EachGoldenFileIsTheExactWrittenFormOfItsChannel)
+{
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(cdftest::GoldenDir()))
+        files += entry.path().extension() == ".cdf" ? 1 : 0;
+    EXPECT_EQ(files, cdftest::GoldenCases().size()) << "a golden file without its channel";
+
+    for (const cdftest::GoldenCase& golden : cdftest::GoldenCases()) {
+        SCOPED_TRACE(golden.file);
+        const std::string expected = cdftest::ReadFileBytes(cdftest::GoldenDir() + "/" + golden.file);
+        ASSERT_FALSE(expected.empty());
+        fw::Channel channel;
+        golden.build(channel);
+        EXPECT_EQ(Written(channel), expected);
+        EXPECT_EQ(fw::g_nItemDepth, 0);
+        EXPECT_EQ(Written(channel), expected) << "the second write differs";
+    }
+}
+
+// URLs, and the titles and abstracts of items, are written trimmed without a
+// trailing '/', the base URL with one; the members keep the written form.
+// The root's own record is not an item and stays as it was.
+TEST(Writer, MembersAreWrittenNormalisedAndKeepThatForm)
+{
+    fw::Channel clean;
+    cdftest::BuildWorkedExample(clean);
+    fw::Channel dirty;
+    cdftest::BuildWorkedExample(dirty);
+    dirty.head.m_strHomeUrl = " \thttp://server/dir/ ";
+    dirty.head.m_strCdfUrl = "http://server/dir/channel.cdf\r\n";
+    dirty.head.m_strBaseUrl = "http://server/dir";
+    dirty.logos = {" http://server/dir/icon.ico/", "http://server/dir/logo.gif/ ", "\thttp://server/dir/wide.gif"};
+    fw::SitemapItem* root = dirty.sitemap.Root();
+    fw::SitemapNode& b1 = root->FirstChild()->FirstChild()->Node();
+    b1.m_strHref = " b1.htm/ ";
+    b1.m_strIconHref = "i.ico/ ";
+    fw::SitemapNode& a = root->LastChild()->Node();
+    a.m_strTitle = "  A/ ";
+    a.m_strAbstract = " \t ";
+    root->Node().m_strHref = " http://server/dir/ ";
+    root->Node().m_strAbstract = "Root/ ";
+    const fw::SitemapNode rootBefore = root->Node();
+
+    EXPECT_EQ(Written(dirty), cdftest::ReadFileBytes(cdftest::GoldenDir() + "/worked_example.cdf"));
+    EXPECT_EQ(root->Node(), rootBefore);
+    root->Node() = clean.sitemap.Root()->Node();
+    EXPECT_EQ(cdftest::Describe(dirty), cdftest::Describe(clean));
+}
+
+TEST(Writer, BaseUrlIsWrittenOnlyWhenUsedAndGiven)
+{
+    fw::Channel channel;
+    channel.head.m_bUseBaseUrl = 1;
+    channel.head.m_strBaseUrl = "";
+    EXPECT_EQ(Written(channel), Fresh());
+}
+
+// A line break typed into a multi-line edit is held as CR LF, one read from a
+// file as LF; either way the file gets exactly one CR LF for it.
+TEST(Writer, EachLineBreakHeldAsLfOrCrLfBecomesOneCrLf)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"one\ntwo", "one\r\ntwo"},      {"one\r\ntwo", "one\r\ntwo"},
+        {"one\rtwo", "one\rtwo"},        {"one\r\r\ntwo", "one\r\r\ntwo"},  // a lone CR is no line break
+        {"a\n\nb\r\n\r\nc", "a\r\n\r\nb\r\n\r\nc"},
+    };
+    for (const auto& [held, written] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(held));
+        fw::Channel channel;
+        channel.head.m_strTitle = channel.head.m_strAbstract = held;
+        fw::SitemapNode page = cdftest::Page("p.htm", held);
+        page.m_strAbstract = held;
+        cdftest::AddChild(channel, channel.sitemap.Root(), page);
+        const std::string item = "  <ITEM HREF=\"p.htm\" PRECACHE=\"YES\">\r\n  <TITLE>" + written +
+                                 "</TITLE>\r\n  <ABSTRACT>" + written + "</ABSTRACT>\r\n  </ITEM>\r\n\r\n";
+        std::string expected = FreshWithItems(item);
+        const std::size_t title = expected.find("<TITLE>") + 7;
+        expected.replace(title, fw::kDefaultTitleSjis.size(), written);
+        expected.insert(expected.find("<ABSTRACT>") + 10, written);
+        EXPECT_EQ(Written(channel), expected);
+        EXPECT_EQ(channel.head.m_strAbstract, held);
+    }
+}
+
+TEST(Writer, UsageCodesWriteTheirValueWords)
+{
+    const char* words[] = {nullptr, nullptr, "NONE", "Email", "ScreenSaver", "DesktopComponent", "SoftwareUpdate",
+                           nullptr};
+    for (int usage = -1; usage <= 6; ++usage) {
+        SCOPED_TRACE(usage);
+        fw::Channel channel;
+        fw::SitemapNode page = cdftest::Page("p.htm", "P");
+        page.m_nUsage = usage;
+        cdftest::AddChild(channel, channel.sitemap.Root(), page);
+        const char* word = words[usage + 1];
+        EXPECT_EQ(Written(channel),
+                  FreshWithItems("  <ITEM HREF=\"p.htm\" PRECACHE=\"YES\">\r\n  <TITLE>P</TITLE>\r\n" +
+                                 (word ? "  <USAGE VALUE=\"" + std::string(word) + "\"></USAGE>\r\n" : "") +
+                                 "  </ITEM>\r\n\r\n"));
+    }
+}
+
+// A fresh channel whose site map is a chain of `depth` sub-channels, each
+// with href "c.htm" and title "C".
+std::string ExpectedChain(std::size_t depth)
+{
+    std::string items;
+    for (std::size_t d = 1; d <= depth; ++d) {
+        const std::string indent(2 * d, ' ');
+        items += indent + "<CHANNEL HREF=\"c.htm\" PRECACHE=\"YES\">\r\n" + indent + "<TITLE>C</TITLE>\r\n";
+        items += d < depth ? "\r\n" : "";
+    }
+    for (std::size_t d = depth; d >= 1; --d)
+        items += std::string(2 * d, ' ') + "</CHANNEL>\r\n\r\n";
+    return FreshWithItems(items);
+}
+
+// 3,000 levels is about 27 MB, mostly indentation.
+TEST(Writer, DeepChainIsWrittenWholeOnASmallStackWithTheDepthBackAtZero)
+{
+    fw::Channel channel;
+    cdftest::AddChain(channel, 3000);
+    fw::StringSink sink;
+    bool ok = false;
+    EXPECT_TRUE(cdftest::RunOnSmallStack([&] { ok = fw::WriteCdf(channel, sink); }));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(fw::g_nItemDepth, 0);
+    const std::string expected = ExpectedChain(3000);
+    ASSERT_EQ(sink.Bytes().size(), expected.size());
+    EXPECT_TRUE(sink.Bytes() == expected);
+}
+
+TEST(Writer, RefusedWriteStopsTheWriterAndLeavesTheDepthAtZero)
+{
+    const std::string full = ExpectedChain(500);  // about 770 KB: many blocks
+    fw::Channel channel;
+    cdftest::AddChain(channel, 500);
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, std::size_t{64 * 1024}, full.size() - 1}) {
+        SCOPED_TRACE(limit);
+        cdftest::FailAfterSink sink(limit);
+        EXPECT_FALSE(fw::WriteCdf(channel, sink));
+        EXPECT_EQ(fw::g_nItemDepth, 0);
+        EXPECT_TRUE(sink.refused);
+        EXPECT_EQ(sink.callsAfterRefusal, 0) << "the writer went on after the refusal";
+        EXPECT_TRUE(sink.accepted == full.substr(0, limit));
+        EXPECT_TRUE(Written(channel) == full);  // the next write starts again from depth 0
+    }
+}
+
+}  // namespace

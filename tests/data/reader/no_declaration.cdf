@@ -1,6 +1,0 @@
-<CHANNEL HREF="http://example.jp">
-<TITLE>Title</TITLE>
-<ITEM HREF="a.htm">
-<TITLE>A</TITLE>
-</ITEM>
-</CHANNEL>
