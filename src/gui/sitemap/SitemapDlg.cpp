@@ -227,41 +227,41 @@ void CSitemapDlg::OnLabelCommitted(fw::SitemapItem* item)
 
 // --- the fields into the selected record, for the user's own edits only ---
 
-void CSitemapDlg::OnChangeEditUrl()
+// The selected item after a field read, or null when the change came from a
+// refresh (or nothing is selected) and must not reach a record.
+fw::SitemapItem* CSitemapDlg::SelectedForUserEdit()
 {
     fw::SitemapItem* item = m_channel.sitemap.Selected();
     if (IsExchanging() || item == nullptr)
-        return;
+        return nullptr;
     UpdateData(true);
-    item->Node().m_strHref = m_strUrl;
+    return item;
+}
+
+void CSitemapDlg::OnChangeEditUrl()
+{
+    if (fw::SitemapItem* item = SelectedForUserEdit())
+        item->Node().m_strHref = m_strUrl;
 }
 
 void CSitemapDlg::OnChangeEditTitle()
 {
-    fw::SitemapItem* item = m_channel.sitemap.Selected();
-    if (IsExchanging() || item == nullptr)
-        return;
-    UpdateData(true);
-    item->Node().m_strTitle = m_strItemTitle;
-    m_channel.sitemap.SetLabel(item, m_strItemTitle);
+    if (fw::SitemapItem* item = SelectedForUserEdit()) {
+        item->Node().m_strTitle = m_strItemTitle;
+        m_channel.sitemap.SetLabel(item, m_strItemTitle);
+    }
 }
 
 void CSitemapDlg::OnCheckPrecache()
 {
-    fw::SitemapItem* item = m_channel.sitemap.Selected();
-    if (IsExchanging() || item == nullptr)
-        return;
-    UpdateData(true);
-    item->Node().m_bPrecache = m_bItemPrecache;
+    if (fw::SitemapItem* item = SelectedForUserEdit())
+        item->Node().m_bPrecache = m_bItemPrecache;
 }
 
 void CSitemapDlg::OnSelchangeComboLevel()
 {
-    fw::SitemapItem* item = m_channel.sitemap.Selected();
-    if (IsExchanging() || item == nullptr)
-        return;
-    UpdateData(true);
-    item->Node().m_nLevel = m_nItemLevel;
+    if (fw::SitemapItem* item = SelectedForUserEdit())
+        item->Node().m_nLevel = m_nItemLevel;
 }
 
 // --- buttons ---

@@ -61,6 +61,7 @@ private:
     void FieldsFromRecord(const fw::SitemapItem& item);
     void ShowTreeSelectionInView();
 
+    fw::SitemapItem* SelectedForUserEdit();
     void OnChangeEditUrl();
     void OnChangeEditTitle();
     void OnCheckPrecache();
