@@ -13,8 +13,8 @@ public:
     // Runs the main form until it closes; the exit status of the program.
     int InitInstance();
 
-    // What stands for the Windows command line: the arguments after the
-    // program's name, joined by single blanks.
+    // The command line as one text: the arguments after the program's name,
+    // joined by single blanks (quotes are not removed).
     static QString CommandLine(const QStringList& arguments);
 
 private:

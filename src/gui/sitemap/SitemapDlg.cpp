@@ -62,7 +62,7 @@ CSitemapDlg::~CSitemapDlg()
 
 void CSitemapDlg::CreateControls()
 {
-    // Wider than its text needs in the original font, for the desktop's.
+    // Wide enough for its text in the desktop's Japanese font.
     // Each label names its field for assistive technology; the tree view
     // takes its name only from its own accessible name.
     auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), 0, 11, 6, 60, 8);
