@@ -61,6 +61,14 @@ private slots:
         QCOMPARE(Edit(record, Clicks({kFirstUsage, kUseIcon, kCancel})),
                  u"1091=[x] 1017=http://icon.ico 1093=[ ] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ] | cancelled"_s);
         QCOMPARE(record, before);
+        // Enter on the focused Cancel cancels too.
+        QVERIFY(Edit(record, [](CCommentDlg& dlg) {
+                    Clicks({kFirstUsage})(dlg);
+                    auto* cancel = fwtest::FindControl<QWidget>(&dlg, kCancel);
+                    cancel->setFocus();
+                    QTest::keyClick(cancel, Qt::Key_Return);
+                }).endsWith(u"| cancelled"_s));
+        QCOMPARE(record, before);
         Edit(record, Clicks({kOk}));
         QCOMPARE(record.m_nUsage, -1);
     }

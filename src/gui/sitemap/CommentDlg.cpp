@@ -76,7 +76,6 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     }
 
     auto* cancelButton = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, 175, 116, 50, 14);
-    cancelButton->setAutoDefault(false);
     m_okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 235, 116, 50, 14);
     m_okButton->setDefault(true);
 
