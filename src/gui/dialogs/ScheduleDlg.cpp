@@ -219,7 +219,8 @@ bool CScheduleDlg::OnInitDialog()
         UpdateDateControls();
     else
         EnableDateEdits();
-    return true;
+    // After a refusal the focus stays on the refused field.
+    return taken;
 }
 
 void CScheduleDlg::done(int result)

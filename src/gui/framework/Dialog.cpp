@@ -27,8 +27,22 @@ bool CDialog::UpdateData(bool bSaveAndValidate)
 
 int CDialog::DoModal()
 {
-    OnInitDialog();
+    // A persistent dialog opens like a new one: the focus on its first tab
+    // stop, not where it was left last time.
+    if (OnInitDialog())
+        FocusFirstTabStop();
     return exec();
+}
+
+void CDialog::FocusFirstTabStop()
+{
+    for (QWidget* widget = nextInFocusChain(); widget != nullptr && widget != this;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled() && isAncestorOf(widget)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 bool CDialog::OnInitDialog()

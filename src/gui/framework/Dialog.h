@@ -42,7 +42,8 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange& dx) { (void)dx; }
-    // Runs before the dialog is shown by DoModal; the default pushes the members.
+    // Runs before the dialog is shown by DoModal; the default pushes the
+    // members. True puts the focus on the first tab stop.
     virtual bool OnInitDialog();
 
     // Names a control by its resource ID and places it in dialog units.
@@ -55,6 +56,8 @@ protected:
     }
 
 private:
+    void FocusFirstTabStop();
+
     Platform& m_platform;
     DialogUnits m_units;
     bool m_exchanging = false;
