@@ -71,7 +71,7 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
     const ReadCase cases[] = {
         // The declaration decides the status; the rest is read whatever it says.
         {"no declaration", body, ReadStatus::Phase0, "Title=T HomeUrl=h | P a"},
-        {"lower-case declaration", "<?xml version=\"1.0\"?>" + body, ReadStatus::Phase0, "Title=T HomeUrl=h | P a"},
+        {"lower-case declaration", "<?xml version=\"1.0\"?>" + body, ReadStatus::Ok, "Title=T HomeUrl=h | P a"},
         {"empty file", "", ReadStatus::Phase0, ""},
         {"declaration without '?', a later one too late", "<?XML VERSION=\"1.0\"><?XML ?>" + body, ReadStatus::Phase1,
          "Title=T HomeUrl=h | P a"},
@@ -93,10 +93,13 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         {"attribute names in any case, blanks around '='", kDeclared + "<CHANNEL href = \"http://h\"\r\n\tself\t=\t"
             "\"s\">\r\n<ITEM\r\nHref  =  \"p\"><TITLE>p</TITLE></ITEM>",
          ReadStatus::Ok, "CdfUrl=s HomeUrl=http://h | P p{Href=p}"},
+        {"values in single quotes beside double quotes", kDeclared + "<CHANNEL href='http://h' SELF=\"it's\">"
+            "<ITEM HREF='say \"hi\"' LEVEL = '2' PRECACHE='NO'><TITLE>a</TITLE></ITEM>",
+         ReadStatus::Ok, "CdfUrl=it's HomeUrl=http://h | P a{Href=say \"hi\" Level=2 Precache=0}"},
         {"attribute names match as parts, the first in order winning", kDeclared + "<CHANNEL basehref=\"b\" "
             "x-href-y=\"h\" selfish=\"s\">", ReadStatus::Ok, "CdfUrl=s HomeUrl=h BaseUrl=b UseBaseUrl=1"},
-        {"tag names are exact", kDeclared + "<CHANNEL><item><TITLE>t</TITLE></item><ITEMS>< ITEM><CHANNELS>",
-         ReadStatus::Ok, "Title=t"},
+        {"tag names in any case, but whole", kDeclared + "<CHANNEL><Item><TITLE>t</TITLE></item><ITEMS>< ITEM>"
+            "<CHANNELS><ITEM/>", ReadStatus::Ok, "| P t"},
         {"texts and values kept as bytes", kDeclared + "<CHANNEL HREF=\"?a=1&amp;b\"><TITLE>\x83\x61 a&amp;</TITLE>",
          ReadStatus::Ok, "Title=\x83\x61 a&amp; HomeUrl=?a=1&amp;b"},
         {"sub-channels before pages, each in file order", kDeclared + "<CHANNEL><ITEM><TITLE>P1</TITLE></ITEM>"
@@ -205,7 +208,7 @@ TEST(Reader, TracesEveryTagAndWhatEachElementRead)
         "<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"h\" LEVEL=\"2\" X=\"y\">\n<TITLE>T</TITLE>\n"
         "<SCHEDULE STARTDATE=\"2004-7-15\" OTHER=\"o\"><INTERVALTIME HOUR=\"12\" MIN=\"30\"/></SCHEDULE>\n"
         "<ITEM HREF=\"p\"><TITLE>P</TITLE><USAGE VALUE=\"Email\"></USAGE><LOGO HREF=\"i\" STYLE=\"ICON\"/></ITEM>\n"
-        "<item>\n</CHANNEL>\n";
+        "<items>\n</CHANNEL>\n";
     fw::CapturingTraceSink trace;
     fw::Channel channel(&trace);
     ASSERT_EQ(fw::ReadCdfBytes(channel, file, trace), ReadStatus::Ok);
@@ -213,7 +216,7 @@ TEST(Reader, TracesEveryTagAndWhatEachElementRead)
               "[?XML]\n[CHANNEL]\nCHANNEL:\nHREF:h\nLEVEL:2\ny\n[TITLE]\nTITLE:T\n"
               "[SCHEDULE]\nSCHEDULE:\nSTARTDATE:\n\n[INTERVALTIME]\nINTERVALTIME:\nHOUR:MIN:\n[/SCHEDULE]\n"
               "[ITEM]\nBLAST\nITEM:\nHREF:p\n[TITLE]\nTITLE:item-P\n[USAGE]\nUSAGE:value=2\n[/USAGE]\n"
-              "[LOGO]\nLOGO:\nHREF:STYLE:\n[/ITEM]\n[item]\n[/CHANNEL]\n");
+              "[LOGO]\nLOGO:\nHREF:STYLE:\n[/ITEM]\n[items]\n[/CHANNEL]\n");
 }
 
 }  // namespace

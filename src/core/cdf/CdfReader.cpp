@@ -8,6 +8,8 @@
 #include "cdf/ByteScanner.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
+#include "text/FileEncoding.h"
+#include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
 namespace fw {
@@ -37,7 +39,8 @@ struct ElementName {
     Element element;
 };
 
-// Tag names are matched byte for byte and case-sensitively; any other name is
+// Tag names are matched without regard to the case of a-z (files of the time
+// write <Channel> and <Item> as often as <CHANNEL>); any other name is
 // skipped, and the rest of its tag with it, like text.
 constexpr std::array<ElementName, 15> kElements = {{
     {"?XML", Element::Declaration},
@@ -60,7 +63,7 @@ constexpr std::array<ElementName, 15> kElements = {{
 const ElementName* FindElement(std::string_view name)
 {
     for (const ElementName& entry : kElements) {
-        if (entry.name == name)
+        if (EqualsAsciiNoCase(name, entry.name))
             return &entry;
     }
     return nullptr;
@@ -69,6 +72,8 @@ const ElementName* FindElement(std::string_view name)
 // What ends a tag name: '>' closes the start tag at once; the others leave
 // an attribute list to read.
 constexpr std::string_view kTagNameEnds = ">\x20\n\t";
+
+constexpr std::string_view kQuotes = "\"'";
 
 }  // namespace
 
@@ -157,9 +162,12 @@ bool CdfReadPass::NextAttribute(bool upperValue)
     m_listOpen = false;
     if (ReadUntilAny(m_input, m_attrName, "=>", true) != 1)
         return false;  // the tag's '>' or the end of the input
-    if (!ReadUntilChar(m_input, m_skipped, '"', true))
+    // The value stands between the first quote of either kind and the next
+    // quote of the same kind.
+    const int quote = ReadUntilAny(m_input, m_skipped, kQuotes, true);
+    if (quote == 0)
         return false;
-    if (!ReadUntilChar(m_input, m_attrValue, '"', upperValue))
+    if (!ReadUntilChar(m_input, m_attrValue, kQuotes[static_cast<std::size_t>(quote - 1)], upperValue))
         return false;
     m_listOpen = true;
     return true;
@@ -194,7 +202,8 @@ ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace)
 
 ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace)
 {
-    CdfInput input(bytes);
+    const FileText text = DecodeFileText(bytes);
+    CdfInput input(text.bytes);
     return ReadCdf(channel, input, trace);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reads a .cdf file back into a Channel in a single pass over its bytes.
-// Not an XML parser: it knows a fixed set of upper-case element names, takes
-// their attributes and the text of TITLE and ABSTRACT, and skips the rest.
+// Not an XML parser: it knows a fixed set of element names (in any case),
+// takes their attributes and the text of TITLE and ABSTRACT, and skips the rest.
 
 #include <string>
 #include <string_view>
@@ -23,6 +23,7 @@ enum class ReadStatus {
 // Clears the channel first, then applies every element in file order. The
 // element error takes precedence over the declaration checks.
 ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace);
+// A file's bytes in whatever encoding it came in (see DecodeFileText).
 ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace);
 // CannotOpen leaves the channel untouched.
 ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace);

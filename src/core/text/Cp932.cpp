@@ -117,8 +117,9 @@ public:
         return ConvertPrefix(input, scratch, 4) == input.size();
     }
 
-private:
     bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+private:
 
     static std::size_t CopyAsciiPrefix(std::string_view input, OutputBuffer& output)
     {
@@ -287,6 +288,34 @@ std::string Cp932ToUtf8(std::string_view cp932)
         }
         pos += skip;
     }
+    return out.Take();
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // ASCII runs are the bulk of a file: skip them without decoding.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const Utf8Sequence seq = DecodeUtf8(text.substr(pos));
+        if (!seq.valid)
+            return false;
+        pos += seq.length;
+    }
+    return true;
+}
+
+std::optional<std::string> ConvertToUtf8(std::string_view text, const std::string& encoding)
+{
+    Converter converter("UTF-8", encoding.c_str());
+    if (!converter.Valid())
+        return std::nullopt;
+    OutputBuffer out(text.size() + text.size() / 2 + 16);
+    if (converter.ConvertPrefix(text, out, 3) != text.size())
+        return std::nullopt;
     return out.Take();
 }
 

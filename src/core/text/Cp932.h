@@ -2,6 +2,7 @@
 // Conversion between CP932 bytes (what members hold) and UTF-8 (what the
 // screen and JSON speak), through glibc iconv.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,14 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // character, so Utf8ToCp932(Cp932ToDisplayUtf8(x)) == x for text this program
 // produced. References to characters CP932 can hold stay literal text.
 std::string Cp932ToDisplayUtf8(std::string_view cp932);
+
+// True when the whole text is well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing above U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// Converts text in `encoding` (any name iconv knows) to UTF-8. Nothing when
+// iconv does not know the name or a byte sequence is not valid in it: the
+// caller then keeps the bytes as they are rather than lose any to a guess.
+std::optional<std::string> ConvertToUtf8(std::string_view text, const std::string& encoding);
 
 }  // namespace fw
