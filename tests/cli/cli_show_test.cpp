@@ -84,3 +84,11 @@ TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
     EXPECT_NE(outline.find(R"("startDate":null,"stopDate":null},"sitemap":)"), std::string::npos);
     EXPECT_TRUE(outline.ends_with("\"sitemap\":" + tree + "}"));
 }
+
+// A file in another encoding is shown as the window would show it.
+TEST(CliShow, FileInAnotherEncodingPrintsItsText)
+{
+    const CliResult r = RunCli({"show", kGolden.parent_path() / "other_tools" / "euc_jp_lower_case.cdf"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("title":"太郎の日記")"), std::string::npos) << r.out;
+}

@@ -65,6 +65,10 @@ private slots:
         QVERIFY(model.setData(model.IndexOf(p), QStringLiteral("新しい名前")));  // a label edited in place
         QCOMPARE(p->Node().m_strTitle, std::string("\x90\x56\x82\xB5\x82\xA2\x96\xBC\x91\x4F"));
         QCOMPARE(changed.count(), 1);
+        // Committed unchanged, a label keeps bytes that Unicode cannot carry back.
+        tree.SetLabel(p, "\xED\x40\x80");
+        QVERIFY(model.setData(model.IndexOf(p), model.IndexOf(p).data(Qt::EditRole)));
+        QCOMPARE(p->Node().m_strTitle, std::string("\xED\x40\x80"));
         CompareShape(model, tree);
 
         // A load: no row signals at all, one reset at the end.

@@ -61,6 +61,27 @@ void SetTextIfChanged(QLineEdit* edit, const QString& text)
         edit->setText(text);
 }
 
+// A control remembers what the last push showed and the member's bytes
+// behind it. Bytes that do not survive the trip to Unicode and back (a stray
+// byte, one of CP932's duplicate codes) must not change because a field was
+// merely shown: a control still showing exactly that text gives them back.
+constexpr char kShownText[] = "fwShownText";
+constexpr char kShownBytes[] = "fwShownBytes";
+
+void RememberShown(QWidget* control, const QString& text, const std::string& bytes)
+{
+    control->setProperty(kShownText, text);
+    control->setProperty(kShownBytes, QByteArray::fromStdString(bytes));
+}
+
+std::string TextToMember(const QWidget* control, const QString& text)
+{
+    const QVariant shown = control->property(kShownText);
+    if (shown.isValid() && shown.toString() == text)
+        return control->property(kShownBytes).toByteArray().toStdString();
+    return FromQString(text);
+}
+
 // Lets every button of the group be unchecked at once.
 void UncheckAll(const QList<QRadioButton*>& group)
 {
@@ -99,10 +120,13 @@ void DDX_Text(CDataExchange& dx, QLineEdit* edit, std::string& member)
     if (dx.Failed() || edit == nullptr)
         return;
     dx.SetLastControl(edit);
-    if (dx.SaveAndValidate())
-        member = FromQString(edit->text());
-    else
-        SetTextIfChanged(edit, ToQString(member));
+    if (dx.SaveAndValidate()) {
+        member = TextToMember(edit, edit->text());
+    } else {
+        const QString text = ToQString(member);
+        SetTextIfChanged(edit, text);
+        RememberShown(edit, text, member);
+    }
 }
 
 void DDX_Text(CDataExchange& dx, QPlainTextEdit* edit, std::string& member)
@@ -111,11 +135,12 @@ void DDX_Text(CDataExchange& dx, QPlainTextEdit* edit, std::string& member)
         return;
     dx.SetLastControl(edit);
     if (dx.SaveAndValidate()) {
-        member = FromQString(edit->toPlainText());
+        member = TextToMember(edit, edit->toPlainText());
     } else {
         const QString text = ToQString(member);
         if (edit->toPlainText() != text)
             edit->setPlainText(text);
+        RememberShown(edit, text, member);
     }
 }
 

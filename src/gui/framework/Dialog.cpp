@@ -1,8 +1,17 @@
 #include "framework/Dialog.h"
 
+#include <QLineEdit>
+#include <limits>
+
 #include "framework/DataExchange.h"
 
 namespace fwgui {
+
+void LiftLengthLimit(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setMaxLength(std::numeric_limits<int>::max());
+}
 
 CDialog::CDialog(Platform& platform, QWidget* parent, const QString& caption, int widthDu, int heightDu)
     : QDialog(parent), m_platform(platform), m_units(DialogFont())

@@ -14,6 +14,11 @@ namespace fwgui {
 class Platform;
 class CDataExchange;
 
+// Fields have no length limit: a one-line edit takes any length instead of
+// Qt's default of 32,767 characters, which would cut a long text read from
+// a file. Does nothing to other controls.
+void LiftLengthLimit(QWidget* control);
+
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -52,6 +57,7 @@ protected:
         if (id != 0)
             widget->setObjectName(QString::number(id));
         PlaceControl(widget, m_units, x, y, width, height);
+        LiftLengthLimit(widget);
         return widget;
     }
 

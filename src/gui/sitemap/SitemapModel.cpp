@@ -108,7 +108,11 @@ bool SitemapModel::setData(const QModelIndex& index, const QVariant& value, int 
     fw::SitemapItem* item = ItemAt(index);
     if (item == nullptr || role != Qt::EditRole)
         return false;
-    m_tree.SetLabel(item, fwgui::FromQString(value.toString()));
+    // A label committed unchanged keeps its bytes, even those that do not
+    // survive the trip to Unicode and back.
+    const QString text = value.toString();
+    if (text != fwgui::ToQString(item->Label()))
+        m_tree.SetLabel(item, fwgui::FromQString(text));
     item->Node().m_strTitle = item->Label();
     emit labelCommitted(item);
     return true;

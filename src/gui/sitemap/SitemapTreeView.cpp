@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "framework/UnlimitedTextDelegate.h"
+
 SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
 {
     setHeaderHidden(true);
@@ -14,6 +16,7 @@ SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setItemDelegate(new fwgui::UnlimitedTextDelegate(this));
     // Items are never moved: there is no drag and no drop.
     setDragEnabled(false);
     setAcceptDrops(false);
