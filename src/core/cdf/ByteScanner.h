@@ -1,7 +1,9 @@
 #pragma once
-// The reader's input: a byte source read in text mode (each CR LF arrives
+// The reader's input: bytes in memory read in text mode (each CR LF arrives
 // as one LF), and the two scanning operations that collect bytes up to a
-// delimiter.
+// delimiter. The scans search whole runs at a time (memchr, a bit mask of
+// delimiters) and copy each run once, so a large file costs little more per
+// byte than a plain search through it.
 
 #include <cstddef>
 #include <string>
@@ -14,42 +16,17 @@ public:
     // Over bytes in memory (not copied; they must outlive the input).
     explicit CdfInput(std::string_view bytes);
 
-    // The next byte (0..255), or -1 at the end of the input. CR LF gives LF.
-    int Get();
+    // Moves past the next `byte`, which must not be CR or LF. False, at the
+    // end of the input, when there is none.
+    bool SkipPast(char byte);
 
 private:
-    int RawGet();
+    friend bool ReadUntilChar(CdfInput&, std::string&, char, bool);
+    friend int ReadUntilAny(CdfInput&, std::string&, std::string_view, bool);
 
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
-    int m_pending = -2;  // a byte read ahead after a CR, or -2 for none
 };
-
-// Get() is called for every byte of a file: kept inline.
-inline int CdfInput::RawGet()
-{
-    if (m_pos == m_end)
-        return -1;
-    return static_cast<unsigned char>(*m_pos++);
-}
-
-inline int CdfInput::Get()
-{
-    int byte;
-    if (m_pending != -2) {
-        byte = m_pending;  // the byte after a lone CR; it may be a CR itself
-        m_pending = -2;
-    } else {
-        byte = RawGet();
-    }
-    if (byte != '\r')
-        return byte;
-    const int next = RawGet();
-    if (next == '\n')
-        return '\n';
-    m_pending = next;  // a lone CR stays; the byte after it (or the end) comes next
-    return '\r';
-}
 
 // Collects bytes into `out` until `delimiter` (consumed, not kept). True when
 // it was found, false at the end of the input. Upper-cases the result if asked.

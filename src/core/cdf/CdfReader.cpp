@@ -9,7 +9,6 @@
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
 #include "text/FileEncoding.h"
-#include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
 namespace fw {
@@ -60,10 +59,24 @@ constexpr std::array<ElementName, 15> kElements = {{
     {"LOGO", Element::Logo},
 }};
 
+constexpr std::size_t kLongestElementName = 12;
+
+// Runs for every tag of a file: the name is folded once into a small buffer
+// (a name too long, or with a byte outside ASCII, cannot be one of ours).
 const ElementName* FindElement(std::string_view name)
 {
+    if (name.size() > kLongestElementName)
+        return nullptr;
+    char folded[kLongestElementName];
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if (byte >= 0x80)
+            return nullptr;
+        folded[i] = static_cast<char>(byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte);
+    }
+    const std::string_view upper(folded, name.size());
     for (const ElementName& entry : kElements) {
-        if (EqualsAsciiNoCase(name, entry.name))
+        if (entry.name == upper)
             return &entry;
     }
     return nullptr;
@@ -90,12 +103,8 @@ void CdfReadPass::Trace(std::string_view text)
 
 ReadStatus CdfReadPass::Run()
 {
-    for (;;) {
-        const int byte = m_input.Get();
-        if (byte < 0)
-            break;
-        if (byte != '<')
-            continue;  // text and white space between elements
+    // Text and white space between elements are skipped.
+    while (m_input.SkipPast('<')) {
         const int stop = ReadUntilAny(m_input, m_tagName, kTagNameEnds, false);
         if (stop == 0)
             break;
@@ -164,7 +173,7 @@ bool CdfReadPass::NextAttribute(bool upperValue)
         return false;  // the tag's '>' or the end of the input
     // The value stands between the first quote of either kind and the next
     // quote of the same kind.
-    const int quote = ReadUntilAny(m_input, m_skipped, kQuotes, true);
+    const int quote = ReadUntilAny(m_input, m_skipped, kQuotes, false);
     if (quote == 0)
         return false;
     if (!ReadUntilChar(m_input, m_attrValue, kQuotes[static_cast<std::size_t>(quote - 1)], upperValue))
