@@ -12,6 +12,7 @@ FEEDWRIGHT_PACKAGES=(
   xvfb xauth
   desktop-file-utils libxml2-utils
   time
+  dpkg-dev file lintian groff-base man-db
 )
 
 missing=()

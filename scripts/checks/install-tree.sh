@@ -19,6 +19,10 @@ expected=(
   share/icons/hicolor/48x48/apps/feedwright.png
   share/icons/hicolor/128x128/apps/feedwright.png
   share/icons/hicolor/256x256/apps/feedwright.png
+  share/man/man1/feedwright.1.gz
+  share/man/man1/feedwright-cdf.1.gz
+  share/doc/feedwright/copyright
+  share/doc/feedwright/changelog.gz
 )
 missing=0
 for path in "${expected[@]}"; do
