@@ -4,8 +4,10 @@
 
 namespace fw {
 
-CdfInput::CdfInput(std::string_view bytes) : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()) {}
-
+CdfInput::CdfInput(std::string_view bytes)
+    : m_begin(bytes.data()), m_pos(bytes.data()), m_end(bytes.data() + bytes.size())
+{
+}
 
 bool ReadUntilChar(CdfInput& input, std::string& out, char delimiter, bool upper)
 {

@@ -17,9 +17,14 @@ public:
     // The next byte (0..255), or -1 at the end of the input. CR LF gives LF.
     int Get();
 
+    // How many of the bytes have been taken, and how many there are.
+    std::size_t Consumed() const { return static_cast<std::size_t>(m_pos - m_begin); }
+    std::size_t Size() const { return static_cast<std::size_t>(m_end - m_begin); }
+
 private:
     int RawGet();
 
+    const char* m_begin = nullptr;
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
     int m_pending = -2;  // a byte read ahead after a CR, or -2 for none

@@ -53,6 +53,15 @@ bool SitemapTree::ObserversListening() const
     return m_bulkDepth == 0 && !m_observers.empty();
 }
 
+void SitemapTree::SwapItems(SitemapTree& other)
+{
+    const BulkUpdate thisBulk(*this);
+    const BulkUpdate otherBulk(other);
+    std::swap(m_root, other.m_root);
+    std::swap(m_selected, other.m_selected);
+    std::swap(m_itemCount, other.m_itemCount);
+}
+
 void SitemapTree::Select(SitemapItem* item)
 {
     if (item == m_selected)

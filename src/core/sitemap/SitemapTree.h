@@ -121,6 +121,11 @@ public:
 
     std::size_t ItemCount() const { return m_itemCount; }
 
+    // Exchanges every item, the root included, and the selection with
+    // `other`; each tree keeps its observers, copy buffer and trace. The
+    // observers of both hear one bulk update. O(1).
+    void SwapItems(SitemapTree& other);
+
     void AddObserver(SitemapObserver* observer);
     void RemoveObserver(SitemapObserver* observer);
 
