@@ -280,12 +280,15 @@ SitemapItem* SitemapTree::Paste()
 
 void SitemapTree::RebuildRowCache(const SitemapItem& parent) const
 {
-    parent.m_rowCache.clear();
-    parent.m_rowCache.reserve(parent.m_childCount);
+    if (!parent.m_rowCache)
+        parent.m_rowCache = std::make_unique<std::vector<SitemapItem*>>();
+    std::vector<SitemapItem*>& rows = *parent.m_rowCache;
+    rows.clear();
+    rows.reserve(parent.m_childCount);
     std::size_t row = 0;
     for (SitemapItem* child = parent.m_firstChild; child != nullptr; child = child->m_next) {
         child->m_row = row++;
-        parent.m_rowCache.push_back(child);
+        rows.push_back(child);
     }
     parent.m_rowCacheValid = true;
 }
@@ -310,7 +313,7 @@ SitemapItem* SitemapTree::ChildAt(const SitemapItem& parent, std::size_t row) co
         return parent.m_lastChild;
     if (!parent.m_rowCacheValid)
         RebuildRowCache(parent);
-    return parent.m_rowCache[row];
+    return (*parent.m_rowCache)[row];
 }
 
 void SitemapTree::AddObserver(SitemapObserver* observer)
