@@ -1,5 +1,5 @@
-// libFuzzer target: any bytes load into a fresh channel, which then clears
-// and writes without harm.
+// libFuzzer target: any bytes load into a fresh channel, which then writes
+// without harm, exactly as many bytes as the size pass counted, and clears.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fw::NullTraceSink trace;
     fw::Channel channel;
     fw::ReadCdfBytes(channel, std::string_view(reinterpret_cast<const char*>(data), size), trace);
+    fw::NormalizeForWrite(channel);
+    const std::uint64_t counted = fw::CdfFileSize(channel);
     fw::StringSink written;
-    fw::WriteCdf(channel, written);
+    fw::WriteNormalizedCdf(channel, written);
+    if (counted != written.Bytes().size())
+        __builtin_trap();
     channel.Clear();
     return 0;
 }

@@ -152,6 +152,7 @@ std::string_view StatusName(ReadStatus status)
     case ReadStatus::Phase1:
         return "phase 1";
     case ReadStatus::CannotOpen:
+    case ReadStatus::Cancelled:
         break;
     }
     return "cannot open";

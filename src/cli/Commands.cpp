@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string_view>
 
 #include "ChannelJson.h"
@@ -29,6 +30,8 @@ std::string_view CheckVerdict(ReadStatus status)
         return "no XML declaration (phase 0)";
     case ReadStatus::Phase1:
         return "incomplete XML declaration (phase 1)";
+    case ReadStatus::Cancelled:  // nothing here cancels a load
+        break;
     }
     return "cannot open";
 }
@@ -39,6 +42,7 @@ ExitStatus ExitStatusFor(ReadStatus status)
     case ReadStatus::Ok:
         return kExitOk;
     case ReadStatus::CannotOpen:
+    case ReadStatus::Cancelled:
         return kExitCannotOpen;
     case ReadStatus::ElementError:
     case ReadStatus::Phase0:
@@ -62,9 +66,19 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
     return status;
 }
 
+SaveStatus SaveCatchingOutOfMemory(Channel& channel, const std::string& out)
+{
+    try {
+        return SaveCdfFile(channel, out);
+    } catch (const std::bad_alloc&) {
+        // The temporary file is gone with the save; the old OUT stays.
+        return SaveStatus::WriteFailed;
+    }
+}
+
 ExitStatus Save(Channel& channel, const std::string& out)
 {
-    switch (SaveCdfFile(channel, out)) {
+    switch (SaveCatchingOutOfMemory(channel, out)) {
     case SaveStatus::Ok:
         return kExitOk;
     case SaveStatus::CannotCreate:
@@ -74,6 +88,13 @@ ExitStatus Save(Channel& channel, const std::string& out)
     case SaveStatus::WriteFailed:
         Complain("cannot write " + out + ": writing failed (is the disk full?);"
                  " an existing " + out + " is left as it was");
+        return kExitCannotWrite;
+    case SaveStatus::NoSpace:
+        Complain("cannot write " + out + ": it would not fit in the free space of its file system"
+                 " (or under the file-size limit); nothing was written, an existing " + out +
+                 " is left as it was");
+        return kExitCannotWrite;
+    case SaveStatus::Cancelled:  // nothing here cancels a save
         return kExitCannotWrite;
     }
     return kExitCannotWrite;

@@ -2,6 +2,7 @@
 // cannot be opened, and the most severe exit status of several files.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "CliRunner.h"
 #include "JsonOutline.h"
@@ -25,10 +26,15 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
         {"undeclared.cdf", "no XML declaration (phase 0)", "phase 0", 2, ""},
         {"folder.cdf", "cannot open", "", 3, nullptr},
         {"unended.cdf", "incomplete XML declaration (phase 1)", "phase 1", 2, "<?XML VERSION=\"1.0\">\r\n"},
+        // Neither a FIFO without a writer nor an endless device is waited for or read.
+        {"fifo.cdf", "cannot open", "", 3, nullptr},
+        {"zero.cdf", "cannot open", "", 3, nullptr},
         {"clean_again.cdf", "ok", "ok", 0, "<?XML VERSION=\"1.0\"?>\r\n"},
     };
     const TempDir dir;
     fs::create_directory(dir / "folder.cdf");
+    ASSERT_EQ(mkfifo((dir / "fifo.cdf").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.cdf");
     std::vector<std::string> all{"check"};
     std::string allOut;
     for (const Sample& sample : samples) {
@@ -60,7 +66,7 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
     EXPECT_EQ(r.out, allOut);
     EXPECT_EQ(r.status, 3);
     // Without the files that cannot be opened, the load problems decide.
-    EXPECT_EQ(RunCli({"check", all[1], all[2], all[7]}).status, 2);
+    EXPECT_EQ(RunCli({"check", all[1], all[2], all[9]}).status, 2);
 }
 
 TEST(CliCheckAndShow, UnwritableStandardOutputIsAFailure)

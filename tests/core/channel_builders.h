@@ -4,8 +4,7 @@
 // builders hold members as writing leaves them, so writing changes nothing;
 // the root record mirrors the head as the site map dialog keeps it.
 //
-// Not every file comes back whole through the reader: markup_unchanged.cdf
-// has '<' in TITLE and ABSTRACT text, where the reader stops;
+// Not every file comes back whole through the reader:
 // every_optional_piece.cdf gives a sub-channel a USAGE, which the reader
 // takes only inside an ITEM; and of the hour-unit schedules only
 // <INTERVALTIME/> (schedule_hour0_min0.cdf) loses its unit.
@@ -146,14 +145,18 @@ inline void BuildEveryOptionalPiece(fw::Channel& channel)
     AddChild(channel, root, {"q.htm", "Q", "Desktop piece", 1, 0, 1, "q.ico", fw::kUsageDesktopComponent});
 }
 
-inline void BuildMarkupUnchanged(fw::Channel& channel)
+// Markup in texts and URLs: '<' in text goes out as "&lt;", '"' in a value
+// as "&quot;", '&' and '>' as they stand; a title that would close itself
+// and open a page stays a title.
+inline void BuildMarkup(fw::Channel& channel)
 {
-    channel.head.m_strHomeUrl = "http://server/?a=1&b=2";
+    channel.head.m_strHomeUrl = "http://server/?a=1&b=\"2\"";
     channel.head.m_strTitle = "Tom & Jerry <Best> \"Cartoons\"";
     channel.head.m_strAbstract = "<b>bold</b> & 'quoted' > x";
     MirrorHeadInRoot(channel);
-    fw::SitemapNode page = Page("page.htm?x=1&y=2", "A&B<C> \"D\"");
+    fw::SitemapNode page = Page("page.htm?x=\"1\"&y=2", "A < B </TITLE><ITEM HREF=\"x\">");
     page.m_strAbstract = "1 < 2 & 3 > 2";
+    page.m_strIconHref = "\"i\".ico";
     AddChild(channel, channel.sitemap.Root(), page);
 }
 
@@ -212,7 +215,7 @@ inline const std::vector<GoldenCase>& GoldenCases()
              BuildFresh(c);
          },
          true},
-        {"markup_unchanged.cdf", BuildMarkupUnchanged, false},
+        {"markup.cdf", BuildMarkup, true},
         {"three_nested_channels.cdf", BuildThreeNestedChannels, true},
     };
     return cases;

@@ -49,7 +49,7 @@ TEST(ReaderRoundTrip, DeepChainReadsBackAndRewritesByteForByte)
 }
 
 // Values are drawn in the form writing leaves them (trimmed, no trailing
-// '/', no '"' in URLs, no '<' in texts) and the schedule only with what its
+// '/') and the schedule only with what its
 // unit writes, so the comparison can be exact.
 class ChannelGenerator {
 public:
@@ -106,16 +106,16 @@ private:
             text += pieces[Below(pieces.size())];
         return text + last;
     }
-    // Letters, blanks, markup but '<', line feeds, Shift-JIS (trail bytes 0x5C among them).
+    // Letters, blanks, markup, line feeds, Shift-JIS (trail bytes 0x5C among them).
     std::string Text()
     {
-        return Pieces({"a", "Z", "0", " ", "&", ">", "'", "\"", "/", "=", "\t", "\n", "\x83\x5c", "\x95\x5c",
+        return Pieces({"a", "Z", "0", " ", "&", "<", ">", "'", "\"", "/", "=", "\t", "\n", "\x83\x5c", "\x95\x5c",
                        "\x83\x5E", "\x82\xa0", "\x81\x40"},
                       "x", "y");
     }
     std::string Url()
     {
-        return Pieces({"http://", "server", "/", "a.htm", "?q=1&r=2", "<x>", "\x83\x5c", " ", "\t", "HTTP://"}, "h",
+        return Pieces({"http://", "server", "/", "a.htm", "?q=1&r=2", "<x>", "\"", "\x83\x5c", " ", "\t", "HTTP://"}, "h",
                       "m");
     }
     std::string Logo() { return OneIn(3) ? "http://" : Url(); }

@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <fstream>
 #include <optional>
 #include <string>
 
 #include "cdf/ByteScanner.h"
+#include "cdf/CdfProgress.h"
 #include "core/core_test_support.h"
 #include "text/Literals.h"
 
@@ -100,8 +106,9 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
             "x-href-y=\"h\" selfish=\"s\">", ReadStatus::Ok, "CdfUrl=s HomeUrl=h BaseUrl=b UseBaseUrl=1"},
         {"tag names in any case, but whole", kDeclared + "<CHANNEL><Item><TITLE>t</TITLE></item><ITEMS>< ITEM>"
             "<CHANNELS><ITEM/>", ReadStatus::Ok, "| P t"},
-        {"texts and values kept as bytes", kDeclared + "<CHANNEL HREF=\"?a=1&amp;b\"><TITLE>\x83\x61 a&amp;</TITLE>",
-         ReadStatus::Ok, "Title=\x83\x61 a&amp; HomeUrl=?a=1&amp;b"},
+        {"texts and values kept as bytes but for \"&lt;\" in texts and \"&quot;\" in values", kDeclared +
+            "<CHANNEL HREF=\"?a=1&amp;b&quot;&lt;&QUOT;\"><TITLE>\x83\x61 a&amp;&lt;&LT;&quot;&lt&lt;lt;</TITLE>",
+         ReadStatus::Ok, "Title=\x83\x61 a&amp;<&LT;&quot;&lt<lt; HomeUrl=?a=1&amp;b\"&lt;&QUOT;"},
         {"sub-channels before pages, each in file order", kDeclared + "<CHANNEL><ITEM><TITLE>P1</TITLE></ITEM>"
             "<CHANNEL><TITLE>C1</TITLE><ITEM><TITLE>C1P</TITLE></ITEM><CHANNEL><TITLE>C1C</TITLE></CHANNEL>"
             "</CHANNEL><ITEM><TITLE>P2</TITLE></ITEM><CHANNEL><TITLE>C2</TITLE></CHANNEL></CHANNEL>",
@@ -186,7 +193,8 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
 
 // A mistyped name, a folder or a file whose bytes cannot be read (reading
 // /proc/self/mem from its start fails with an I/O error) must not look like a
-// load that emptied or shortened the editor's channel.
+// load that emptied or shortened the editor's channel; a FIFO without a
+// writer and an endless device are refused at once, unread.
 TEST(Reader, WhatCannotBeOpenedOrReadLeavesTheChannelAsItWas)
 {
     fw::Channel channel;
@@ -194,12 +202,61 @@ TEST(Reader, WhatCannotBeOpenedOrReadLeavesTheChannelAsItWas)
     channel.sitemap.Select(channel.sitemap.Root()->FirstChild());
     const std::string before = cdftest::Describe(channel);
     fw::NullTraceSink trace;
+    const std::string fifo = ::testing::TempDir() + "/reader-fifo.cdf";
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {::testing::TempDir() + "/no-such-file.cdf", ::testing::TempDir(),
-                                    std::string("/proc/self/mem")}) {
+                                    std::string("/proc/self/mem"), fifo, std::string("/dev/zero")}) {
         EXPECT_EQ(fw::ReadCdfFile(channel, path, trace), ReadStatus::CannotOpen) << path;
         EXPECT_EQ(cdftest::Describe(channel), before) << path;
         EXPECT_EQ(channel.sitemap.Selected(), channel.sitemap.Root()->FirstChild());
     }
+    unlink(fifo.c_str());
+}
+
+// Says stop at its `stopAt`th report, and remembers the last one.
+struct StopAt final : fw::CdfProgress {
+    explicit StopAt(int call) : stopAt(call) {}
+    bool Advance(std::uint64_t d, std::uint64_t t) override { done = d, total = t; return ++calls != stopAt; }
+    int stopAt;
+    int calls = 0;
+    std::uint64_t done = 0, total = 0;
+};
+
+// A file load that runs to its end leaves what reading in place leaves, the
+// selection included; one cancelled half-way leaves the channel untouched.
+TEST(Reader, FileLoadHearsProgressAndACancelChangesNothing)
+{
+    fw::Channel source;
+    cdftest::BuildWorkedExample(source);
+    cdftest::AddChain(source, 200);  // about 100 KB: a report at the start and one every 64 KiB
+    const std::string bytes = cdftest::Written(source);
+    const std::string path = ::testing::TempDir() + "/reader-progress.cdf";
+    std::ofstream(path, std::ios::binary) << bytes;
+
+    fw::NullTraceSink trace;
+    fw::Channel channel;
+    channel.sitemap.Root()->Node().m_strTitle = "root title the site map dialog left";
+    channel.sitemap.Select(channel.sitemap.Root());
+    const std::string before = cdftest::Describe(channel);
+    StopAt cancel(2);
+    EXPECT_EQ(fw::ReadCdfFile(channel, path, trace, &cancel), ReadStatus::Cancelled);
+    EXPECT_EQ(cdftest::Describe(channel), before);
+    EXPECT_EQ(channel.sitemap.Root()->FirstChild(), nullptr);
+
+    fw::Channel inPlace;
+    inPlace.sitemap.Root()->Node().m_strTitle = channel.sitemap.Root()->Node().m_strTitle;
+    inPlace.sitemap.Select(inPlace.sitemap.Root());
+    ASSERT_EQ(fw::ReadCdfBytes(inPlace, bytes, trace), ReadStatus::Ok);
+    StopAt never(0);
+    ASSERT_EQ(fw::ReadCdfFile(channel, path, trace, &never), ReadStatus::Ok);
+    EXPECT_GE(never.calls, 2);
+    EXPECT_EQ(never.total, bytes.size());
+    EXPECT_EQ(cdftest::Describe(channel), cdftest::Describe(inPlace));
+    EXPECT_EQ(channel.sitemap.Root()->Node(), inPlace.sitemap.Root()->Node());
+    EXPECT_EQ(channel.sitemap.Selected()->Label(), inPlace.sitemap.Selected()->Label());
+    EXPECT_EQ(channel.sitemap.Selected()->FirstChild(), nullptr);
+    unlink(path.c_str());
 }
 
 TEST(Reader, TracesEveryTagAndWhatEachElementRead)

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/mount.h>
 #include <sys/stat.h>  // umask
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +34,7 @@ protected:
     void TearDown() override
     {
         std::error_code ignored;
+        umount2((m_dir / "small").c_str(), MNT_DETACH);
         fs::permissions(m_dir / "locked", fs::perms::owner_all, ignored);
         fs::remove_all(m_dir, ignored);
     }
@@ -53,6 +59,21 @@ protected:
         for (const auto& entry : fs::directory_iterator(m_dir))
             names.insert(entry.path().filename().string());
         return names;
+    }
+
+    // Runs `body` in a child process and tells how it ended: its exit
+    // status, or 1000 + the signal that ended it.
+    template <typename Body>
+    static int InChild(Body body)
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            body();
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFSIGNALED(status) ? 1000 + WTERMSIG(status) : WEXITSTATUS(status);
     }
 
     fs::path m_dir;
@@ -102,6 +123,95 @@ TEST_F(SafeSave, PlaceThatCannotHoldTheFileIsReportedAndLeftAlone)
         EXPECT_EQ(fw::SaveCdfFile(m_channel, PathOf(name)), fw::SaveStatus::CannotCreate) << name;
     EXPECT_EQ(cdftest::ReadFileBytes(PathOf("locked/old.cdf")), "old bytes");
     EXPECT_EQ(cdftest::ReadFileBytes(PathOf("read-only.cdf")), "protected");
+}
+
+// A link that someone else left in a sticky, world-writable folder such as
+// /tmp is not followed, as the kernel's protected-symlinks rule would not
+// follow it; one that the folder's owner made is.
+TEST_F(SafeSave, LinkPlantedInAStickyFolderByAnotherUserIsNotFollowed)
+{
+    const fs::path shared = m_dir / "shared";
+    const fs::path link = shared / "report.cdf";
+    fs::create_directory(shared);
+    chmod(shared.c_str(), 01777);
+    WriteFile("notes.txt", "the victim's notes");
+    fs::create_symlink(m_dir / "notes.txt", link);
+    if (geteuid() != 0 || lchown(link.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "needs root to give the link to another user";
+    EXPECT_EQ(fw::SaveCdfFile(m_channel, link.string()), fw::SaveStatus::CannotCreate);
+    EXPECT_EQ(cdftest::ReadFileBytes(PathOf("notes.txt")), "the victim's notes");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Names(), (std::set<std::string>{"notes.txt", "shared"}));
+
+    ASSERT_EQ(chown(shared.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(fw::SaveCdfFile(m_channel, link.string()), fw::SaveStatus::Ok);
+    EXPECT_EQ(cdftest::ReadFileBytes(PathOf("notes.txt")), m_fresh);
+}
+
+// Another user's file in the group of the one saving: the owner cannot be
+// kept, the group can.
+TEST_F(SafeSave, MemberOfTheFilesGroupKeepsItsGroup)
+{
+    constexpr gid_t kGroup = 4242;
+    WriteFile("shared.cdf", "old", 0664);
+    if (geteuid() != 0 || chown(PathOf("shared.cdf").c_str(), 65533, kGroup) != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    chmod(m_dir.c_str(), 0777);
+    const int ended = InChild([&] {
+        const gid_t groups[] = {kGroup};
+        if (setgroups(1, groups) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        _exit(fw::SaveCdfFile(m_channel, PathOf("shared.cdf")) == fw::SaveStatus::Ok ? 0 : 1);
+    });
+    ASSERT_EQ(ended, 0);
+    struct stat saved {};
+    ASSERT_EQ(stat(PathOf("shared.cdf").c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_uid, 65534u);
+    EXPECT_EQ(saved.st_gid, kGroup);
+    EXPECT_EQ(saved.st_mode & 07777, 0664u);
+    EXPECT_EQ(cdftest::ReadFileBytes(PathOf("shared.cdf")), m_fresh);
+}
+
+// The size is counted before anything is created: a site map a million
+// levels deep (terabytes of indentation) is refused at once, and so is a
+// small file on a file system smaller still.
+TEST_F(SafeSave, SaveThatCannotFitIsRefusedBeforeAnythingIsWritten)
+{
+    WriteFile("channel.cdf", "earlier");
+    {
+        fw::Channel deep;
+        cdftest::AddChain(deep, 1000000);
+        EXPECT_GT(fw::CdfFileSize(deep), std::uint64_t{1} << 40);
+        EXPECT_EQ(fw::SaveCdfFile(deep, PathOf("channel.cdf")), fw::SaveStatus::NoSpace);
+    }
+    EXPECT_EQ(cdftest::ReadFileBytes(PathOf("channel.cdf")), "earlier");
+    EXPECT_EQ(Names(), std::set<std::string>{"channel.cdf"});
+
+    fs::create_directory(m_dir / "small");
+    if (mount("tmpfs", PathOf("small").c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    cdftest::AddChain(m_channel, 300);  // about 270 KB
+    EXPECT_EQ(fw::SaveCdfFile(m_channel, PathOf("small/channel.cdf")), fw::SaveStatus::NoSpace);
+    EXPECT_TRUE(fs::is_empty(m_dir / "small"));
+}
+
+// A save ended by a signal removes its temporary file on the way out and
+// still ends by that signal.
+TEST_F(SafeSave, SaveEndedBySigtermLeavesNoTemporaryFile)
+{
+    WriteFile("channel.cdf", "earlier");
+    struct Terminating final : fw::ByteSink {
+        bool Write(std::string_view) override { return raise(SIGTERM) == 0; }
+    };
+    const int ended = InChild([&] {
+        fw::SaveCdfFileThrough(m_channel, PathOf("channel.cdf"), [](int) { return std::make_unique<Terminating>(); });
+    });
+    EXPECT_EQ(ended, 1000 + SIGTERM);
+    EXPECT_EQ(cdftest::ReadFileBytes(PathOf("channel.cdf")), "earlier");
+    EXPECT_EQ(Names(), std::set<std::string>{"channel.cdf"});
+    struct sigaction now {};
+    sigaction(SIGTERM, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << "the handler outlived the save";
 }
 
 // A disk that fills up after `limit` bytes of the temporary file.

@@ -24,6 +24,7 @@ std::string FreshWithItems(const std::string& items)
     return bytes.insert(bytes.size() - std::string_view("</CHANNEL>\r\n").size(), items);
 }
 
+// The size pass counts exactly the bytes the writer then writes.
 TEST(Writer, EachGoldenFileIsTheExactWrittenFormOfItsChannel)
 {
     std::size_t files = 0;
@@ -37,6 +38,7 @@ TEST(Writer, EachGoldenFileIsTheExactWrittenFormOfItsChannel)
         ASSERT_FALSE(expected.empty());
         fw::Channel channel;
         golden.build(channel);
+        EXPECT_EQ(fw::CdfFileSize(channel), expected.size());
         EXPECT_EQ(Written(channel), expected);
         EXPECT_EQ(fw::g_nItemDepth, 0);
         EXPECT_EQ(Written(channel), expected) << "the second write differs";
@@ -104,6 +106,7 @@ TEST(Writer, EachLineBreakHeldAsLfOrCrLfBecomesOneCrLf)
         expected.replace(title, fw::kDefaultTitleSjis.size(), written);
         expected.insert(expected.find("<ABSTRACT>") + 10, written);
         EXPECT_EQ(Written(channel), expected);
+        EXPECT_EQ(fw::CdfFileSize(channel), expected.size());
         EXPECT_EQ(channel.head.m_strAbstract, held);
     }
 }
@@ -148,10 +151,12 @@ TEST(Writer, DeepChainIsWrittenWholeOnASmallStackWithTheDepthBackAtZero)
     cdftest::AddChain(channel, 3000);
     fw::StringSink sink;
     bool ok = false;
-    EXPECT_TRUE(cdftest::RunOnSmallStack([&] { ok = fw::WriteCdf(channel, sink); }));
+    std::uint64_t size = 0;
+    EXPECT_TRUE(cdftest::RunOnSmallStack([&] { ok = fw::WriteCdf(channel, sink); size = fw::CdfFileSize(channel); }));
     EXPECT_TRUE(ok);
     EXPECT_EQ(fw::g_nItemDepth, 0);
     const std::string expected = ExpectedChain(3000);
+    EXPECT_EQ(size, expected.size());
     ASSERT_EQ(sink.Bytes().size(), expected.size());
     EXPECT_TRUE(sink.Bytes() == expected);
 }

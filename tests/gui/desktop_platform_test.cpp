@@ -1,14 +1,18 @@
 // The real desktop platform: message boxes as plain text with the given
-// buttons and icon; the save dialog as the program asks for it.
+// buttons and icon; the save dialog as the program asks for it; the progress
+// window of a long load or save.
 
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "framework/DesktopPlatform.h"
+#include "framework/ProgressWindow.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
@@ -22,6 +26,29 @@ class DesktopPlatformTest : public QObject {
     fwgui::DesktopPlatform m_platform{std::make_unique<fw::NullTraceSink>()};
 
 private slots:
+    // Nothing for the first half second; then the window, whose Cancel
+    // makes the next report ask the work to stop.
+    void progressWindowAppearsLateAndCancels()
+    {
+        QWidget owner;
+        qint64 now = 1000;
+        fwgui::ProgressWindow progress(&owner, u"ファイルを書き込んでいます..."_s, [&now] { return now; });
+        now += fwgui::ProgressWindow::kDelayMs - 1;
+        QVERIFY(progress.Advance(10, 100));
+        QCOMPARE(progress.Window(), nullptr);
+        now += 1;
+        QVERIFY(progress.Advance(25, 100));
+        QProgressDialog* window = progress.Window();
+        QVERIFY(window != nullptr && window->isVisible() && window->isModal());
+        QCOMPARE(window->labelText(), u"ファイルを書き込んでいます..."_s);
+        QCOMPARE(window->value() * 4, window->maximum());
+        QPushButton* cancel = window->findChild<QPushButton*>();
+        QVERIFY(cancel != nullptr);
+        QCOMPARE(cancel->text(), u"キャンセル"_s);
+        cancel->click();
+        QVERIFY(!progress.Advance(50, 100));
+    }
+
     void messageBoxShowsPlainTextWithItsButtonsAndIcon()
     {
         struct Case {

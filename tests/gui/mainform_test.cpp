@@ -1,19 +1,23 @@
 // The main form on real widgets: start, keyboard, the command-line open,
-// Load, Create, Clear, help and the About box.
+// Load, Create, Clear, hostile files and names, help and the About box.
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/ChannelDlg.h"
+#include "app/FeedwrightApp.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
 #include "sitemap/SitemapDlg.h"
@@ -66,8 +70,10 @@ class MainFormTest : public QObject {
     QString HeadShown() const { return fwtest::Outline(m_dlg.get(), kHeadFields); }
     void Click(int id) const { fwtest::Click(Control(id)); }
 
-    // The form as the program starts it with `commandLine`.
-    void OpenForm(const QString& commandLine = QString())
+    // The form as the program starts it with `commandLine`, given as the
+    // bytes the system passes.
+    void OpenForm(const QString& commandLine = QString()) { OpenForm(QFile::encodeName(commandLine).toStdString()); }
+    void OpenForm(const std::string& commandLine)
     {
         m_dlg = std::make_unique<CChannelDlg>(*m_platform);
         m_dlg->SetHelpDirectories({InDir(u"share"_s)});
@@ -164,6 +170,119 @@ private slots:
             QVERIFY(WriteFile(name, kSampleCdf));
         OpenForm(line.replace(u"%1"_s, QDir::currentPath()));
         QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), outcome);
+    }
+
+    // A name in Shift-JIS from an old archive is not valid UTF-8; the bytes
+    // given reach the file system unchanged.
+    void shiftJisFileNameFromTheCommandLine()
+    {
+        const std::string name = "\x83\x65\x83\x58\x83\x67.cdf";  // テスト.cdf
+        const std::string path = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + name;
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        QVERIFY(file != nullptr && std::fwrite(kSampleCdf.constData(), 1, kSampleCdf.size(), file) == size_t(kSampleCdf.size()));
+        std::fclose(file);
+        OpenForm(path);
+        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), kSampleShown + u" | "_s);
+        QCOMPARE(CFeedwrightApp::CommandLine(3, std::array<const char*, 3>{"feedwright", path.c_str(), "x"}.data()),
+                 path + " x");
+        std::remove(path.c_str());  // QTemporaryDir cannot name it
+    }
+
+    // Neither a FIFO without a writer nor an endless device is waited for
+    // or read, from Load or from the command line.
+    void fifoAndDeviceAreRefusedAtOnce()
+    {
+        QVERIFY(mkfifo("fifo.cdf", 0600) == 0 && QFile::link(u"/dev/zero"_s, u"zero.cdf"_s));
+        OpenForm(u"zero.cdf"_s);
+        QCOMPARE(m_platform->Messages(), QStringList{kCannotOpen});
+        QVERIFY(WriteFile(u"sample.cdf"_s, kSampleCdf));
+        Load(InDir(u"work/sample.cdf"_s));
+        Load(InDir(u"work/fifo.cdf"_s));
+        Load(InDir(u"work/zero.cdf"_s));
+        QCOMPARE(m_platform->Messages(), QStringList(3, kCannotOpen));
+        QCOMPARE(HeadShown(), kSampleShown);
+    }
+
+    // Cancel in the progress of a Load leaves the channel and the site map
+    // fields, and in that of a Create the old file, exactly as they were.
+    void cancelledLoadAndCreateChangeNothing()
+    {
+        OpenForm();
+        QByteArray big = kSampleCdf;
+        for (int i = 0; i < 5000; ++i)  // about 150 KB: a report every 64 KiB
+            big.insert(big.lastIndexOf("</CHANNEL>"), "<ITEM HREF=\"p.htm\"><TITLE>P</TITLE></ITEM>\r\n");
+        QVERIFY(WriteFile(InDir(u"big.cdf"_s), big) && WriteFile(InDir(u"old.cdf"_s), "old"));
+        CSitemapDlg& sitemap = *m_dlg->sitemapDlg;
+        sitemap.m_strUrl = "http://item";
+        m_platform->CancelProgressAt(2);
+        Load(InDir(u"big.cdf"_s));
+        QCOMPARE(HeadShown(), kDefaultsShown);
+        QCOMPARE(sitemap.m_strUrl, "http://item");
+        QCOMPARE(m_dlg->m_channel.sitemap.ItemCount(), 1u);
+
+        Load(InDir(u"big.cdf"_s));
+        QCOMPARE(HeadShown(), kSampleShown);
+        m_platform->CancelProgressAt(1);
+        m_platform->QueueFileName(InDir(u"old.cdf"_s));
+        Click(1011);
+        QCOMPARE(m_platform->Progresses(), (QStringList{u"ファイルを読み込んでいます... (cancelled)"_s,
+                                                         u"ファイルを読み込んでいます..."_s,
+                                                         u"ファイルを書き込んでいます... (cancelled)"_s}));
+        QVERIFY(m_platform->Messages().isEmpty());
+        QCOMPARE(ReadFile(InDir(u"old.cdf"_s)), QByteArray("old"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"big.cdf"_s, u"old.cdf"_s}));
+    }
+
+    // Markup in every text and URL field of every dialog comes back from
+    // Create and Load as typed, and a title that would close itself and
+    // open a page adds none.
+    void markupTypedInEveryFieldComesBack()
+    {
+        const QString text = u"A < B </TITLE><ITEM HREF=\"x\"> & C"_s;
+        const QString url = u"http://s/?q=\"a\"&b=<c>"_s;
+        OpenForm();
+        Click(1090);
+        for (int id : {1000, 1004, 1009})
+            qobject_cast<QLineEdit*>(Control(id))->setText(url + QString::number(id));
+        qobject_cast<QLineEdit*>(Control(1002))->setText(text);
+        qobject_cast<QPlainTextEdit*>(Control(1003))->setPlainText(text + u'2');
+        fwtest::WhenModalOpens([&](QWidget* logo) {
+            for (int id : {1017, 1001, 1002})
+                FindControl<QLineEdit>(logo, id)->setText(url + QString::number(id));
+            FindControl<QPushButton>(logo, 1)->click();
+        });
+        Click(1006);
+
+        Click(1008);
+        CSitemapDlg* sitemap = m_dlg->sitemapDlg;
+        fwtest::Click(FindControl<QWidget>(sitemap, 1068));
+        fwtest::Retype(FindControl<QWidget>(sitemap, 1079), text + u'3');
+        fwtest::Retype(FindControl<QWidget>(sitemap, 1078), url + u'3');
+        fwtest::WhenModalOpens([&](QWidget* comment) {
+            FindControl<QPlainTextEdit>(comment, 1084)->setPlainText(text + u'4');
+            fwtest::Click(FindControl<QWidget>(comment, 1091));
+            FindControl<QLineEdit>(comment, 1017)->setText(url + u'4');
+            FindControl<QPushButton>(comment, 1)->click();
+        });
+        fwtest::Click(FindControl<QWidget>(sitemap, 1082));
+        fwtest::Click(FindControl<QWidget>(sitemap, 1085));
+
+        m_platform->QueueFileName(InDir(u"markup.cdf"_s));
+        Click(1011);
+        Click(1013);
+        Load(InDir(u"markup.cdf"_s));
+        QVERIFY(m_platform->Messages().isEmpty());
+        QCOMPARE(HeadShown(), u"1000="_s + url + u"1000 1002="_s + text + u" 1003="_s + text + u"2 1004="_s + url +
+                                  u"1004 1009="_s + url + u"1009/ 1090=[x]"_s);
+        const fw::Channel& channel = m_dlg->m_channel;
+        const auto shown = [](const std::string& bytes) { return QString::fromStdString(bytes); };
+        QCOMPARE(shown(channel.logos.m_strIconUrl + " " + channel.logos.m_strLogoUrl + " " + channel.logos.m_strWideLogoUrl),
+                 url + u"1017 "_s + url + u"1001 "_s + url + u"1002"_s);
+        const fw::SitemapItem* root = channel.sitemap.Root();
+        QCOMPARE(root->ChildCount(), 1u);
+        const fw::SitemapNode& page = root->FirstChild()->Node();
+        QCOMPARE(shown(page.m_strTitle + "|" + page.m_strHref + "|" + page.m_strAbstract + "|" + page.m_strIconHref),
+                 text + u"3|"_s + url + u"3|"_s + text + u"4|"_s + url + u'4');
     }
 
     void loadClearAndWhatTheyReport()

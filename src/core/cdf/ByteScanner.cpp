@@ -44,7 +44,10 @@ struct DelimiterMask {
 
 }  // namespace
 
-CdfInput::CdfInput(std::string_view bytes) : m_pos(bytes.data()), m_end(bytes.data() + bytes.size()) {}
+CdfInput::CdfInput(std::string_view bytes)
+    : m_begin(bytes.data()), m_pos(bytes.data()), m_end(bytes.data() + bytes.size())
+{
+}
 
 bool CdfInput::SkipPast(char byte)
 {

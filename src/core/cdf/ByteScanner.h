@@ -20,10 +20,15 @@ public:
     // end of the input, when there is none.
     bool SkipPast(char byte);
 
+    // How many of the bytes have been taken, and how many there are.
+    std::size_t Consumed() const { return static_cast<std::size_t>(m_pos - m_begin); }
+    std::size_t Size() const { return static_cast<std::size_t>(m_end - m_begin); }
+
 private:
     friend bool ReadUntilChar(CdfInput&, std::string&, char, bool);
     friend int ReadUntilAny(CdfInput&, std::string&, std::string_view, bool);
 
+    const char* m_begin = nullptr;
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
 };

@@ -118,7 +118,7 @@ void CdfReadPass::AddPageItem()
 }
 
 // The text is every byte up to the next '<', white space and line breaks
-// included; nothing is unescaped. The closing tag must be exactly "</TITLE>"
+// included; "&lt;" in it becomes '<', and nothing else is unescaped. The closing tag must be exactly "</TITLE>"
 // or "</ABSTRACT>" in any case, else the load stops with the element error.
 void CdfReadPass::ReadElementText(bool isTitle)
 {
@@ -132,6 +132,7 @@ void CdfReadPass::ReadElementText(bool isTitle)
         m_elementError = true;
         return;
     }
+    Unescape(text, "&lt;", '<');
 
     const bool forPage = m_inItem && m_currentPage != nullptr;
     if (Tracing()) {

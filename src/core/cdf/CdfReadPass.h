@@ -14,13 +14,18 @@ namespace fw {
 
 struct Channel;
 class CdfInput;
+class CdfProgress;
 class SitemapItem;
 struct SitemapNode;
 class TraceSink;
 
+// Turns every `reference` in `text` back into `character`, in place, in one
+// pass; all else stays as it stands.
+void Unescape(std::string& text, std::string_view reference, char character);
+
 class CdfReadPass {
 public:
-    CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace);
+    CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress);
     CdfReadPass(const CdfReadPass&) = delete;
     CdfReadPass& operator=(const CdfReadPass&) = delete;
 
@@ -32,10 +37,14 @@ private:
     enum class TimeElement { Interval, Earliest, Latest };
 
     void Dispatch(bool hasAttributes);
+    // Tells the progress how far the input has been read, every so many
+    // bytes; false when it asks to stop.
+    bool ReportProgress();
 
     // The attribute list of the start tag being read: one name/value pair per
     // call, false when the list is over (its '>' or the end of the input).
-    // The name is upper-cased and keeps the white space in front of it.
+    // The name is upper-cased and keeps the white space in front of it; in
+    // the value, "&quot;" has become '"'.
     bool NextAttribute(bool upperValue);
     // Index of the first of `names` that occurs in the attribute name, or -1.
     template <std::size_t N>
@@ -66,6 +75,8 @@ private:
     CdfInput& m_input;
     TraceSink& m_trace;
     const bool m_tracing;
+    CdfProgress* m_progress;
+    std::size_t m_nextReport = 0;  // input offset at which the progress hears next
 
     std::string m_tagName;
     std::string m_attrName;

@@ -1,11 +1,14 @@
 #include "cdf/CdfReader.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <new>
 
 #include "cdf/ByteScanner.h"
+#include "cdf/CdfProgress.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
 #include "text/FileEncoding.h"
@@ -90,9 +93,37 @@ constexpr std::string_view kQuotes = "\"'";
 
 }  // namespace
 
-CdfReadPass::CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace)
-    : m_channel(channel), m_input(input), m_trace(trace), m_tracing(trace.Enabled())
+// How many input bytes pass between two reports to the progress.
+constexpr std::size_t kReportEvery = 64 * 1024;
+
+void Unescape(std::string& text, std::string_view reference, char character)
 {
+    std::size_t at = text.find(reference);
+    if (at == std::string::npos)
+        return;
+    std::size_t out = at;
+    while (at < text.size()) {
+        if (text.compare(at, reference.size(), reference) == 0) {
+            text[out++] = character;
+            at += reference.size();
+        } else {
+            text[out++] = text[at++];
+        }
+    }
+    text.resize(out);
+}
+
+CdfReadPass::CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress)
+    : m_channel(channel), m_input(input), m_trace(trace), m_tracing(trace.Enabled()), m_progress(progress)
+{
+}
+
+bool CdfReadPass::ReportProgress()
+{
+    if (m_progress == nullptr || m_input.Consumed() < m_nextReport)
+        return true;
+    m_nextReport = m_input.Consumed() + kReportEvery;
+    return m_progress->Advance(m_input.Consumed(), m_input.Size());
 }
 
 void CdfReadPass::Trace(std::string_view text)
@@ -105,6 +136,8 @@ ReadStatus CdfReadPass::Run()
 {
     // Text and white space between elements are skipped.
     while (m_input.SkipPast('<')) {
+        if (!ReportProgress())
+            return ReadStatus::Cancelled;
         const int stop = ReadUntilAny(m_input, m_tagName, kTagNameEnds, false);
         if (stop == 0)
             break;
@@ -178,6 +211,7 @@ bool CdfReadPass::NextAttribute(bool upperValue)
         return false;
     if (!ReadUntilChar(m_input, m_attrValue, kQuotes[static_cast<std::size_t>(quote - 1)], upperValue))
         return false;
+    Unescape(m_attrValue, "&quot;", '"');
     m_listOpen = true;
     return true;
 }
@@ -200,51 +234,90 @@ SitemapNode* CdfReadPass::CurrentPageNode() const
     return m_currentPage != nullptr ? &m_currentPage->Node() : nullptr;
 }
 
-ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace)
+ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress)
 {
     // Views refresh once, after the whole file, not once per item.
     SitemapTree::BulkUpdate bulk(channel.sitemap);
     channel.Clear();
-    CdfReadPass pass(channel, input, trace);
+    CdfReadPass pass(channel, input, trace, progress);
     return pass.Run();
 }
 
-ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace)
+ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace, CdfProgress* progress)
 {
     const FileText text = DecodeFileText(bytes);
     CdfInput input(text.bytes);
-    return ReadCdf(channel, input, trace);
+    return ReadCdf(channel, input, trace, progress);
 }
 
-ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace)
+namespace {
+
+// Closes a file descriptor on every way out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+private:
+    int m_fd;
+};
+
+// The whole of a regular file. Anything else is refused before a byte is
+// read: a FIFO without a writer would wait for ever, a device like
+// /dev/zero never ends, and a folder has no bytes to give (it must not
+// clear the channel as if it were an empty file). The open does not wait
+// for a FIFO's writer. Throws std::bad_alloc for a file larger than memory.
+bool ReadRegularFile(const std::string& path, std::string& bytes)
 {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return ReadStatus::CannotOpen;
-    // A folder opens for reading here but has no bytes to give; it must not
-    // clear the channel as if it were an empty file.
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode))
-        return ReadStatus::CannotOpen;
-    // The whole file is read before anything changes, so that a read error
-    // (a failing disk, a device) cannot leave a cleared, half-loaded channel
-    // that a later save would write over the good file.
-    std::string bytes;
+    if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
     if (info.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     char block[64 * 1024];
     for (;;) {
-        const std::size_t got = std::fread(block, 1, sizeof block, file.get());
-        bytes.append(block, got);
-        if (got < sizeof block)
-            break;
+        const ssize_t got = read(file.Get(), block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(block, static_cast<std::size_t>(got));
     }
-    if (std::ferror(file.get()))
+}
+
+}  // namespace
+
+ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace, CdfProgress* progress)
+{
+    try {
+        // The whole file is read before anything changes, so that a read
+        // error (a failing disk) cannot leave a cleared, half-loaded channel
+        // that a later save would write over the good file.
+        std::string bytes;
+        if (!ReadRegularFile(path, bytes))
+            return ReadStatus::CannotOpen;
+        // The bytes go into a channel of their own, which this one takes
+        // over once they have all been read: a cancel, or memory running
+        // out half-way, leaves this one as it was. The root's title is what
+        // a Clear of this channel would have left in it.
+        Channel loaded(&trace);
+        loaded.sitemap.Root()->Node().m_strTitle = channel.sitemap.Root()->Node().m_strTitle;
+        const ReadStatus status = ReadCdfBytes(loaded, bytes, trace, progress);
+        if (status != ReadStatus::Cancelled)
+            channel.ReplaceWith(loaded);
+        return status;
+    } catch (const std::bad_alloc&) {
         return ReadStatus::CannotOpen;
-    return ReadCdfBytes(channel, bytes, trace);
+    }
 }
 
 }  // namespace fw

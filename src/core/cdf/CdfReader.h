@@ -10,22 +10,30 @@ namespace fw {
 
 struct Channel;
 class CdfInput;
+class CdfProgress;
 class TraceSink;
 
 enum class ReadStatus {
     Ok,
-    CannotOpen,    // the file could not be opened or read; the channel is exactly as it was
+    CannotOpen,    // the file could not be opened or read (or is no regular file, or memory ran out)
     ElementError,  // a TITLE or ABSTRACT was not closed by its own tag
     Phase0,        // no "<?XML" declaration in the whole file
     Phase1,        // a declaration whose text did not end with '?'
+    Cancelled,     // the progress asked to stop
 };
 
 // Clears the channel first, then applies every element in file order. The
-// element error takes precedence over the declaration checks.
-ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace);
+// element error takes precedence over the declaration checks. The progress,
+// when given, hears how many bytes have been read now and then.
+ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr);
 // A file's bytes in whatever encoding it came in (see DecodeFileText).
-ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace);
-// CannotOpen leaves the channel untouched.
-ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace);
+ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace,
+                        CdfProgress* progress = nullptr);
+// Reads only a regular file, opened without waiting (a FIFO or a device is
+// refused at once as CannotOpen). The file is loaded into a channel of its
+// own, taken over only when read to its end: CannotOpen and Cancelled leave
+// the channel exactly as it was.
+ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace,
+                       CdfProgress* progress = nullptr);
 
 }  // namespace fw

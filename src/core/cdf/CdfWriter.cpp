@@ -1,5 +1,6 @@
 #include "cdf/CdfWriter.h"
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -63,13 +64,24 @@ void PutNonZeroAttribute(CdfTextOutput& out, std::string_view name, unsigned val
     out.Put("\"");
 }
 
-void PutLogoLine(CdfTextOutput& out, std::string& url, std::string_view style, std::string_view lineEnd)
+// The text of TITLE and ABSTRACT, and attribute values, with the one
+// character each could not otherwise hold written as a reference.
+void PutText(CdfTextOutput& out, std::string_view text)
 {
-    NormalizeUrl(url);
+    out.PutEscaped(text, '<', "&lt;");
+}
+
+void PutValue(CdfTextOutput& out, std::string_view value)
+{
+    out.PutEscaped(value, '"', "&quot;");
+}
+
+void PutLogoLine(CdfTextOutput& out, const std::string& url, std::string_view style, std::string_view lineEnd)
+{
     if (!IsGivenUrl(url))
         return;
     out.Put("  <LOGO HREF=\"");
-    out.Put(url);
+    PutValue(out, url);
     out.Put("\" STYLE=\"");
     out.Put(style);
     out.Put("\"/>");
@@ -89,29 +101,42 @@ void PutWindowLine(CdfTextOutput& out, std::string_view element, unsigned day, u
     out.Put("/>\n");
 }
 
-void PutHead(Channel& channel, CdfTextOutput& out)
+bool WritesBaseUrl(const ChannelHead& head)
+{
+    return head.m_bUseBaseUrl != 0 && !head.m_strBaseUrl.empty();
+}
+
+void NormalizeHead(Channel& channel)
 {
     ChannelHead& head = channel.head;
+    // The base only gets its closing slash; it is not trimmed.
+    if (WritesBaseUrl(head) && head.m_strBaseUrl.back() != '/')
+        head.m_strBaseUrl.push_back('/');
+    NormalizeUrl(head.m_strHomeUrl);
+    NormalizeUrl(head.m_strCdfUrl);
+    NormalizeUrl(channel.logos.m_strIconUrl);
+    NormalizeUrl(channel.logos.m_strLogoUrl);
+    NormalizeUrl(channel.logos.m_strWideLogoUrl);
+}
+
+void PutHead(const Channel& channel, CdfTextOutput& out)
+{
+    const ChannelHead& head = channel.head;
     out.Put("<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\n");
     out.Put("\n<CHANNEL\n");
 
-    if (head.m_bUseBaseUrl != 0 && !head.m_strBaseUrl.empty()) {
-        // The base only gets its closing slash; it is not trimmed.
-        if (head.m_strBaseUrl.back() != '/')
-            head.m_strBaseUrl.push_back('/');
+    if (WritesBaseUrl(head)) {
         out.Put("  BASE=\"");
-        out.Put(head.m_strBaseUrl);
+        PutValue(out, head.m_strBaseUrl);
         out.Put("\"\n");
     }
 
-    NormalizeUrl(head.m_strHomeUrl);
     out.Put("  HREF=\"");
-    out.Put(head.m_strHomeUrl);
+    PutValue(out, head.m_strHomeUrl);
     out.Put("\"\n");
 
-    NormalizeUrl(head.m_strCdfUrl);
     out.Put("  SELF=\"");
-    out.Put(head.m_strCdfUrl);
+    PutValue(out, head.m_strCdfUrl);
     out.Put("\"");
 
     if (const SitemapItem* root = channel.sitemap.Root()) {
@@ -126,13 +151,13 @@ void PutHead(Channel& channel, CdfTextOutput& out)
     out.Put(">\n");
 
     out.Put("<TITLE>");
-    out.Put(head.m_strTitle);
+    PutText(out, head.m_strTitle);
     out.Put("</TITLE>\n");
     out.Put("<ABSTRACT>");
-    out.Put(head.m_strAbstract);
+    PutText(out, head.m_strAbstract);
     out.Put("</ABSTRACT>\n\n");
 
-    LogoSet& logos = channel.logos;
+    const LogoSet& logos = channel.logos;
     PutLogoLine(out, logos.m_strIconUrl, "ICON", "\n");
     PutLogoLine(out, logos.m_strLogoUrl, "IMAGE", "\n");
     PutLogoLine(out, logos.m_strWideLogoUrl, "IMAGE-WIDE", "\n\n");
@@ -176,18 +201,46 @@ std::string_view UsageWord(int usage)
     }
 }
 
-// An item's start tag and body, up to `</ITEM>` for a page; normalises the
-// record's href, title, abstract and icon URL in place.
-void PutElementHead(SitemapNode& node, std::string_view indent, CdfTextOutput& out)
+// Titles and abstracts of items go through the URL rule too: trimmed, and
+// one trailing slash dropped.
+void NormalizeNode(SitemapNode& node)
+{
+    NormalizeUrl(node.m_strHref);
+    NormalizeUrl(node.m_strTitle);
+    NormalizeUrl(node.m_strAbstract);
+    NormalizeUrl(node.m_strIconHref);
+}
+
+// Every record that writing `top`'s subtree writes, in tree order, without
+// recursion.
+void NormalizeSubtree(SitemapItem* top, bool bRoot)
+{
+    if (!bRoot)
+        NormalizeNode(top->Node());
+    SitemapItem* item = top->FirstChild();
+    while (item != nullptr) {
+        NormalizeNode(item->Node());
+        if (item->FirstChild() != nullptr) {
+            item = item->FirstChild();
+            continue;
+        }
+        while (item != top && item->NextSibling() == nullptr)
+            item = item->Parent();
+        item = item == top ? nullptr : item->NextSibling();
+    }
+}
+
+// An item's start tag and body, up to `</ITEM>` for a page, each line
+// indented by `indent` blanks.
+void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& out)
 {
     const bool isPage = node.m_bIsPage != 0;
-    out.Put(indent);
+    out.PutBlanks(indent);
     out.Put(isPage ? "<ITEM" : "<CHANNEL");
 
-    NormalizeUrl(node.m_strHref);
     if (IsGivenUrl(node.m_strHref)) {
         out.Put(" HREF=\"");
-        out.Put(node.m_strHref);
+        PutValue(out, node.m_strHref);
         out.Put("\"");
     }
     if (node.m_nLevel != 0) {
@@ -197,69 +250,66 @@ void PutElementHead(SitemapNode& node, std::string_view indent, CdfTextOutput& o
     }
     out.Put(node.m_bPrecache != 0 ? " PRECACHE=\"YES\">\n" : " PRECACHE=\"NO\">\n");
 
-    // Titles and abstracts go through the URL rule too: trimmed, and one
-    // trailing slash dropped.
-    NormalizeUrl(node.m_strTitle);
     if (!node.m_strTitle.empty()) {
-        out.Put(indent);
+        out.PutBlanks(indent);
         out.Put("<TITLE>");
-        out.Put(node.m_strTitle);
+        PutText(out, node.m_strTitle);
         out.Put("</TITLE>\n");
     }
-    NormalizeUrl(node.m_strAbstract);
     if (!node.m_strAbstract.empty()) {
-        out.Put(indent);
+        out.PutBlanks(indent);
         out.Put("<ABSTRACT>");
-        out.Put(node.m_strAbstract);
+        PutText(out, node.m_strAbstract);
         out.Put("</ABSTRACT>\n");
     }
     const std::string_view usage = UsageWord(node.m_nUsage);
     if (!usage.empty()) {
-        out.Put(indent);
+        out.PutBlanks(indent);
         out.Put("<USAGE VALUE=\"");
         out.Put(usage);
         out.Put("\"></USAGE>\n");
     }
-    NormalizeUrl(node.m_strIconHref);
     if (IsGivenUrl(node.m_strIconHref)) {
-        out.Put(indent);
+        out.PutBlanks(indent);
         out.Put("<LOGO HREF=\"");
-        out.Put(node.m_strIconHref);
+        PutValue(out, node.m_strIconHref);
         out.Put("\" STYLE=\"ICON\"/>\n");
     }
     if (isPage) {
-        out.Put(indent);
+        out.PutBlanks(indent);
         out.Put("</ITEM>\n");
     }
 }
 
 // One item whose children are being written.
 struct ItemFrame {
-    SitemapItem* item;
-    SitemapItem* nextChild;    // the next child to write, or null when done
-    std::size_t indentLength;  // the item's own indentation, 2 x its depth
-    bool writesSelf;           // false for the item of a bRoot call
-    bool raisedDepth;          // whether the item raised g_nItemDepth
+    const SitemapItem* item;
+    const SitemapItem* nextChild;  // the next child to write, or null when done
+    bool writesSelf;               // false for the item of a bRoot call
+    bool raisedDepth;              // whether the item raised g_nItemDepth
 };
 
+// The blanks in front of an item's lines: two for every level of depth.
+std::size_t IndentOf(int depth)
+{
+    return depth > 0 ? 2 * static_cast<std::size_t>(depth) : 0;
+}
+
 // Writes the subtree depth first in tree order with an explicit stack, so a
-// site map of any depth is written in constant stack space. The indentation
-// is one string that grows by two blanks as the depth is raised and shrinks
-// again as it is lowered.
-bool PutSubtree(SitemapItem* top, CdfTextOutput& out, bool bRoot)
+// site map of any depth is written in constant stack space. Indentation is
+// a count of blanks, never a string as long as the depth, so counting the
+// bytes of a deep site map costs time in proportion to its lines alone.
+bool PutSubtree(const SitemapItem* top, CdfTextOutput& out, bool bRoot)
 {
     ItemDepthRestorer restorer;
-    std::string indent;
-    MakeIndent(g_nItemDepth, indent);
     std::vector<ItemFrame> stack;
 
-    const auto enter = [&](SitemapItem* item, bool writesSelf) {
-        ItemFrame frame{item, nullptr, indent.size(), writesSelf, false};
+    const auto enter = [&](const SitemapItem* item, bool writesSelf) {
+        ItemFrame frame{item, nullptr, writesSelf, false};
         if (writesSelf)
-            PutElementHead(item->Node(), indent, out);
-        if (SitemapItem* first = item->FirstChild()) {
+            PutElementHead(item->Node(), IndentOf(g_nItemDepth), out);
+        if (const SitemapItem* first = item->FirstChild()) {
             ++g_nItemDepth;
-            MakeIndent(1, indent);
             frame.raisedDepth = true;
             frame.nextChild = first;
             if (writesSelf && item->Node().m_bIsPage == 0)
@@ -271,18 +321,16 @@ bool PutSubtree(SitemapItem* top, CdfTextOutput& out, bool bRoot)
     enter(top, !bRoot);
     while (!stack.empty() && !out.Failed()) {
         ItemFrame& frame = stack.back();
-        if (SitemapItem* child = frame.nextChild) {
+        if (const SitemapItem* child = frame.nextChild) {
             frame.nextChild = child->NextSibling();
             enter(child, true);  // may reallocate the stack: `frame` is not used after this
             continue;
         }
-        if (frame.raisedDepth) {
+        if (frame.raisedDepth)
             --g_nItemDepth;
-            indent.resize(frame.indentLength);
-        }
         if (frame.writesSelf) {
             if (frame.item->Node().m_bIsPage == 0) {
-                out.Put(indent);
+                out.PutBlanks(IndentOf(g_nItemDepth));
                 out.Put("</CHANNEL>\n");
             }
             out.Put("\n");  // every element is followed by an empty line
@@ -290,6 +338,15 @@ bool PutSubtree(SitemapItem* top, CdfTextOutput& out, bool bRoot)
         stack.pop_back();
     }
     return !out.Failed();
+}
+
+void PutChannel(const Channel& channel, CdfTextOutput& out)
+{
+    ItemDepthRestorer restorer;
+    PutHead(channel, out);
+    if (const SitemapItem* root = channel.sitemap.Root(); root != nullptr && !out.Failed())
+        PutSubtree(root, out, true);
+    out.Put("</CHANNEL>\n");
 }
 
 }  // namespace
@@ -303,23 +360,41 @@ void MakeIndent(int depth, std::string& indent)
         indent.append("  ");
 }
 
+void NormalizeForWrite(Channel& channel)
+{
+    NormalizeHead(channel);
+    if (SitemapItem* root = channel.sitemap.Root())
+        NormalizeSubtree(root, true);
+}
+
+std::uint64_t CdfFileSize(const Channel& channel)
+{
+    CdfTextOutput counter;
+    PutChannel(channel, counter);
+    return counter.Count();
+}
+
+bool WriteNormalizedCdf(const Channel& channel, ByteSink& sink)
+{
+    CdfTextOutput out(sink);
+    PutChannel(channel, out);
+    return out.Flush();
+}
+
 bool WriteCdf(Channel& channel, ByteSink& sink)
 {
-    ItemDepthRestorer restorer;
-    CdfTextOutput out(sink);
-    PutHead(channel, out);
-    if (SitemapItem* root = channel.sitemap.Root(); root != nullptr && !out.Failed())
-        PutSubtree(root, out, true);
-    out.Put("</CHANNEL>\n");
-    return out.Flush();
+    NormalizeForWrite(channel);
+    return WriteNormalizedCdf(channel, sink);
 }
 
 bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot)
 {
     ItemDepthRestorer restorer;
     CdfTextOutput out(sink);
-    if (item != nullptr)
+    if (item != nullptr) {
+        NormalizeSubtree(item, bRoot);
         PutSubtree(item, out, bRoot);
+    }
     return out.Flush();
 }
 

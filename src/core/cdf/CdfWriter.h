@@ -1,9 +1,13 @@
 #pragma once
 // Turns a Channel into the bytes of a .cdf file: Shift-JIS as held, CR LF
-// line ends, no byte-order mark, no escaping. URLs, and the titles and
-// abstracts of site map items, are normalised in place as they are written,
-// so the members afterwards hold the written text.
+// line ends, no byte-order mark. The only escapes are the two the reader
+// turns back: '<' in TITLE and ABSTRACT text is written "&lt;", '"' in an
+// attribute value "&quot;"; everything else ('&' and '>' included) is
+// written as it stands. URLs, and the titles and abstracts of site map
+// items, are normalised in place as they are written, so the members
+// afterwards hold the written text.
 
+#include <cstdint>
 #include <string>
 
 #include "cdf/ByteSink.h"
@@ -25,19 +29,33 @@ void MakeIndent(int depth, std::string& indent);
 // refused a write; the rest is then not written.
 bool WriteCdf(Channel& channel, ByteSink& sink);
 
+// WriteCdf in two steps, for a save that must know the size first.
+// NormalizeForWrite changes the members as writing does; CdfFileSize then
+// tells exactly how many bytes WriteNormalizedCdf hands to the sink, without
+// writing, in time linear in the channel's lines and text (the indentation
+// of a deep site map is counted, not made).
+void NormalizeForWrite(Channel& channel);
+std::uint64_t CdfFileSize(const Channel& channel);
+bool WriteNormalizedCdf(const Channel& channel, ByteSink& sink);
+
 // Writes `item`'s subtree (and, unless bRoot, the item itself) as nested ITEM
 // and CHANNEL elements, without recursion. False when the sink refused a write.
 bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot);
+
+class CdfProgress;
 
 enum class SaveStatus {
     Ok,
     CannotCreate,  // the file (or its temporary sibling) could not be created
     WriteFailed,   // a write, flush or the final replace failed; the old file is untouched
+    NoSpace,       // the file would not fit (free space, file-size limit); nothing was written
+    Cancelled,     // the progress asked to stop; the old file is untouched
 };
 
 // Writes the channel to `path` safely: into a temporary file in the same
 // folder, flushed to disk, then renamed over the target. On failure the
 // temporary file is removed and an existing target stays byte for byte.
-SaveStatus SaveCdfFile(Channel& channel, const std::string& path);
+// See SafeSave.cpp for the whole contract.
+SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress = nullptr);
 
 }  // namespace fw

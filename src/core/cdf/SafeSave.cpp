@@ -3,32 +3,69 @@
 // which is flushed, closed and then renamed over the target in one step. On
 // any failure the temporary file is removed and the target is left alone.
 //
+// A save replaces the file: a hard link to the old file keeps the old
+// contents.
+//
 // A target that is a symbolic link is not replaced: the link is followed and
-// the file it points to is replaced, so the link survives. An existing target
-// keeps its permission bits (and, where allowed, its owner); a new one gets
-// 0666 less the umask, as an ordinary created file would. An existing target
-// that cannot be written, or that is not a regular file (a folder, a device),
-// is refused.
+// the file it points to is replaced, so the link survives. Links are followed
+// only as the kernel's protected-symlinks rule would follow them: a link in a
+// sticky, world-writable folder (/tmp) that belongs neither to the user
+// saving nor to the folder's owner may have been planted by someone else to
+// have the user's file replaced, and is refused. An existing target keeps its
+// permission bits and, where allowed, its owner and group (or its group
+// alone); a new one gets 0666 less the umask, as an ordinary created file
+// would. An existing target that cannot be written, or that is not a regular
+// file (a folder, a device), is refused.
+//
+// The size of the file is counted before anything is created: a file that
+// would not fit in the free space of the target's file system (or under the
+// process's file-size limit) is refused, so a huge site map cannot fill the
+// disk for every other program. While the temporary file exists, a signal
+// that ends the program removes it first (SaveSignals.h).
 
 #include "cdf/SafeSave.h"
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "cdf/CdfProgress.h"
+#include "cdf/SaveSignals.h"
 #include "channel/Channel.h"
 
 namespace fw {
 
 namespace {
 
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
+// The kernel's rule for fs.protected_symlinks = 1: in a sticky,
+// world-writable folder a link is followed only by its owner, or when the
+// folder's owner owns it too.
+bool MayFollowLink(const struct stat& link, const std::string& linkPath)
+{
+    struct stat folder {};
+    if (stat(FolderOf(linkPath).c_str(), &folder) != 0)
+        return false;
+    if ((folder.st_mode & S_ISVTX) == 0 || (folder.st_mode & S_IWOTH) == 0)
+        return true;
+    return link.st_uid == geteuid() || link.st_uid == folder.st_uid;
+}
+
 // Follows a chain of symbolic links from `path` to the file it finally names,
 // which need not exist yet (a dangling link names the file to create).
-// False for a loop or an unreadable link.
+// False for a loop, an unreadable link or one that may not be followed.
 bool FollowLinks(const std::string& path, std::string& target)
 {
     constexpr int kMaxLinks = 40;
@@ -37,6 +74,8 @@ bool FollowLinks(const std::string& path, std::string& target)
         struct stat info {};
         if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return true;  // not a link (or not there): this is the file
+        if (!MayFollowLink(info, target))
+            return false;
         std::string link(PATH_MAX, '\0');
         const ssize_t length = readlink(target.c_str(), link.data(), link.size());
         if (length < 0 || static_cast<std::size_t>(length) >= link.size())
@@ -109,6 +148,45 @@ void SyncFolder(const std::string& folder)
     close(fd);
 }
 
+// Whether `size` bytes fit under the process's file-size limit and in the
+// free space of `folder`'s file system, counted in whole blocks. A file
+// system that tells nothing of its size is trusted.
+bool Fits(const std::string& folder, std::uint64_t size)
+{
+    struct rlimit limit {};
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && size > limit.rlim_cur)
+        return false;
+    struct statvfs space {};
+    if (statvfs(folder.c_str(), &space) != 0 || space.f_blocks == 0)
+        return true;
+    const std::uint64_t block = space.f_frsize != 0 ? space.f_frsize : space.f_bsize;
+    if (block == 0)
+        return true;
+    return size / block + (size % block != 0 ? 1 : 0) <= space.f_bavail;
+}
+
+// Passes the bytes on and tells the progress how far the file has come.
+class ProgressSink final : public ByteSink {
+public:
+    ProgressSink(ByteSink& next, CdfProgress& progress, std::uint64_t total)
+        : m_next(next), m_progress(progress), m_total(total) {}
+    bool Write(std::string_view bytes) override
+    {
+        if (!m_next.Write(bytes))
+            return false;
+        m_done += bytes.size();
+        m_cancelled = !m_progress.Advance(m_done, m_total);
+        return !m_cancelled;
+    }
+    bool Cancelled() const { return m_cancelled; }
+private:
+    ByteSink& m_next;
+    CdfProgress& m_progress;
+    std::uint64_t m_total;
+    std::uint64_t m_done = 0;
+    bool m_cancelled = false;
+};
+
 }  // namespace
 
 bool FdSink::Write(std::string_view bytes)
@@ -127,7 +205,8 @@ bool FdSink::Write(std::string_view bytes)
     return true;
 }
 
-SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink)
+SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
+                              CdfProgress* progress)
 {
     std::string target;
     if (path.empty() || !FollowLinks(path, target))
@@ -138,40 +217,60 @@ SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const F
     if (existed && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0))
         return SaveStatus::CannotCreate;
 
+    const std::string folder = FolderOf(target);
+    NormalizeForWrite(channel);
+    const std::uint64_t size = CdfFileSize(channel);
+    if (!Fits(folder, size))
+        return SaveStatus::NoSpace;
+
     const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string pattern = folder + "/." + name + ".XXXXXX";
     const int fd = mkstemp(pattern.data());
     if (fd < 0)
         return SaveStatus::CannotCreate;
     TemporaryFile temporary(fd, pattern);
+    SaveSignalGuard signals(temporary.Path());
 
+    if (existed && (old.st_uid != geteuid() || old.st_gid != getegid())) {
+        // Keeping the owner needs privileges we may not have, and a change
+        // of owner and group fails as a whole; a member of the file's group
+        // may still keep the group. The bytes matter more than either.
+        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int ignored = fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+    }
+    // After the change of owner, which may clear the set-id bits.
     const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
     if (fchmod(fd, mode) != 0)
         return SaveStatus::WriteFailed;
-    if (existed && (old.st_uid != geteuid() || old.st_gid != getegid())) {
-        // Keeping the owner needs privileges we may not have; the bytes matter more.
-        [[maybe_unused]] const int ignored = fchown(fd, old.st_uid, old.st_gid);
-    }
 
     {
         const std::unique_ptr<ByteSink> sink = makeSink(fd);
-        if (!sink || !WriteCdf(channel, *sink))
+        if (!sink)
             return SaveStatus::WriteFailed;
+        if (progress != nullptr) {
+            ProgressSink reporting(*sink, *progress, size);
+            if (!WriteNormalizedCdf(channel, reporting))
+                return reporting.Cancelled() ? SaveStatus::Cancelled : SaveStatus::WriteFailed;
+        } else if (!WriteNormalizedCdf(channel, *sink)) {
+            return SaveStatus::WriteFailed;
+        }
     }
     if (fsync(fd) != 0 || !temporary.Close())
         return SaveStatus::WriteFailed;
     if (rename(temporary.Path().c_str(), target.c_str()) != 0)
         return SaveStatus::WriteFailed;
     temporary.Keep();
+    signals.Disarm();
     SyncFolder(folder);
     return SaveStatus::Ok;
 }
 
-SaveStatus SaveCdfFile(Channel& channel, const std::string& path)
+SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress)
 {
-    return SaveCdfFileThrough(channel, path, [](int fd) { return std::make_unique<FdSink>(fd); });
+    return SaveCdfFileThrough(
+        channel, path, [](int fd) { return std::make_unique<FdSink>(fd); }, progress);
 }
 
 }  // namespace fw

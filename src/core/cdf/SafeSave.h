@@ -28,6 +28,7 @@ private:
 using FdSinkFactory = std::function<std::unique_ptr<ByteSink>(int fd)>;
 
 // SaveCdfFile with the sink made by `makeSink` instead of a plain FdSink.
-SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink);
+SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
+                              CdfProgress* progress = nullptr);
 
 }  // namespace fw

@@ -1,5 +1,7 @@
 #include "channel/Channel.h"
 
+#include <utility>
+
 namespace fw {
 
 SitemapNode RootRecordFor(const ChannelHead& head)
@@ -32,6 +34,17 @@ void Channel::Clear()
     node.m_strIconHref = std::string(kHttpPrefix);
     node.m_nUsage = kUsageSitemap;
     sitemap.SetLabel(root, head.m_strTitle);
+}
+
+void Channel::ReplaceWith(Channel& loaded)
+{
+    // Clearing this channel would have moved a selection it had to the root.
+    if (loaded.sitemap.Selected() == nullptr && sitemap.Selected() != nullptr)
+        loaded.sitemap.Select(loaded.sitemap.Root());
+    std::swap(head, loaded.head);
+    std::swap(logos, loaded.logos);
+    std::swap(schedule, loaded.schedule);
+    sitemap.SwapItems(loaded.sitemap);
 }
 
 }  // namespace fw

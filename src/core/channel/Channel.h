@@ -24,6 +24,13 @@ struct Channel {
     // today), every item below the root deleted, the root record reset from
     // the head. The copy buffer stays. Views hear one bulk update.
     void Clear();
+
+    // Takes over what `loaded` holds: head, logos, schedule, and the site
+    // map's items with their selection (`loaded` gets this channel's old
+    // ones in exchange). The copy buffer stays, and views hear one bulk update. With a
+    // `loaded` that was cleared and read while this channel stood unchanged,
+    // the result is what reading into this channel itself would have left.
+    void ReplaceWith(Channel& loaded);
 };
 
 // The root record a fresh channel starts with, taken from the head.

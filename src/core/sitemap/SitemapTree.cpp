@@ -53,6 +53,15 @@ bool SitemapTree::ObserversListening() const
     return m_bulkDepth == 0 && !m_observers.empty();
 }
 
+void SitemapTree::SwapItems(SitemapTree& other)
+{
+    const BulkUpdate thisBulk(*this);
+    const BulkUpdate otherBulk(other);
+    std::swap(m_root, other.m_root);
+    std::swap(m_selected, other.m_selected);
+    std::swap(m_itemCount, other.m_itemCount);
+}
+
 void SitemapTree::Select(SitemapItem* item)
 {
     if (item == m_selected)
@@ -271,12 +280,15 @@ SitemapItem* SitemapTree::Paste()
 
 void SitemapTree::RebuildRowCache(const SitemapItem& parent) const
 {
-    parent.m_rowCache.clear();
-    parent.m_rowCache.reserve(parent.m_childCount);
+    if (!parent.m_rowCache)
+        parent.m_rowCache = std::make_unique<std::vector<SitemapItem*>>();
+    std::vector<SitemapItem*>& rows = *parent.m_rowCache;
+    rows.clear();
+    rows.reserve(parent.m_childCount);
     std::size_t row = 0;
     for (SitemapItem* child = parent.m_firstChild; child != nullptr; child = child->m_next) {
         child->m_row = row++;
-        parent.m_rowCache.push_back(child);
+        rows.push_back(child);
     }
     parent.m_rowCacheValid = true;
 }
@@ -301,7 +313,7 @@ SitemapItem* SitemapTree::ChildAt(const SitemapItem& parent, std::size_t row) co
         return parent.m_lastChild;
     if (!parent.m_rowCacheValid)
         RebuildRowCache(parent);
-    return parent.m_rowCache[row];
+    return (*parent.m_rowCache)[row];
 }
 
 void SitemapTree::AddObserver(SitemapObserver* observer)

@@ -45,6 +45,7 @@ private:
 
     std::string m_label;
     int m_image;
+    mutable bool m_rowCacheValid = false;  // beside m_image, where it costs no padding
     SitemapNode m_node;
     SitemapItem* m_parent = nullptr;
     SitemapItem* m_firstChild = nullptr;
@@ -54,9 +55,11 @@ private:
     SitemapItem* m_lastSubChannel = nullptr;  // end of the sub-channel run, or null
     std::size_t m_childCount = 0;
     std::size_t m_subChannelRun = 0;
-    // Row numbers of the children, built when a view first asks after a change.
-    mutable std::vector<SitemapItem*> m_rowCache;
-    mutable bool m_rowCacheValid = false;
+    // Row numbers of the children, built when a view first asks after a
+    // change. Held by pointer: only items with children that a view has
+    // shown need one, and a file of millions of pages should not pay for it
+    // in every item.
+    mutable std::unique_ptr<std::vector<SitemapItem*>> m_rowCache;
     mutable std::size_t m_row = 0;
 };
 
@@ -120,6 +123,11 @@ public:
     SitemapItem* ChildAt(const SitemapItem& parent, std::size_t row) const;
 
     std::size_t ItemCount() const { return m_itemCount; }
+
+    // Exchanges every item, the root included, and the selection with
+    // `other`; each tree keeps its observers, copy buffer and trace. The
+    // observers of both hear one bulk update. O(1).
+    void SwapItems(SitemapTree& other);
 
     void AddObserver(SitemapObserver* observer);
     void RemoveObserver(SitemapObserver* observer);

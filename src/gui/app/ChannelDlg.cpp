@@ -201,15 +201,16 @@ void CChannelDlg::RegisterToolTips()
 
 void CChannelDlg::OpenCommandLine()
 {
-    // Byte-wise, as a command line of the platform's code page is handled.
-    std::string line = QFile::encodeName(m_commandLine).toStdString();
+    // Byte-wise, as a command line of the platform's code page is handled;
+    // the path reaches the file system as the very bytes given.
+    std::string line = m_commandLine;
     fw::TrimSingleByteWhiteSpace(line);
     const std::string::size_type dot = line.rfind('.');
     if (dot == std::string::npos || line.size() <= 3)
         return;
     // Quotes are not removed: a quoted path ends in '"' and is not read.
     if (fw::EqualsAsciiNoCase(std::string_view(line).substr(dot + 1), "CDF"))
-        ReadCdf(QFile::decodeName(QByteArray::fromStdString(line)));
+        ReadCdfAt(line);
 }
 
 void CChannelDlg::Open()

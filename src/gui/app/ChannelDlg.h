@@ -7,6 +7,8 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <utility>
 
 #include "channel/Channel.h"
 #include "framework/Dialog.h"
@@ -30,8 +32,9 @@ public:
     // The head is the form's own fields; the dialogs edit the other parts.
     fw::Channel m_channel;
 
-    // What the program was started with, read by OnInitDialog.
-    void SetCommandLine(const QString& commandLine) { m_commandLine = commandLine; }
+    // What the program was started with, read by OnInitDialog: the bytes of
+    // the arguments as the system passed them, whatever the locale.
+    void SetCommandLine(std::string commandLine) { m_commandLine = std::move(commandLine); }
     // Initialises the form and shows it.
     void Open();
     // Open, then wait until the form closes. The form is the program's only
@@ -83,8 +86,10 @@ private:
     void OnDestroy();
     void EnableBaseUrlEdit();
     void ShowFileError(const QString& text);
+    // ReadCdf with the path's bytes as the system names the file.
+    bool ReadCdfAt(const std::string& path);
 
-    QString m_commandLine;
+    std::string m_commandLine;
     QStringList m_helpDirectories;
     QMenu* m_systemMenu = nullptr;
 };

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 #include <utility>
 
 #include "app/ChannelDlgIds.h"
+#include "cdf/CdfProgress.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
 #include "framework/Platform.h"
@@ -22,6 +24,8 @@ namespace {
 const QString kCdfFilter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
 const QString kFileErrorCaption = QStringLiteral("ファイルエラー");
 const QString kHelpFileName = QStringLiteral("Feedwright.htm");
+const QString kCannotOpen = QStringLiteral("ファイルを開けません");
+const QString kCannotWrite = QStringLiteral("ファイルを書き込めません");
 
 }  // namespace
 
@@ -50,6 +54,11 @@ void CChannelDlg::OnButtonLoad()
 
 bool CChannelDlg::ReadCdf(QString path)
 {
+    return ReadCdfAt(QFile::encodeName(path).toStdString());
+}
+
+bool CChannelDlg::ReadCdfAt(const std::string& path)
+{
     // The reader clears the channel once the file is open; the site map
     // fields then start from the cleared head as a Clear leaves them, and
     // each item the reader adds selects itself and shows its own.
@@ -61,14 +70,22 @@ bool CChannelDlg::ReadCdf(QString path)
         previousUrl = std::exchange(sitemapDlg->m_strUrl, cleared.m_strHomeUrl);
     }
 
-    const fw::ReadStatus status =
-        fw::ReadCdfFile(m_channel, QFile::encodeName(path).toStdString(), platform().Trace());
-    if (status == fw::ReadStatus::CannotOpen) {
+    // The channel changes only once the whole file has been read: a file
+    // that cannot be opened or read, running out of memory, or Cancel in the
+    // progress window leave everything as it was.
+    fw::ReadStatus status = fw::ReadStatus::CannotOpen;
+    {
+        const std::unique_ptr<fw::CdfProgress> progress =
+            platform().StartProgress(this, QStringLiteral("ファイルを読み込んでいます..."));
+        status = fw::ReadCdfFile(m_channel, path, platform().Trace(), progress.get());
+    }
+    if (status == fw::ReadStatus::CannotOpen || status == fw::ReadStatus::Cancelled) {
         if (sitemapDlg != nullptr) {
             sitemapDlg->m_strItemTitle = std::move(previousItemTitle);
             sitemapDlg->m_strUrl = std::move(previousUrl);
         }
-        ShowFileError(QStringLiteral("ファイルを開けません"));
+        if (status == fw::ReadStatus::CannotOpen)
+            ShowFileError(kCannotOpen);
         return false;
     }
 
@@ -88,7 +105,8 @@ bool CChannelDlg::ReadCdf(QString path)
         ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
         return false;
     case fw::ReadStatus::Ok:
-    case fw::ReadStatus::CannotOpen: break;
+    case fw::ReadStatus::CannotOpen:
+    case fw::ReadStatus::Cancelled: break;
     }
     return true;
 }
@@ -104,11 +122,21 @@ void CChannelDlg::OnButtonCreate()
     const std::optional<QString> path = platform().GetSaveFileName(this, request);
     if (!path)
         return;
-    switch (fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString())) {
-    case fw::SaveStatus::Ok: break;
-    case fw::SaveStatus::CannotCreate: ShowFileError(QStringLiteral("ファイルを開けません")); break;
-    // The old file, if any, is still there as it was.
-    case fw::SaveStatus::WriteFailed: ShowFileError(QStringLiteral("ファイルを書き込めません")); break;
+    fw::SaveStatus status = fw::SaveStatus::WriteFailed;
+    try {
+        const std::unique_ptr<fw::CdfProgress> progress =
+            platform().StartProgress(this, QStringLiteral("ファイルを書き込んでいます..."));
+        status = fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString(), progress.get());
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the save has removed its temporary file on the way out.
+    }
+    // In every case but Ok the old file, if any, is still there as it was.
+    switch (status) {
+    case fw::SaveStatus::Ok:
+    case fw::SaveStatus::Cancelled: break;
+    case fw::SaveStatus::CannotCreate: ShowFileError(kCannotOpen); break;
+    case fw::SaveStatus::WriteFailed:
+    case fw::SaveStatus::NoSpace: ShowFileError(kCannotWrite); break;
     }
 }
 

@@ -15,18 +15,26 @@ CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv
     // the locale, like the rest of the program.
     if (m_qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&m_qtTranslator);
+    // QApplication has taken its own options out of argc and argv by now.
+    m_commandLine = CommandLine(argc, argv);
 }
 
-QString CFeedwrightApp::CommandLine(const QStringList& arguments)
+std::string CFeedwrightApp::CommandLine(int argc, const char* const* argv)
 {
-    return arguments.mid(1).join(QLatin1Char(' '));
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            line += ' ';
+        line += argv[i];
+    }
+    return line;
 }
 
 int CFeedwrightApp::InitInstance()
 {
     fwgui::DesktopPlatform platform(fw::MakeTraceSinkFromEnvironment());
     CChannelDlg dlg(platform);
-    dlg.SetCommandLine(CommandLine(arguments()));
+    dlg.SetCommandLine(m_commandLine);
     dlg.RunMainForm();
     return 0;
 }

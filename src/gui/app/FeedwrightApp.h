@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTranslator>
+#include <string>
 
 class CFeedwrightApp : public QApplication {
     Q_OBJECT
@@ -14,9 +15,13 @@ public:
     int InitInstance();
 
     // The command line as one text: the arguments after the program's name,
-    // joined by single blanks (quotes are not removed).
-    static QString CommandLine(const QStringList& arguments);
+    // joined by single blanks (quotes are not removed), byte for byte as the
+    // system passed them. Qt's own decoding would turn bytes that are not
+    // valid in the locale's encoding (a Shift-JIS file name under UTF-8)
+    // into replacement characters and lose the name.
+    static std::string CommandLine(int argc, const char* const* argv);
 
 private:
     QTranslator m_qtTranslator;
+    std::string m_commandLine;
 };

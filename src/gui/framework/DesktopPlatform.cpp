@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "framework/ProgressWindow.h"
+
 namespace fwgui {
 
 namespace {
@@ -94,6 +96,11 @@ std::optional<QString> DesktopPlatform::GetOpenFileName(QWidget* owner, const Fi
 std::optional<QString> DesktopPlatform::GetSaveFileName(QWidget* owner, const FileDialogRequest& request)
 {
     return RunFileDialog(owner, request, true);
+}
+
+std::unique_ptr<fw::CdfProgress> DesktopPlatform::StartProgress(QWidget* owner, const QString& text)
+{
+    return std::make_unique<ProgressWindow>(owner, text);
 }
 
 bool DesktopPlatform::OpenDocument(const QString& path)

@@ -1,5 +1,5 @@
 #pragma once
-// The real desktop: QMessageBox, QFileDialog, QDesktopServices.
+// The real desktop: QMessageBox, QFileDialog, ProgressWindow, QDesktopServices.
 
 #include <memory>
 
@@ -16,6 +16,7 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+    std::unique_ptr<fw::CdfProgress> StartProgress(QWidget* owner, const QString& text) override;
     bool OpenDocument(const QString& path) override;
     fw::TraceSink& Trace() override { return *m_trace; }
 

@@ -1,14 +1,19 @@
 #pragma once
 // What the program asks of the desktop: message boxes, open and save file
-// dialogs, opening a document with its default handler, and the trace sink.
+// dialogs, the progress of a long load or save, opening a document with its
+// default handler, and the trace sink.
 // Everything goes through this one interface so that tests can answer in a
 // person's place and see exactly what a person would have seen.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QWidget;
-namespace fw { class TraceSink; }
+namespace fw {
+class CdfProgress;
+class TraceSink;
+}  // namespace fw
 
 namespace fwgui {
 
@@ -35,6 +40,10 @@ public:
     // The chosen full path, or nothing when the user cancelled.
     virtual std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Follows a load or save that starts now: once it has taken longer than
+    // a moment, a window with `text`, a bar and a Cancel button; pressing
+    // Cancel makes the progress ask the work to stop.
+    virtual std::unique_ptr<fw::CdfProgress> StartProgress(QWidget* owner, const QString& text) = 0;
     // Opens a local file with the desktop's default handler; false on failure.
     virtual bool OpenDocument(const QString& path) = 0;
     virtual fw::TraceSink& Trace() = 0;
