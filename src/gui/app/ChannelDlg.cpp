@@ -18,6 +18,7 @@
 #include "app/ProgramIcon.h"
 #include "dialogs/LogoDlg.h"
 #include "dialogs/ScheduleDlg.h"
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "framework/Platform.h"
 #include "sitemap/SitemapDlg.h"
@@ -114,7 +115,7 @@ void CChannelDlg::ConnectCommands()
     connect(Control<QPushButton>(IDC_BUTTON_SITEMAP), &QPushButton::clicked, this, &CChannelDlg::OnButtonSitemap);
     connect(Control<QPushButton>(IDC_INFO), &QPushButton::clicked, this, &CChannelDlg::OnButtonInfo);
     connect(Control<QPushButton>(IDC_HELP), &QPushButton::clicked, this, &CChannelDlg::OnButtonHelp);
-    connect(Control<QCheckBox>(IDC_CHECK_BASEURL), &QCheckBox::clicked, this, &CChannelDlg::OnCheckBaseUrl);
+    fwgui::OnButtonClicked(Control<QCheckBox>(IDC_CHECK_BASEURL), this, [this] { OnCheckBaseUrl(); });
 }
 
 void CChannelDlg::DoDataExchange(fwgui::CDataExchange& dx)
@@ -305,6 +306,8 @@ void CChannelDlg::EnableBaseUrlEdit()
 
 void CChannelDlg::OnCheckBaseUrl()
 {
+    if (IsExchanging())
+        return;
     UpdateData(true);
     EnableBaseUrlEdit();
 }

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "channel/Channel.h"
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "sitemap/CommentDlg.h"
 #include "sitemap/SitemapIcons.h"
@@ -78,13 +79,14 @@ void CSitemapDlg::CreateControls()
         int y;
         const char* text;
         int textY;
+        const char* says;  // what the button does, where its picture alone tells it
     };
     const IconButton buttons[] = {
-        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21},
-        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37},
-        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53},
-        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75},
-        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91},
+        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21, "ページを追加"},
+        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37, "サブチャンネルを追加"},
+        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53, nullptr},
+        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75, nullptr},
+        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91, nullptr},
     };
     for (const IconButton& entry : buttons) {
         const QString text = QString::fromUtf8(entry.text);
@@ -93,6 +95,11 @@ void CSitemapDlg::CreateControls()
         button->setIconSize(QSize(16, 16));
         button->setAutoDefault(false);
         button->setAccessibleName(text);
+        // Both add buttons read "追加"; what they add is heard and shown on hover.
+        if (entry.says != nullptr) {
+            button->setAccessibleDescription(QString::fromUtf8(entry.says));
+            button->setToolTip(QString::fromUtf8(entry.says));
+        }
         Add(new QLabel(text, this), 0, 201, entry.textY, 30, 8);
     }
 
@@ -134,7 +141,7 @@ void CSitemapDlg::ConnectControls()
 
     connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
     connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);
-    connect(m_precacheCheck, &QCheckBox::clicked, this, &CSitemapDlg::OnCheckPrecache);
+    fwgui::OnButtonClicked(m_precacheCheck, this, [this] { OnCheckPrecache(); });
     connect(m_levelCombo, &QComboBox::currentIndexChanged, this, &CSitemapDlg::OnSelchangeComboLevel);
 
     connect(Control<QPushButton>(kIdAddPage), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddPage);
