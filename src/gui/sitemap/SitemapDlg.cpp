@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QWindow>
+#include <vector>
 
 #include "channel/Channel.h"
 #include "framework/ButtonNotify.h"
@@ -33,6 +34,9 @@ constexpr int kIdUrl = 1078;
 constexpr int kIdLevel = 1086;
 constexpr int kIdPrecache = 1083;
 constexpr int kLevelCount = 13;  // "0" .. "12"
+// How many levels of channels a load opens. The view lays out the rows of
+// open branches with one nested call per open level; see OnBulkEnded.
+constexpr int kOpenDepth = 1000;
 
 bool IsEnterKey(const QKeyEvent& key)
 {
@@ -136,6 +140,7 @@ void CSitemapDlg::ConnectControls()
     connect(m_model, &SitemapModel::ensureVisibleRequested, this, &CSitemapDlg::OnEnsureVisible);
     connect(m_model, &SitemapModel::bulkEnded, this, &CSitemapDlg::OnBulkEnded);
     connect(m_model, &SitemapModel::labelCommitted, this, &CSitemapDlg::OnLabelCommitted);
+    connect(m_tree, &QTreeView::collapsed, this, &CSitemapDlg::OnBranchCollapsed);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnViewCurrentChanged(current); });
 
@@ -198,19 +203,63 @@ void CSitemapDlg::OnEnsureVisible(const QModelIndex& index)
     m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
-// After a load or a Clear the view starts afresh. The selection is shown
-// without opening its branches: a load leaves the last item read selected,
-// however deep it lies.
+// A branch closed over the selection passes the selection to the item that
+// was closed, so that what the commands act on stays in sight.
+void CSitemapDlg::OnBranchCollapsed(const QModelIndex& index)
+{
+    fw::SitemapItem* collapsed = SitemapModel::ItemAt(index);
+    for (fw::SitemapItem* item = m_channel.sitemap.Selected(); item != nullptr; item = item->Parent()) {
+        if (item->Parent() == collapsed) {
+            m_channel.sitemap.Select(collapsed);
+            return;
+        }
+    }
+}
+
+// After a load or a Clear the view starts afresh, with every channel that
+// holds items open, as the load left them by selecting each item it made,
+// down to kOpenDepth levels. The selection (the last item read) is scrolled
+// into sight when it lies in an open branch.
 void CSitemapDlg::OnBulkEnded()
 {
+    const bool inOpenBranch = OpenChannelsWithItems();
     const bool autoScroll = m_tree->hasAutoScroll();
     m_tree->setAutoScroll(false);
     ShowTreeSelectionInView();
     m_tree->setAutoScroll(autoScroll);
+    if (inOpenBranch)
+        m_tree->scrollTo(m_tree->currentIndex());
     // The fields describe the selected item as it is now, not as it was
     // when the load created it.
     if (fw::SitemapItem* item = m_channel.sitemap.Selected())
         FieldsFromRecord(*item);
+}
+
+bool CSitemapDlg::OpenChannelsWithItems()
+{
+    struct Level {
+        fw::SitemapItem* channel;
+        int depth;
+    };
+    fw::SitemapItem* root = m_channel.sitemap.Root();
+    if (root == nullptr)
+        return false;
+    // Sub-channels open the child lists, so a walk stops at the first page.
+    std::vector<Level> pending{{root, 0}};
+    while (!pending.empty()) {
+        const Level level = pending.back();
+        pending.pop_back();
+        if (level.channel->FirstChild() == nullptr || level.depth >= kOpenDepth)
+            continue;
+        m_tree->expand(m_model->IndexOf(level.channel));
+        for (fw::SitemapItem* child = level.channel->FirstChild(); child != nullptr && !child->IsPageImage();
+             child = child->NextSibling())
+            pending.push_back({child, level.depth + 1});
+    }
+    int depth = 0;
+    for (const fw::SitemapItem* item = m_channel.sitemap.Selected(); item != nullptr; item = item->Parent())
+        ++depth;
+    return depth > 0 && depth <= kOpenDepth + 1;
 }
 
 void CSitemapDlg::FieldsFromRecord(const fw::SitemapItem& item)

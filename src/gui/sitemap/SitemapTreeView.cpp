@@ -43,3 +43,17 @@ void SitemapTreeView::keyPressEvent(QKeyEvent* event)
     }
     QTreeView::keyPressEvent(event);
 }
+
+QItemSelectionModel::SelectionFlags SitemapTreeView::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const
+{
+    // A click beside the rows changes nothing, and Ctrl+click or Ctrl+Space
+    // on the selected row leaves it selected instead of taking the highlight
+    // off: the commands act on the selected item, which must stay in sight.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QTreeView::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}
