@@ -2,8 +2,13 @@
 
 #include <QKeyEvent>
 
+#include "sitemap/TreeLineStyle.h"
+
 SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
 {
+    auto* lines = new TreeLineStyle;
+    lines->setParent(this);
+    setStyle(lines);
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setItemsExpandable(true);
