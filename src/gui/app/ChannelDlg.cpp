@@ -16,6 +16,7 @@
 #include "app/AboutDlg.h"
 #include "app/ChannelDlgIds.h"
 #include "app/ProgramIcon.h"
+#include "app/SystemMenuStyle.h"
 #include "dialogs/LogoDlg.h"
 #include "dialogs/ScheduleDlg.h"
 #include "framework/ButtonNotify.h"
@@ -137,6 +138,9 @@ bool CChannelDlg::OnInitDialog()
     // the form's own context menu, below a separator as it would there.
     if (m_systemMenu == nullptr) {
         m_systemMenu = new QMenu(this);
+        auto* menuStyle = new SystemMenuStyle;
+        menuStyle->setParent(m_systemMenu);
+        m_systemMenu->setStyle(menuStyle);
         m_systemMenu->setSeparatorsCollapsible(false);
         m_systemMenu->addSeparator();
         m_systemMenu->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."), this, &CChannelDlg::OnButtonInfo);
