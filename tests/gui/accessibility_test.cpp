@@ -171,8 +171,8 @@ private slots:
     }
 
     // Every check box and radio button, switched through the action a screen
-    // reader uses (Toggle, and Press where offered), leaves its dialog as a
-    // mouse click on it does.
+    // reader uses (Toggle or Press), leaves its dialog as a mouse click on it
+    // does.
     void screenReaderActionsDoWhatAClickDoes()
     {
         QStringList faults;

@@ -221,8 +221,9 @@ void CSitemapDlg::OnBranchCollapsed(const QModelIndex& index)
 
 // After a load or a Clear the view starts afresh, with every channel that
 // holds items open, as the load left them by selecting each item it made,
-// down to kOpenDepth levels. The selection (the last item read) is scrolled
-// into sight when it lies in an open branch.
+// down to kOpenDepth levels. The selection (the last item read) is made the
+// first visible row, as the reader's insertion of it asked, when it lies in
+// an open branch.
 void CSitemapDlg::OnBulkEnded()
 {
     const bool inOpenBranch = OpenChannelsWithItems();
@@ -231,7 +232,7 @@ void CSitemapDlg::OnBulkEnded()
     ShowTreeSelectionInView();
     m_tree->setAutoScroll(autoScroll);
     if (inOpenBranch)
-        m_tree->scrollTo(m_tree->currentIndex());
+        m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtTop);
     // The fields describe the selected item as it is now, not as it was
     // when the load created it.
     if (fw::SitemapItem* item = m_channel.sitemap.Selected())
