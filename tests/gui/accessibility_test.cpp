@@ -1,8 +1,12 @@
 // Every control of every dialog can be found by assistive technology under
-// the name a sighted user reads beside it.
+// the name a sighted user reads beside it, and a screen reader's actions do
+// what a click does.
+
+#include <algorithm>
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
@@ -10,7 +14,11 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "framework/Dialog.h"
 #include "support/DialogTour.h"
+#include "support/Widgets.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -69,6 +77,40 @@ QString AccessibleName(QWidget* widget)
     return accessible->text(QAccessible::Name);
 }
 
+QString AccessibleDescription(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Description) : QString();
+}
+
+// The controls of a dialog as shown, then as they show the dialog's members
+// after an exchange into the controls: a handler that did not take a switch
+// into the members shows there.
+QString State(QWidget* dialog)
+{
+    QList<int> ids;
+    for (const QWidget* widget : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        bool numbered = false;
+        const int id = widget->objectName().toInt(&numbered);
+        if (numbered)
+            ids << id;
+    }
+    std::sort(ids.begin(), ids.end());
+    const QString shown = fwtest::Outline(dialog, ids);
+    static_cast<fwgui::CDialog*>(dialog)->UpdateData(false);
+    return shown + QStringLiteral(" || ") + fwtest::Outline(dialog, ids);
+}
+
+// Switches a check box back, or gives the check back to the radio button
+// that had it, by clicks.
+void Restore(QAbstractButton* button, QAbstractButton* previouslyChecked)
+{
+    if (qobject_cast<QCheckBox*>(button) != nullptr)
+        fwtest::Click(button);
+    else if (previouslyChecked != nullptr)
+        fwtest::Click(previouslyChecked);
+}
+
 // What the user reads on a button, without its mnemonic marker.
 QString VisibleText(const QAbstractButton* button)
 {
@@ -90,6 +132,7 @@ private slots:
             visited << dialogName;
             const NameTable expected = kNamesFromLabels.value(dialogName);
             QHash<QString, int> inputNames;
+            QHash<QString, int> buttonsSaid;
             for (QWidget* widget : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (!IsControl(widget))
                     continue;
@@ -106,8 +149,15 @@ private slots:
                 } else if (name.trimmed().isEmpty()) {
                     faults << where + QStringLiteral("has no accessible name");
                 }
-                // Fields that share a name cannot be told apart by ear.
-                if (button != nullptr || name.isEmpty())
+                // Buttons, and fields, that share what is said of them cannot be told apart by ear.
+                if (button != nullptr) {
+                    const QString said = name + QStringLiteral(" / ") + AccessibleDescription(widget);
+                    if (buttonsSaid.contains(said))
+                        faults << where + QStringLiteral("is said as \"%1\" like %2").arg(said).arg(buttonsSaid.value(said));
+                    buttonsSaid.insert(said, id);
+                    continue;
+                }
+                if (name.isEmpty())
                     continue;
                 if (inputNames.contains(name))
                     faults << where + QStringLiteral("shares the name \"%1\" with %2").arg(name).arg(inputNames.value(name));
@@ -118,6 +168,55 @@ private slots:
         for (const QString& fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), "faults listed above");
+    }
+
+    // Every check box and radio button, switched through the action a screen
+    // reader uses (Toggle or Press), leaves its dialog as a mouse click on it
+    // does.
+    void screenReaderActionsDoWhatAClickDoes()
+    {
+        QStringList faults;
+        QStringList switched;
+        fwtest::VisitEveryDialog([&](const QString& dialogName, QWidget* dialog) {
+            for (auto* button : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+                if (!button->isCheckable())
+                    continue;
+                const QString where = dialogName + QLatin1Char('/') + button->objectName();
+                switched << where;
+                QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+                QAbstractButton* checkedBefore = nullptr;
+                for (auto* sibling : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+                    if (sibling->autoExclusive() && sibling->isChecked())
+                        checkedBefore = sibling;
+                }
+                const QString before = State(dialog);
+                fwtest::Click(button);
+                const QString byMouse = State(dialog);
+                Restore(button, checkedBefore);
+                const bool staysChecked = button == checkedBefore;
+                if ((byMouse == before) != staysChecked || State(dialog) != before) {
+                    faults << where + QStringLiteral(": a click does not switch it, or it cannot be switched back");
+                    continue;
+                }
+                if (!actions->actionNames().contains(QAccessibleActionInterface::toggleAction()))
+                    faults << where + QStringLiteral(": offers no Toggle action");
+                for (const QString& action : {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+                    actions->doAction(action);
+                    QTRY_VERIFY(!button->isDown());  // Press clicks after a short animation
+                    const QString byAction = State(dialog);
+                    if (byAction != byMouse)
+                        faults << where + QStringLiteral(" by %1:\n  %2\nby the mouse:\n  %3").arg(action, byAction, byMouse);
+                    Restore(button, checkedBefore);
+                }
+            }
+        });
+        for (const QString& fault : faults)
+            qWarning("%s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(), "faults listed above");
+        QCOMPARE(switched.join(QLatin1Char(' ')),
+                 u"mainform/1090 schedule-day/1047 schedule-day/1048 schedule-day/1022 schedule-day/1029 "
+                 u"schedule-hour/1047 schedule-hour/1048 schedule-hour/1022 schedule-hour/1029 sitemap/1083 "
+                 u"comment/1091 comment/1093 comment/1094 comment/1095 comment/1096 comment/1097"_s);
     }
 };
 

@@ -430,6 +430,15 @@ private slots:
         QCOMPARE(actions.size(), 2);
         QVERIFY(actions[0]->isSeparator());
         QCOMPARE(actions[1]->text(), u"ﾊﾞｰｼﾞｮﾝ情報 (&A)..."_s);
+        // The separator shows as a line of its own below the menu's edge.
+        QMenu* menu = m_dlg->SystemMenu();
+        menu->popup(m_dlg->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QRect separator = menu->actionGeometry(actions[0]);
+        const QImage shown = menu->grab().toImage();
+        const QPoint middle = separator.center();
+        QVERIFY(separator.height() >= 5 && shown.pixel(middle) != shown.pixel(middle - QPoint(0, 2)));
+        menu->hide();
         fwtest::WhenModalOpens(inspectAndClose);
         actions[1]->trigger();
         QCOMPARE(seen, QStringList(2, u"ﾊﾞｰｼﾞｮﾝ情報|Feedwright Version.1.2a"_s));

@@ -166,6 +166,19 @@ private slots:
         }
     }
 
+    // A unit's click takes the fields once, also on the unit already chosen.
+    void aUnitClickTakesTheFieldsOnce()
+    {
+        Harness h;
+        h.Run([&] {
+            Retype(h.Control(1041), u"99"_s);
+            h.Click(1048);
+            QCOMPARE(h.Messages(), QStringList{Range(0, 59)});
+            h.Click(1048);
+            QCOMPARE(h.Messages().size(), 2);
+        });
+    }
+
     void hourUnitAndDates()
     {
         Harness h;

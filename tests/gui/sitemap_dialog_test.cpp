@@ -43,12 +43,15 @@ struct Harness {
         return qobject_cast<SitemapModel*>(View()->model())->IndexOf(item);
     }
     void Click(int id) const { fwtest::Click(Control(id)); }
-    // The fields, then the selected item's label when the view shows that item as current.
+    // The fields, then the selected item's label when the view shows that
+    // item as current and highlighted in an open branch.
     QString Fields() const
     {
         const QModelIndex selected = IndexOf(tree.Selected());
+        const bool shown = View()->currentIndex() == selected && View()->selectionModel()->isSelected(selected)
+                           && (!selected.parent().isValid() || View()->isExpanded(selected.parent()));
         return fwtest::Outline(&dlg, {kTitle, kUrl, kLevel, kPrecache}) + u" | "_s +
-               (View()->currentIndex() == selected ? selected.data().toString() : u"<view elsewhere>"_s);
+               (shown ? selected.data().toString() : u"<view elsewhere>"_s);
     }
     void ClickItem(const fw::SitemapItem* item) const
     {
@@ -217,6 +220,58 @@ private slots:
         QCOMPARE(h.Fields(), u"1079=src 1078=http://example.com/src 1086=7 1083=[ ] | src"_s);
     }
 
+    // A load leaves every channel that received items open, as selecting each
+    // new item does, and the last item read in sight.
+    void aLoadOpensEveryChannelWithItems()
+    {
+        Harness h;
+        QVERIFY(h.Open());
+        fw::SitemapItem *outer, *inner, *empty;
+        {
+            fw::SitemapTree::BulkUpdate bulk(h.tree);
+            outer = h.LoadedChannel(h.tree.Root());
+            empty = h.LoadedChannel(h.tree.Root());
+            inner = h.LoadedChannel(outer);
+            h.LoadedPage(outer, "p");
+            h.LoadedPage(inner, "last");
+        }
+        QStringList open;
+        for (const fw::SitemapItem* item : {h.tree.Root(), outer, inner, empty})
+            open << (h.View()->isExpanded(h.IndexOf(item)) ? u"open"_s : u"closed"_s);
+        QCOMPARE(open.join(u' '), u"open open open closed"_s);
+        QCOMPARE(h.Fields(), u"1079=last 1078=http://example.com/last 1086=0 1083=[ ] | last"_s);
+        QVERIFY(h.View()->visualRect(h.View()->currentIndex()).intersects(h.View()->viewport()->rect()));
+    }
+
+    // The user moves the selection but never clears it or hides it.
+    void theSelectionStaysInSight()
+    {
+        Harness h;
+        fw::SitemapItem* channel = h.LoadedChannel(h.tree.Root());
+        fw::SitemapItem* inner = h.LoadedPage(channel, "inner");
+        h.LoadedPage(h.tree.Root(), "outer");
+        QVERIFY(h.Open());
+        h.ClickItem(inner);
+        const QString innerFields = u"1079=inner 1078=http://example.com/inner 1086=0 1083=[ ] | inner"_s;
+        QCOMPARE(h.Fields(), innerFields);
+        QWidget* viewport = h.View()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, h.View()->visualRect(h.IndexOf(inner)).center());
+        QCOMPARE(h.Fields(), innerFields);
+        QTest::keyClick(h.View(), Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(h.Fields(), innerFields);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 2));
+        QCOMPARE(h.Fields(), innerFields);
+
+        // Closing the branch by its button selects the channel; Delete deletes it.
+        const QRect channelRow = h.View()->visualRect(h.IndexOf(channel));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(channelRow.left() - h.View()->indentation() / 2, channelRow.center().y()));
+        QVERIFY(!h.View()->isExpanded(h.IndexOf(channel)));
+        QCOMPARE(h.Fields(), u"1079=新規チャンネル 1078=http:// 1086=0 1083=[x] | 新規チャンネル"_s);
+        h.Click(kDelete);
+        QCOMPARE(h.tree.Root()->ChildCount(), std::size_t(1));
+        QCOMPARE(h.Fields(), u"1079=outer 1078=http://example.com/outer 1086=0 1083=[ ] | outer"_s);
+    }
+
     // 100,000 pages in one channel beside a chain of 100,000 nested sub-channels.
     void veryLargeTreesShow()
     {
@@ -230,10 +285,17 @@ private slots:
             }
         }
         QVERIFY(h.Open());
+        // The load opened the chain down to 1,000 levels; the star key opens one more.
+        fw::SitemapItem* closed = h.tree.Root();
+        int openLevels = 0;
+        for (; h.View()->isExpanded(h.IndexOf(closed)); ++openLevels)
+            closed = closed->FirstChild();
+        QCOMPARE(openLevels, 1000);
+        h.tree.Select(closed);
         h.View()->setFocus();
-        QTest::keyClick(h.View(), Qt::Key_Asterisk, Qt::KeypadModifier);  // opens one level
-        QVERIFY(h.View()->isExpanded(h.IndexOf(h.tree.Root())));
-        QVERIFY(!h.View()->isExpanded(h.IndexOf(h.tree.Root()->FirstChild())));
+        QTest::keyClick(h.View(), Qt::Key_Asterisk, Qt::KeypadModifier);
+        QVERIFY(h.View()->isExpanded(h.IndexOf(closed)));
+        QVERIFY(!h.View()->isExpanded(h.IndexOf(closed->FirstChild())));
         h.View()->scrollToBottom();
         h.ClickItem(h.tree.Root()->LastChild());
         h.Click(kAddPage);

@@ -16,8 +16,10 @@
 #include "app/AboutDlg.h"
 #include "app/ChannelDlgIds.h"
 #include "app/ProgramIcon.h"
+#include "app/SystemMenuStyle.h"
 #include "dialogs/LogoDlg.h"
 #include "dialogs/ScheduleDlg.h"
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "framework/Platform.h"
 #include "sitemap/SitemapDlg.h"
@@ -114,7 +116,7 @@ void CChannelDlg::ConnectCommands()
     connect(Control<QPushButton>(IDC_BUTTON_SITEMAP), &QPushButton::clicked, this, &CChannelDlg::OnButtonSitemap);
     connect(Control<QPushButton>(IDC_INFO), &QPushButton::clicked, this, &CChannelDlg::OnButtonInfo);
     connect(Control<QPushButton>(IDC_HELP), &QPushButton::clicked, this, &CChannelDlg::OnButtonHelp);
-    connect(Control<QCheckBox>(IDC_CHECK_BASEURL), &QCheckBox::clicked, this, &CChannelDlg::OnCheckBaseUrl);
+    fwgui::OnButtonClicked(Control<QCheckBox>(IDC_CHECK_BASEURL), this, [this] { OnCheckBaseUrl(); });
 }
 
 void CChannelDlg::DoDataExchange(fwgui::CDataExchange& dx)
@@ -136,6 +138,9 @@ bool CChannelDlg::OnInitDialog()
     // the form's own context menu, below a separator as it would there.
     if (m_systemMenu == nullptr) {
         m_systemMenu = new QMenu(this);
+        auto* menuStyle = new SystemMenuStyle;
+        menuStyle->setParent(m_systemMenu);
+        m_systemMenu->setStyle(menuStyle);
         m_systemMenu->setSeparatorsCollapsible(false);
         m_systemMenu->addSeparator();
         m_systemMenu->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."), this, &CChannelDlg::OnButtonInfo);
@@ -306,6 +311,8 @@ void CChannelDlg::EnableBaseUrlEdit()
 
 void CChannelDlg::OnCheckBaseUrl()
 {
+    if (IsExchanging())
+        return;
     UpdateData(true);
     EnableBaseUrlEdit();
 }

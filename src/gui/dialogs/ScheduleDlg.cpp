@@ -10,6 +10,7 @@
 
 #include "channel/ScheduleRecord.h"
 #include "dialogs/FocusLostLineEdit.h"
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 
 namespace {
@@ -143,26 +144,22 @@ CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record
     // accept() takes every field and stays open on a refusal.
     connect(ok, &QPushButton::clicked, this, &CScheduleDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CScheduleDlg::reject);
-    connect(dayUnit, &QRadioButton::clicked, this, [this] {
-        if (!IgnoresNotifications())
-            UpdatePaceDisplay();
-    });
-    connect(hourUnit, &QRadioButton::clicked, this, [this] {
-        if (!IgnoresNotifications())
-            UpdatePaceDisplay();
-    });
+    for (QRadioButton* unit : {dayUnit, hourUnit}) {
+        fwgui::OnButtonClicked(unit, this, [this] {
+            if (!IgnoresNotifications())
+                UpdatePaceDisplay();
+        });
+    }
     connect(intervalDay, &QLineEdit::textChanged, this, &CScheduleDlg::OnDayIntervalChanged);
     connect(intervalDay, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
     connect(intervalMin, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
     connect(hourEntry, &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnHourEntryChanged);
-    connect(startDate, &QCheckBox::clicked, this, [this] {
-        if (!IgnoresNotifications())
-            UpdateDateControls();
-    });
-    connect(stopDate, &QCheckBox::clicked, this, [this] {
-        if (!IgnoresNotifications())
-            UpdateDateControls();
-    });
+    for (QCheckBox* date : {startDate, stopDate}) {
+        fwgui::OnButtonClicked(date, this, [this] {
+            if (!IgnoresNotifications())
+                UpdateDateControls();
+        });
+    }
 }
 
 void CScheduleDlg::DoDataExchange(fwgui::CDataExchange& dx)

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "sitemap/SitemapNode.h"
 #include "text/SjisText.h"
@@ -79,7 +80,7 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     m_okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 235, 116, 50, 14);
     m_okButton->setDefault(true);
 
-    connect(m_useIconCheck, &QCheckBox::clicked, this, &CCommentDlg::OnCheckUseIcon);
+    fwgui::OnButtonClicked(m_useIconCheck, this, [this] { OnCheckUseIcon(); });
     connect(cancelButton, &QPushButton::clicked, this, &CCommentDlg::reject);
     connect(m_okButton, &QPushButton::clicked, this, &CCommentDlg::accept);
 }
@@ -122,6 +123,8 @@ void CCommentDlg::showEvent(QShowEvent* event)
 
 void CCommentDlg::OnCheckUseIcon()
 {
+    if (IsExchanging())
+        return;
     UpdateData(true);
     m_iconEdit->setEnabled(m_bUseIcon != 0);
 }

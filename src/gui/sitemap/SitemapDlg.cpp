@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QWindow>
+#include <vector>
 
 #include "channel/Channel.h"
+#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "sitemap/CommentDlg.h"
 #include "sitemap/SitemapIcons.h"
@@ -32,6 +34,12 @@ constexpr int kIdUrl = 1078;
 constexpr int kIdLevel = 1086;
 constexpr int kIdPrecache = 1083;
 constexpr int kLevelCount = 13;  // "0" .. "12"
+// How many levels of channels a load opens. The view lays out the rows of
+// open branches with one nested call per open level, about 320 bytes of
+// stack each: an 8 MiB stack runs out near 26,000 open levels. A thousand
+// take some 320 KB, leave room for smaller stacks, and are far more than a
+// person can read (each level indents the row further).
+constexpr int kOpenDepth = 1000;
 
 bool IsEnterKey(const QKeyEvent& key)
 {
@@ -78,13 +86,14 @@ void CSitemapDlg::CreateControls()
         int y;
         const char* text;
         int textY;
+        const char* says;  // what the button does, where its picture alone tells it
     };
     const IconButton buttons[] = {
-        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21},
-        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37},
-        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53},
-        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75},
-        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91},
+        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21, "ページを追加"},
+        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37, "サブチャンネルを追加"},
+        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53, nullptr},
+        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75, nullptr},
+        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91, nullptr},
     };
     for (const IconButton& entry : buttons) {
         const QString text = QString::fromUtf8(entry.text);
@@ -93,6 +102,11 @@ void CSitemapDlg::CreateControls()
         button->setIconSize(QSize(16, 16));
         button->setAutoDefault(false);
         button->setAccessibleName(text);
+        // Both add buttons read "追加"; what they add is heard and shown on hover.
+        if (entry.says != nullptr) {
+            button->setAccessibleDescription(QString::fromUtf8(entry.says));
+            button->setToolTip(QString::fromUtf8(entry.says));
+        }
         Add(new QLabel(text, this), 0, 201, entry.textY, 30, 8);
     }
 
@@ -129,12 +143,13 @@ void CSitemapDlg::ConnectControls()
     connect(m_model, &SitemapModel::ensureVisibleRequested, this, &CSitemapDlg::OnEnsureVisible);
     connect(m_model, &SitemapModel::bulkEnded, this, &CSitemapDlg::OnBulkEnded);
     connect(m_model, &SitemapModel::labelCommitted, this, &CSitemapDlg::OnLabelCommitted);
+    connect(m_tree, &QTreeView::collapsed, this, &CSitemapDlg::OnBranchCollapsed);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnViewCurrentChanged(current); });
 
     connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
     connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);
-    connect(m_precacheCheck, &QCheckBox::clicked, this, &CSitemapDlg::OnCheckPrecache);
+    fwgui::OnButtonClicked(m_precacheCheck, this, [this] { OnCheckPrecache(); });
     connect(m_levelCombo, &QComboBox::currentIndexChanged, this, &CSitemapDlg::OnSelchangeComboLevel);
 
     connect(Control<QPushButton>(kIdAddPage), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddPage);
@@ -191,19 +206,64 @@ void CSitemapDlg::OnEnsureVisible(const QModelIndex& index)
     m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
-// After a load or a Clear the view starts afresh. The selection is shown
-// without opening its branches: a load leaves the last item read selected,
-// however deep it lies.
+// A branch closed over the selection passes the selection to the item that
+// was closed, so that what the commands act on stays in sight.
+void CSitemapDlg::OnBranchCollapsed(const QModelIndex& index)
+{
+    fw::SitemapItem* collapsed = SitemapModel::ItemAt(index);
+    for (fw::SitemapItem* item = m_channel.sitemap.Selected(); item != nullptr; item = item->Parent()) {
+        if (item->Parent() == collapsed) {
+            m_channel.sitemap.Select(collapsed);
+            return;
+        }
+    }
+}
+
+// After a load or a Clear the view starts afresh, with every channel that
+// holds items open, as the load left them by selecting each item it made,
+// down to kOpenDepth levels. The selection (the last item read) is made the
+// first visible row, as the reader's insertion of it asked, when it lies in
+// an open branch.
 void CSitemapDlg::OnBulkEnded()
 {
+    const bool inOpenBranch = OpenChannelsWithItems();
     const bool autoScroll = m_tree->hasAutoScroll();
     m_tree->setAutoScroll(false);
     ShowTreeSelectionInView();
     m_tree->setAutoScroll(autoScroll);
+    if (inOpenBranch)
+        m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtTop);
     // The fields describe the selected item as it is now, not as it was
     // when the load created it.
     if (fw::SitemapItem* item = m_channel.sitemap.Selected())
         FieldsFromRecord(*item);
+}
+
+bool CSitemapDlg::OpenChannelsWithItems()
+{
+    struct Level {
+        fw::SitemapItem* channel;
+        int depth;
+    };
+    fw::SitemapItem* root = m_channel.sitemap.Root();
+    if (root == nullptr)
+        return false;
+    // Sub-channels open the child lists, so a walk stops at the first page.
+    std::vector<Level> pending{{root, 0}};
+    while (!pending.empty()) {
+        const Level level = pending.back();
+        pending.pop_back();
+        if (level.channel->FirstChild() == nullptr || level.depth >= kOpenDepth)
+            continue;
+        m_tree->expand(m_model->IndexOf(level.channel));
+        for (fw::SitemapItem* child = level.channel->FirstChild(); child != nullptr && !child->IsPageImage();
+             child = child->NextSibling())
+            pending.push_back({child, level.depth + 1});
+    }
+    int depth = 0;
+    for (const fw::SitemapItem* item = m_channel.sitemap.Selected(); item != nullptr; item = item->Parent())
+        ++depth;
+    return depth > 0 && depth <= kOpenDepth + 1;
 }
 
 void CSitemapDlg::FieldsFromRecord(const fw::SitemapItem& item)

@@ -56,7 +56,11 @@ private:
     void OnTreeSelectionChanged(const QModelIndex& selected);
     void OnViewCurrentChanged(const QModelIndex& current);
     void OnEnsureVisible(const QModelIndex& index);
+    void OnBranchCollapsed(const QModelIndex& index);
     void OnBulkEnded();
+    // Opens every channel that holds items, to a bounded depth; true when the
+    // selection lies in an open branch (or is the root).
+    bool OpenChannelsWithItems();
     void OnLabelCommitted(fw::SitemapItem* item);
     void FieldsFromRecord(const fw::SitemapItem& item);
     void ShowTreeSelectionInView();

@@ -3,9 +3,13 @@
 #include <QKeyEvent>
 
 #include "framework/UnlimitedTextDelegate.h"
+#include "sitemap/TreeLineStyle.h"
 
 SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
 {
+    auto* lines = new TreeLineStyle;
+    lines->setParent(this);
+    setStyle(lines);
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setItemsExpandable(true);
@@ -45,4 +49,18 @@ void SitemapTreeView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTreeView::keyPressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags SitemapTreeView::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const
+{
+    // A click beside the rows changes nothing, and Ctrl+click or Ctrl+Space
+    // on the selected row leaves it selected instead of taking the highlight
+    // off: the commands act on the selected item, which must stay in sight.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QTreeView::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
 }

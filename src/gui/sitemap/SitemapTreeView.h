@@ -1,6 +1,7 @@
 #pragma once
 // The site map's tree view: lines and expand buttons, labels edited in place
-// (double-click or F2), one selection, no dragging.
+// (double-click or F2), one selection that the user can move but never
+// clear, no dragging.
 
 #include <QTreeView>
 
@@ -16,4 +17,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 };
