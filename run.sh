@@ -11,7 +11,5 @@ fi
 
 scripts/ensure-packages.sh
 
-build=build/release
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFEEDWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)"
-exec "$build/src/gui/feedwright" "$@"
+scripts/build-release.sh
+exec build/release/src/gui/feedwright "$@"

@@ -15,6 +15,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$build" && ctest --output-on-failure -j "$(nproc)" --timeout 600)
 
+echo "== the Release build that ./run.sh starts"
+scripts/build-release.sh >/dev/null
+
 export FEEDWRIGHT_BUILD_DIR="$build"
 for check in scripts/checks/*.sh; do
   [ -e "$check" ] || continue
