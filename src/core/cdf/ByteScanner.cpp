@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+
 #include "text/SjisText.h"
 
 namespace fw {
@@ -13,6 +14,8 @@ namespace {
 // `end`: no scan stops between the two bytes of a pair.
 void AppendText(std::string& out, const char* begin, const char* end)
 {
+    if (begin == end)
+        return;
     const char* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<std::size_t>(end - begin)));
     while (cr != nullptr) {
         if (cr + 1 < end && cr[1] == '\n') {
@@ -43,6 +46,11 @@ struct DelimiterMask {
 };
 
 }  // namespace
+
+void AppendWithoutCrLf(std::string& out, std::string_view raw)
+{
+    AppendText(out, raw.data(), raw.data() + raw.size());
+}
 
 CdfInput::CdfInput(std::string_view bytes)
     : m_begin(bytes.data()), m_pos(bytes.data()), m_end(bytes.data() + bytes.size())

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "cdf/ByteSearch.h"
+
 namespace fw {
 
 class CdfInput {
@@ -19,6 +21,11 @@ public:
     // Moves past the next `byte`, which must not be CR or LF. False, at the
     // end of the input, when there is none.
     bool SkipPast(char byte);
+
+    // The bytes not yet taken, and taking the first `count` of them. A view
+    // into the input stays valid as long as the input's bytes do.
+    std::string_view Rest() const { return {m_pos, static_cast<std::size_t>(m_end - m_pos)}; }
+    void Advance(std::size_t count) { m_pos += count; }
 
     // How many of the bytes have been taken, and how many there are.
     std::size_t Consumed() const { return static_cast<std::size_t>(m_pos - m_begin); }
@@ -32,6 +39,10 @@ private:
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
 };
+
+// Appends `raw` with each CR LF as one LF (a lone CR stays), as the scans
+// below deliver their text.
+void AppendWithoutCrLf(std::string& out, std::string_view raw);
 
 // Collects bytes into `out` until `delimiter` (consumed, not kept). True when
 // it was found, false at the end of the input. Upper-cases the result if asked.

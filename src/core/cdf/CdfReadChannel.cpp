@@ -48,28 +48,28 @@ void CdfReadPass::OpenChannel()
         if (Tracing()) {
             if (name >= 0)
                 Trace(kChannelLabels[static_cast<std::size_t>(name)]);
-            Trace(m_attrValue);
+            Trace(m_value);
             Trace("\n");
         }
         switch (name) {
         case kBase:
             if (topLevel) {
-                head.m_strBaseUrl = m_attrValue;
+                head.m_strBaseUrl = m_value;
                 head.m_bUseBaseUrl = 1;
             }
             break;
         case kHref:
             if (topLevel)
-                head.m_strHomeUrl = m_attrValue;
-            node.m_strHref = m_attrValue;
+                head.m_strHomeUrl = m_value;
+            node.m_strHref = m_value;
             break;
         case kSelf:
             if (topLevel)
-                head.m_strCdfUrl = m_attrValue;
+                head.m_strCdfUrl = m_value;
             break;
-        case kLevel: node.m_nLevel = LeadingInteger(m_attrValue); break;
+        case kLevel: node.m_nLevel = LeadingInteger(m_value); break;
         case kPrecache:
-            if (m_attrValue == "NO")
+            if (m_value == "NO")
                 node.m_bPrecache = 0;
             break;
         default: break;
@@ -100,16 +100,16 @@ void CdfReadPass::AddPageItem()
         if (Tracing()) {
             if (name >= 0)
                 Trace(kItemLabels[static_cast<std::size_t>(name)]);
-            Trace(m_attrValue);
+            Trace(m_value);
             Trace("\n");
         }
         if (node == nullptr)
             continue;
         switch (name) {
-        case kItemHref: node->m_strHref = m_attrValue; break;
-        case kItemLevel: node->m_nLevel = LeadingInteger(m_attrValue); break;
+        case kItemHref: node->m_strHref = m_value; break;
+        case kItemLevel: node->m_nLevel = LeadingInteger(m_value); break;
         case kItemPrecache:
-            if (m_attrValue == "NO")
+            if (m_value == "NO")
                 node->m_bPrecache = 0;
             break;
         default: break;
@@ -123,16 +123,19 @@ void CdfReadPass::AddPageItem()
 void CdfReadPass::ReadElementText(bool isTitle)
 {
     Trace(isTitle ? "TITLE:" : "ABSTRACT:");
-    std::string& text = m_attrValue;
-    if (!ReadUntilChar(m_input, text, '<', false))
+    std::string_view text;
+    if (!ReadText('<', "&lt;", '<', text))
         return;
-    if (!ReadUntilChar(m_input, m_skipped, '>', true))
+    const std::string_view rest = m_input.Rest();
+    const std::size_t end = rest.find('>');
+    m_input.Advance(end == std::string_view::npos ? rest.size() : end + 1);
+    if (end == std::string_view::npos)
         return;
-    if (m_skipped != (isTitle ? "/TITLE" : "/ABSTRACT")) {
+    // A CR LF in the closing tag makes it longer than either name, as an LF would.
+    if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE" : "/ABSTRACT")) {
         m_elementError = true;
         return;
     }
-    Unescape(text, "&lt;", '<');
 
     const bool forPage = m_inItem && m_currentPage != nullptr;
     if (Tracing()) {
@@ -142,15 +145,16 @@ void CdfReadPass::ReadElementText(bool isTitle)
         Trace("\n");
     }
 
-    // The last use takes the text itself, so a huge text is not held once more.
+    // The last use takes the text itself where it was rewritten, so a huge
+    // text is not held once more.
     SitemapTree& tree = m_channel.sitemap;
     if (forPage) {
         SitemapNode& node = m_currentPage->Node();
         if (isTitle) {
-            node.m_strTitle = text;
-            tree.SetLabel(m_currentPage, std::move(text));
+            node.m_strTitle.assign(text);
+            tree.SetLabel(m_currentPage, TakeText(text));
         } else {
-            node.m_strAbstract = std::move(text);
+            node.m_strAbstract.assign(text);
         }
     } else if (!m_inItem && Depth() >= 1) {
         // Outside every channel and item there is no target: nothing changes.
@@ -159,13 +163,13 @@ void CdfReadPass::ReadElementText(bool isTitle)
         const bool topLevel = Depth() == 1;
         if (isTitle) {
             if (topLevel)
-                m_channel.head.m_strTitle = text;
-            node.m_strTitle = text;
-            tree.SetLabel(item, std::move(text));
+                m_channel.head.m_strTitle.assign(text);
+            node.m_strTitle.assign(text);
+            tree.SetLabel(item, TakeText(text));
         } else {
             if (topLevel)
-                m_channel.head.m_strAbstract = text;
-            node.m_strAbstract = std::move(text);
+                m_channel.head.m_strAbstract.assign(text);
+            node.m_strAbstract.assign(text);
         }
     }
 }

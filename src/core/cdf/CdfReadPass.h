@@ -43,9 +43,22 @@ private:
 
     // The attribute list of the start tag being read: one name/value pair per
     // call, false when the list is over (its '>' or the end of the input).
-    // The name is upper-cased and keeps the white space in front of it; in
-    // the value, "&quot;" has become '"'.
+    // The name (m_attrName) is upper-cased and keeps the white space in front
+    // of it. The value (m_value) has each CR LF as LF, is upper-cased if
+    // asked, and has "&quot;" turned into '"'; it is a view into the input
+    // where that changes nothing, else into m_attrValue, and it lasts until
+    // the next read.
     bool NextAttribute(bool upperValue);
+    // The tag name after a '<' (a view into the input), and which byte ended
+    // it: 1 for '>', another number for white space, 0 at the end of the input.
+    int ReadTagName();
+    // The bytes up to the next `delimiter`, which is taken; the text between
+    // has each CR LF as LF and, if `reference` is given, every `reference`
+    // turned into `character`. False at the end of the input (all of it taken).
+    bool ReadText(char delimiter, std::string_view reference, char character, std::string_view& text);
+    // A copy of a text that ReadText or NextAttribute gave; one held in
+    // m_attrValue is moved out instead of copied.
+    std::string TakeText(std::string_view text);
     // Index of the first of `names` that occurs in the attribute name, or -1.
     template <std::size_t N>
     int MatchName(const std::array<std::string_view, N>& names) const;
@@ -61,7 +74,7 @@ private:
     void ReadScheduleTime(TimeElement element);
     void ReadUsage();
     void ReadLogo();
-    void ApplyLogoStyle(const std::string& url);
+    void ApplyLogoStyle();
 
     // Context.
     std::size_t Depth() const { return m_openChannels.size(); }
@@ -78,10 +91,11 @@ private:
     CdfProgress* m_progress;
     std::size_t m_nextReport = 0;  // input offset at which the progress hears next
 
-    std::string m_tagName;
+    std::string_view m_tagName;
     std::string m_attrName;
-    std::string m_attrValue;
-    std::string m_skipped;  // what stands between '=' and the value's opening quote
+    std::string_view m_value;
+    std::string m_attrValue;  // where a value or a text is rewritten when it must change
+    std::string m_logoUrl;    // the HREF of the LOGO being read
     bool m_listOpen = false;
 
     int m_phase = 0;  // 0 no declaration, 1 declaration without '?', 2 complete

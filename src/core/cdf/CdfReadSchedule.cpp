@@ -49,12 +49,12 @@ void CdfReadPass::ReadSchedule()
         case 0:
             Trace("STARTDATE:");
             schedule.m_bStartDate = 1;
-            SplitDate(m_attrValue, schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
+            SplitDate(m_value, schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
             break;
         case 1:
             Trace("STOPDATE:");
             schedule.m_bStopDate = 1;
-            SplitDate(m_attrValue, schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
+            SplitDate(m_value, schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
             break;
         default: break;
         }
@@ -96,20 +96,20 @@ void CdfReadPass::ReadScheduleTime(TimeElement element)
         case kDay:
             Trace("DAY:");
             sawDay = true;
-            *day = UnsignedValue(m_attrValue);
+            *day = UnsignedValue(m_value);
             break;
         case kHour:
             Trace("HOUR:");
             sawHour = true;
             if (element == TimeElement::Interval)
-                schedule.SelectHourEntry(HourIndexForHours(LeadingInteger(m_attrValue)));
+                schedule.SelectHourEntry(HourIndexForHours(LeadingInteger(m_value)));
             else
-                *hour = UnsignedValue(m_attrValue);
+                *hour = UnsignedValue(m_value);
             break;
         case kMin:
             Trace("MIN:");
             sawMin = true;
-            *min = UnsignedValue(m_attrValue);
+            *min = UnsignedValue(m_value);
             break;
         default: break;
         }

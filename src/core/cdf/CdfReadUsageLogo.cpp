@@ -47,7 +47,7 @@ void CdfReadPass::ReadUsage()
     while (NextAttribute(true)) {
         if (m_attrName != "VALUE" || !m_inItem)
             continue;
-        const int code = UsageCode(m_attrValue);
+        const int code = UsageCode(m_value);
         if (SitemapNode* page = CurrentPageNode()) {
             page->m_nUsage = code;
             if (Tracing())
@@ -62,17 +62,16 @@ void CdfReadPass::ReadUsage()
 void CdfReadPass::ReadLogo()
 {
     Trace("LOGO:\n");
-    std::string url;
+    m_logoUrl.clear();
     while (NextAttribute(false)) {
         switch (MatchName(kLogoNames)) {
         case 0:
             Trace("HREF:");
-            url = m_attrValue;
+            m_logoUrl.assign(m_value);
             break;
         case 1:
             Trace("STYLE:");
-            MakeUpperSjis(m_attrValue);
-            ApplyLogoStyle(url);
+            ApplyLogoStyle();
             break;
         default: break;
         }
@@ -80,11 +79,13 @@ void CdfReadPass::ReadLogo()
     Trace("\n");
 }
 
-void CdfReadPass::ApplyLogoStyle(const std::string& url)
+// The style word is taken without regard to case.
+void CdfReadPass::ApplyLogoStyle()
 {
-    const std::string_view style = m_attrValue;
+    const std::string_view style = m_value;
+    const std::string& url = m_logoUrl;
     if (m_inItem) {
-        if (style == "ICON") {
+        if (EqualsAsciiNoCase(style, "ICON")) {
             if (SitemapNode* page = CurrentPageNode())
                 page->m_strIconHref = url;
         }
@@ -93,15 +94,15 @@ void CdfReadPass::ApplyLogoStyle(const std::string& url)
     if (Depth() == 1) {
         // The top-level channel's images are the logo set, not the root's icon.
         LogoSet& logos = m_channel.logos;
-        if (style == "ICON")
+        if (EqualsAsciiNoCase(style, "ICON"))
             logos.m_strIconUrl = url;
-        else if (style == "IMAGE")
+        else if (EqualsAsciiNoCase(style, "IMAGE"))
             logos.m_strLogoUrl = url;
-        else if (style == "IMAGE-WIDE")
+        else if (EqualsAsciiNoCase(style, "IMAGE-WIDE"))
             logos.m_strWideLogoUrl = url;
         return;
     }
-    if (Depth() >= 2 && style == "ICON")
+    if (Depth() >= 2 && EqualsAsciiNoCase(style, "ICON"))
         InnermostChannel()->Node().m_strIconHref = url;
     // Outside every channel and item there is no target.
 }

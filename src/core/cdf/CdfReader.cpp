@@ -1,17 +1,20 @@
 #include "cdf/CdfReader.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <new>
+#include <utility>
 
 #include "cdf/ByteScanner.h"
 #include "cdf/CdfProgress.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
 #include "text/FileEncoding.h"
+#include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
 namespace fw {
@@ -86,10 +89,9 @@ const ElementName* FindElement(std::string_view name)
 }
 
 // What ends a tag name: '>' closes the start tag at once; the others leave
-// an attribute list to read.
-constexpr std::string_view kTagNameEnds = ">\x20\n\t";
-
-constexpr std::string_view kQuotes = "\"'";
+// an attribute list to read. A CR LF ends it as its LF; a lone CR is part of
+// the name (it is searched for only to tell the two apart).
+constexpr ByteSet kTagNameStops = {'>', ' ', '\n', '\t', '\r'};
 
 }  // namespace
 
@@ -138,7 +140,7 @@ ReadStatus CdfReadPass::Run()
     while (m_input.SkipPast('<')) {
         if (!ReportProgress())
             return ReadStatus::Cancelled;
-        const int stop = ReadUntilAny(m_input, m_tagName, kTagNameEnds, false);
+        const int stop = ReadTagName();
         if (stop == 0)
             break;
         if (Tracing()) {
@@ -160,6 +162,68 @@ ReadStatus CdfReadPass::Run()
     if (m_phase == 1)
         return ReadStatus::Phase1;
     return ReadStatus::Ok;
+}
+
+int CdfReadPass::ReadTagName()
+{
+    const std::string_view rest = m_input.Rest();
+    std::size_t at = 0;
+    for (;;) {
+        at += FindFirstOf(rest.substr(at), kTagNameStops);
+        if (at == rest.size()) {
+            m_tagName = rest;
+            m_input.Advance(at);
+            return 0;
+        }
+        std::size_t taken = at + 1;
+        if (rest[at] == '\r') {
+            if (at + 1 == rest.size() || rest[at + 1] != '\n') {
+                ++at;  // a lone CR
+                continue;
+            }
+            taken = at + 2;
+        }
+        m_tagName = rest.substr(0, at);
+        m_input.Advance(taken);
+        return rest[at] == '>' ? 1 : 2;
+    }
+}
+
+bool CdfReadPass::ReadText(char delimiter, std::string_view reference, char character, std::string_view& text)
+{
+    const std::string_view rest = m_input.Rest();
+    const char escape = reference.empty() ? delimiter : reference[0];
+    const ByteSet stops = {delimiter, '\r', escape};
+    bool plain = true;  // no CR and no reference: the bytes are the text
+    std::size_t at = 0;
+    for (;;) {
+        at += FindFirstOf(rest.substr(at), stops);
+        if (at == rest.size()) {
+            m_input.Advance(at);
+            return false;
+        }
+        if (rest[at] == delimiter)
+            break;
+        plain = false;
+        ++at;
+    }
+    m_input.Advance(at + 1);
+    text = rest.substr(0, at);
+    if (plain)
+        return true;
+    m_attrValue.clear();
+    AppendWithoutCrLf(m_attrValue, text);
+    if (!reference.empty())
+        Unescape(m_attrValue, reference, character);
+    text = m_attrValue;
+    return true;
+}
+
+std::string CdfReadPass::TakeText(std::string_view text)
+{
+    if (!text.empty() && text.data() == m_attrValue.data())
+        return std::move(m_attrValue);
+    return std::string(text);
 }
 
 void CdfReadPass::Dispatch(bool hasAttributes)
@@ -202,16 +266,41 @@ bool CdfReadPass::NextAttribute(bool upperValue)
     if (!m_listOpen)
         return false;
     m_listOpen = false;
-    if (ReadUntilAny(m_input, m_attrName, "=>", true) != 1)
+    std::string_view rest = m_input.Rest();
+    std::size_t at = FindFirstOf(rest, {'=', '>'});
+    if (at == rest.size() || rest[at] != '=') {
+        m_input.Advance(at == rest.size() ? at : at + 1);
         return false;  // the tag's '>' or the end of the input
+    }
+    // A CR LF in the name may stay: it cannot change what the name contains.
+    m_attrName.assign(rest.data(), at);
+    MakeUpperSjis(m_attrName);
+    m_input.Advance(at + 1);
+
     // The value stands between the first quote of either kind and the next
     // quote of the same kind.
-    const int quote = ReadUntilAny(m_input, m_skipped, kQuotes, false);
-    if (quote == 0)
+    rest = m_input.Rest();
+    at = FindFirstOf(rest, {'"', '\''});
+    if (at == rest.size()) {
+        m_input.Advance(at);
         return false;
-    if (!ReadUntilChar(m_input, m_attrValue, kQuotes[static_cast<std::size_t>(quote - 1)], upperValue))
-        return false;
-    Unescape(m_attrValue, "&quot;", '"');
+    }
+    const char quote = rest[at];
+    m_input.Advance(at + 1);
+    if (!upperValue) {
+        if (!ReadText(quote, "&quot;", '"', m_value))
+            return false;
+    } else {
+        // Upper-cased first, so that "&quot;" no longer reads as a reference.
+        std::string_view raw;
+        if (!ReadText(quote, {}, '\0', raw))
+            return false;
+        if (raw.data() != m_attrValue.data())
+            m_attrValue.assign(raw);
+        MakeUpperSjis(m_attrValue);
+        Unescape(m_attrValue, "&quot;", '"');
+        m_value = m_attrValue;
+    }
     m_listOpen = true;
     return true;
 }
@@ -223,9 +312,14 @@ void CdfReadPass::ReadDeclaration()
     if (m_phase != 0)
         return;
     m_phase = 1;
-    if (!ReadUntilChar(m_input, m_skipped, '>', true))
+    const std::string_view rest = m_input.Rest();
+    const std::size_t end = rest.find('>');
+    if (end == std::string_view::npos) {
+        m_input.Advance(rest.size());
         return;
-    if (!m_skipped.empty() && m_skipped.back() == '?')
+    }
+    m_input.Advance(end + 1);
+    if (end > 0 && rest[end - 1] == '?')
         m_phase = 2;
 }
 
@@ -268,31 +362,124 @@ private:
     int m_fd;
 };
 
+// A file's bytes in memory mapped for them alone, not taken from the
+// allocator: it is made exactly as large as the file, filled by read()
+// without being cleared first, and the part the reader has passed can be
+// given back to the system while it reads on, so that a large file and the
+// channel made from it are not both held whole at the end of a load.
+class FileBuffer {
+public:
+    FileBuffer() = default;
+    ~FileBuffer()
+    {
+        if (m_data != nullptr)
+            munmap(m_data, m_capacity);
+    }
+    FileBuffer(const FileBuffer&) = delete;
+    FileBuffer& operator=(const FileBuffer&) = delete;
+
+    std::string_view Bytes() const { return {m_data, m_size}; }
+    // Room for `capacity` bytes, the ones read so far kept. Throws
+    // std::bad_alloc when the system has no memory for them.
+    void Reserve(std::size_t capacity);
+    // Room left behind the bytes read so far, and the bytes read into it.
+    char* Free() { return m_data + m_size; }
+    std::size_t FreeSize() const { return m_capacity - m_size; }
+    void Grow(std::size_t count) { m_size += count; }
+    // Gives back the whole pages before `offset`; they are not read again.
+    void ReleaseBefore(std::size_t offset);
+    // Gives back all of it.
+    void Release();
+
+private:
+    char* m_data = nullptr;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
+    std::size_t m_released = 0;  // bytes at the front already given back
+};
+
+constexpr std::size_t kPage = 4096;
+// The input given back in steps of this size (a large page, where the system
+// uses them for the buffer).
+constexpr std::size_t kReleaseStep = 2 * 1024 * 1024;
+
+void FileBuffer::Reserve(std::size_t capacity)
+{
+    capacity = (capacity + kPage - 1) / kPage * kPage;
+    if (capacity <= m_capacity)
+        return;
+    void* data = m_data == nullptr
+                     ? mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                     : mremap(m_data, m_capacity, capacity, MREMAP_MAYMOVE);
+    if (data == MAP_FAILED)
+        throw std::bad_alloc();
+    m_data = static_cast<char*>(data);
+    m_capacity = capacity;
+#ifdef MADV_HUGEPAGE
+    if (capacity >= kReleaseStep)
+        madvise(m_data, m_capacity, MADV_HUGEPAGE);  // fewer page faults; a hint only
+#endif
+}
+
+void FileBuffer::ReleaseBefore(std::size_t offset)
+{
+    const std::size_t end = offset / kReleaseStep * kReleaseStep;
+    if (m_data == nullptr || end <= m_released)
+        return;
+    madvise(m_data + m_released, end - m_released, MADV_DONTNEED);
+    m_released = end;
+}
+
+void FileBuffer::Release()
+{
+    if (m_data != nullptr)
+        munmap(m_data, m_capacity);
+    m_data = nullptr;
+    m_size = m_capacity = m_released = 0;
+}
+
 // The whole of a regular file. Anything else is refused before a byte is
 // read: a FIFO without a writer would wait for ever, a device like
 // /dev/zero never ends, and a folder has no bytes to give (it must not
 // clear the channel as if it were an empty file). The open does not wait
 // for a FIFO's writer. Throws std::bad_alloc for a file larger than memory.
-bool ReadRegularFile(const std::string& path, std::string& bytes)
+bool ReadRegularFile(const std::string& path, FileBuffer& buffer)
 {
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
     if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    if (info.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char block[64 * 1024];
+    // One byte more than the file has, so that the read that finds its end
+    // needs no more room unless the file has grown meanwhile.
+    buffer.Reserve(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1);
     for (;;) {
-        const ssize_t got = read(file.Get(), block, sizeof block);
+        if (buffer.FreeSize() == 0)
+            buffer.Reserve(2 * buffer.Bytes().size());
+        const ssize_t got = read(file.Get(), buffer.Free(), buffer.FreeSize());
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             return false;
         if (got == 0)
             return true;
-        bytes.append(block, static_cast<std::size_t>(got));
+        buffer.Grow(static_cast<std::size_t>(got));
     }
 }
+
+// Passes the reader's progress on, and gives back the input it has passed.
+class ReleasingProgress final : public CdfProgress {
+public:
+    ReleasingProgress(FileBuffer& buffer, CdfProgress* progress) : m_buffer(buffer), m_progress(progress) {}
+    bool Advance(std::uint64_t done, std::uint64_t total) override
+    {
+        m_buffer.ReleaseBefore(static_cast<std::size_t>(done));
+        return m_progress == nullptr || m_progress->Advance(done, total);
+    }
+
+private:
+    FileBuffer& m_buffer;
+    CdfProgress* m_progress;
+};
 
 }  // namespace
 
@@ -302,16 +489,21 @@ ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& tra
         // The whole file is read before anything changes, so that a read
         // error (a failing disk) cannot leave a cleared, half-loaded channel
         // that a later save would write over the good file.
-        std::string bytes;
-        if (!ReadRegularFile(path, bytes))
+        FileBuffer file;
+        if (!ReadRegularFile(path, file))
             return ReadStatus::CannotOpen;
+        FileText text = DecodeFileText(file.Bytes());
+        if (!text.convertedFrom.empty())
+            file.Release();  // the converted text is read instead
         // The bytes go into a channel of their own, which this one takes
         // over once they have all been read: a cancel, or memory running
         // out half-way, leaves this one as it was. The root's title is what
         // a Clear of this channel would have left in it.
         Channel loaded(&trace);
         loaded.sitemap.Root()->Node().m_strTitle = channel.sitemap.Root()->Node().m_strTitle;
-        const ReadStatus status = ReadCdfBytes(loaded, bytes, trace, progress);
+        CdfInput input(text.bytes);
+        ReleasingProgress releasing(file, progress);
+        const ReadStatus status = ReadCdf(loaded, input, trace, &releasing);
         if (status != ReadStatus::Cancelled)
             channel.ReplaceWith(loaded);
         return status;

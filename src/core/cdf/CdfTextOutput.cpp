@@ -1,53 +1,104 @@
 #include "cdf/CdfTextOutput.h"
 
+#include "cdf/ByteSearch.h"
+
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace fw {
 
-CdfTextOutput::CdfTextOutput(ByteSink& sink) : m_sink(&sink)
-{
-    m_buffer.reserve(kBlockSize + kBlockSize / 4);
-}
+CdfTextOutput::CdfTextOutput(ByteSink& sink) : m_sink(&sink), m_buffer(new char[kBlockSize]) {}
 
 CdfTextOutput::CdfTextOutput() : m_sink(nullptr) {}
+
+namespace {
+
+// The first `byte` in [pos, end), or end.
+const char* FindByte(const char* pos, const char* end, char byte)
+{
+    return pos + FindFirstOf(std::string_view(pos, static_cast<std::size_t>(end - pos)), {byte});
+}
+
+}  // namespace
+
+void CdfTextOutput::Append(const char* bytes, std::size_t size)
+{
+    if (m_sink == nullptr) {
+        m_count += size;
+        return;
+    }
+    while (size > 0 && !m_failed) {
+        const std::size_t part = std::min(size, kBlockSize - m_used);
+        std::memcpy(m_buffer.get() + m_used, bytes, part);
+        m_used += part;
+        bytes += part;
+        size -= part;
+        if (m_used == kBlockSize)
+            Flush();
+    }
+}
 
 void CdfTextOutput::Put(std::string_view text)
 {
     if (m_failed)
         return;
+    // Most pieces are a few bytes: one pass copies or counts them, each LF
+    // not held as CR LF taking its CR on the way.
+    constexpr std::size_t kShortPiece = 64;
+    if (text.size() <= kShortPiece) {
+        if (m_sink == nullptr) {
+            char before = '\0';
+            for (const char byte : text) {
+                m_count += byte == '\n' && before != '\r' ? 2 : 1;
+                before = byte;
+            }
+            return;
+        }
+        if (kBlockSize - m_used >= 2 * text.size()) {
+            char* out = m_buffer.get() + m_used;
+            char before = '\0';
+            for (const char byte : text) {
+                if (byte == '\n' && before != '\r')
+                    *out++ = '\r';
+                *out++ = byte;
+                before = byte;
+            }
+            m_used = static_cast<std::size_t>(out - m_buffer.get());
+            return;
+        }
+    }
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* run = begin;
     for (;;) {
-        const std::size_t lf = text.find('\n');
-        if (lf == std::string_view::npos) {
-            if (m_sink != nullptr)
-                m_buffer.append(text);
-            else
-                m_count += text.size();
-            break;
+        const char* lf = FindByte(run, end, '\n');
+        if (lf == end) {
+            Append(run, static_cast<std::size_t>(end - run));
+            return;
         }
         // A member may already hold its line break as CR LF; it must not
         // reach the file as CR CR LF.
-        const bool heldAsCrLf = lf > 0 && text[lf - 1] == '\r';
-        if (m_sink != nullptr) {
-            m_buffer.append(text.substr(0, lf));
-            m_buffer.append(heldAsCrLf ? "\n" : "\r\n");
-        } else {
-            m_count += lf + (heldAsCrLf ? 1 : 2);
-        }
-        text.remove_prefix(lf + 1);
+        const bool heldAsCrLf = lf != begin && lf[-1] == '\r';
+        Append(run, static_cast<std::size_t>(lf - run));
+        if (heldAsCrLf)
+            Append("\n", 1);
+        else
+            Append("\r\n", 2);
+        run = lf + 1;
     }
-    if (m_buffer.size() >= kBlockSize)
-        Flush();
 }
 
 void CdfTextOutput::PutEscaped(std::string_view text, char special, std::string_view reference)
 {
-    for (std::size_t at = text.find(special); at != std::string_view::npos; at = text.find(special)) {
-        Put(text.substr(0, at));
+    const char* const end = text.data() + text.size();
+    const char* run = text.data();
+    for (const char* at = FindByte(run, end, special); at != end; at = FindByte(run, end, special)) {
+        Put(std::string_view(run, static_cast<std::size_t>(at - run)));
         Put(reference);
-        text.remove_prefix(at + 1);
+        run = at + 1;
     }
-    Put(text);
+    Put(std::string_view(run, static_cast<std::size_t>(end - run)));
 }
 
 void CdfTextOutput::PutBlanks(std::size_t count)
@@ -59,11 +110,11 @@ void CdfTextOutput::PutBlanks(std::size_t count)
         return;
     }
     while (count > 0 && !m_failed) {
-        const std::size_t room = kBlockSize - std::min(m_buffer.size(), kBlockSize - 1);
-        const std::size_t part = std::min(count, room);
-        m_buffer.append(part, ' ');
+        const std::size_t part = std::min(count, kBlockSize - m_used);
+        std::memset(m_buffer.get() + m_used, ' ', part);
+        m_used += part;
         count -= part;
-        if (m_buffer.size() >= kBlockSize)
+        if (m_used == kBlockSize)
             Flush();
     }
 }
@@ -77,12 +128,12 @@ void CdfTextOutput::PutNumber(long long value)
 
 bool CdfTextOutput::Flush()
 {
-    if (!m_failed && !m_buffer.empty() && m_sink != nullptr) {
-        if (!m_sink->Write(m_buffer))
+    if (!m_failed && m_used > 0 && m_sink != nullptr) {
+        if (!m_sink->Write(std::string_view(m_buffer.get(), m_used)))
             m_failed = true;
         else
-            m_count += m_buffer.size();
-        m_buffer.clear();
+            m_count += m_used;
+        m_used = 0;
     }
     return !m_failed;
 }

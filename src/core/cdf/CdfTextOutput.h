@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,11 +42,15 @@ public:
     bool Flush();
     bool Failed() const { return m_failed; }
     // Bytes handed on or counted so far, the buffered ones included.
-    std::uint64_t Count() const { return m_count + m_buffer.size(); }
+    std::uint64_t Count() const { return m_count + m_used; }
 
 private:
+    // Appends bytes that need no change, handing on full blocks.
+    void Append(const char* bytes, std::size_t size);
+
     ByteSink* m_sink;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_buffer;  // kBlockSize bytes, with a sink only
+    std::size_t m_used = 0;
     std::uint64_t m_count = 0;  // bytes handed to the sink, or counted
     bool m_failed = false;
 };

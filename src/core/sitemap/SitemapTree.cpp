@@ -1,5 +1,6 @@
 #include "sitemap/SitemapTree.h"
 
+#include <new>
 #include <utility>
 
 #include "trace/TraceSink.h"
@@ -27,9 +28,27 @@ bool IsInSubtree(const SitemapItem* item, const SitemapItem& ancestor)
 
 SitemapTree::SitemapTree(SitemapNode rootRecord, TraceSink* trace) : m_trace(trace)
 {
-    std::string label = rootRecord.m_strTitle;
-    m_root = new SitemapItem(std::move(label), kImageChannel, std::move(rootRecord));
+    m_root = NewItem(std::move(rootRecord), kImageChannel);
     m_itemCount = 1;
+}
+
+// A new item labelled with its record's title.
+SitemapItem* SitemapTree::NewItem(SitemapNode record, int image)
+{
+    void* slot = m_pool.Allocate();
+    try {
+        std::string label = record.m_strTitle;
+        return new (slot) SitemapItem(std::move(label), image, std::move(record));
+    } catch (...) {
+        m_pool.Deallocate(slot);
+        throw;
+    }
+}
+
+void SitemapTree::FreeItem(SitemapItem* item)
+{
+    item->~SitemapItem();
+    m_pool.Deallocate(item);
 }
 
 SitemapTree::~SitemapTree()
@@ -57,6 +76,7 @@ void SitemapTree::SwapItems(SitemapTree& other)
 {
     const BulkUpdate thisBulk(*this);
     const BulkUpdate otherBulk(other);
+    m_pool.Swap(other.m_pool);
     std::swap(m_root, other.m_root);
     std::swap(m_selected, other.m_selected);
     std::swap(m_itemCount, other.m_itemCount);
@@ -121,9 +141,8 @@ std::size_t SitemapTree::RowAfter(const SitemapItem& parent, const SitemapItem* 
 
 SitemapItem* SitemapTree::Insert(SitemapItem* parent, SitemapItem* after, bool isPage)
 {
-    SitemapNode record = isPage ? SitemapNode::NewPage() : SitemapNode::NewSubChannel();
-    std::string label = record.m_strTitle;
-    auto* item = new SitemapItem(std::move(label), isPage ? kImagePage : kImageChannel, std::move(record));
+    SitemapItem* item =
+        NewItem(isPage ? SitemapNode::NewPage() : SitemapNode::NewSubChannel(), isPage ? kImagePage : kImageChannel);
 
     if (ObserversListening()) {
         const std::size_t row = RowAfter(*parent, after);
@@ -243,7 +262,7 @@ void SitemapTree::FreeSubtree(SitemapItem* top)
         SitemapItem* up = current == top ? nullptr : current->m_parent;
         if (up != nullptr)
             up->m_firstChild = current->m_next;  // `current` was its first child
-        delete current;
+        FreeItem(current);
         --m_itemCount;
         current = up;
     }

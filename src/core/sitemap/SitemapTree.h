@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sitemap/ItemPool.h"
 #include "sitemap/SitemapNode.h"
 
 namespace fw {
@@ -148,6 +149,8 @@ public:
     SitemapNode m_copyNode = SitemapNode::NewPage();
 
 private:
+    SitemapItem* NewItem(SitemapNode record, int image);
+    void FreeItem(SitemapItem* item);
     SitemapItem* Insert(SitemapItem* parent, SitemapItem* after, bool isPage);
     void DeleteItem(SitemapItem& item, bool holdsSelection);
     void FreeSubtree(SitemapItem* top);
@@ -156,6 +159,8 @@ private:
     bool ObserversListening() const;
     template <typename Call> void Notify(Call call);
 
+    // Declared first: the items in it are destroyed before it goes.
+    ItemPool m_pool{sizeof(SitemapItem)};
     SitemapItem* m_root = nullptr;
     SitemapItem* m_selected = nullptr;
     TraceSink* m_trace = nullptr;
