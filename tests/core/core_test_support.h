@@ -2,6 +2,7 @@
 // Helpers shared by the core tests: a one-line description of a whole
 // channel, loading and writing in one call, and sinks and stacks that fail.
 
+#include <gtest/gtest.h>
 #include <pthread.h>
 
 #include <cstddef>
@@ -118,6 +119,27 @@ inline std::string Describe(const fw::Channel& c)
     const std::string outline = Outline(root);
     add(outline.empty() ? "" : "| " + outline);
     return text;
+}
+
+// Whole records and whole trees, item by item (shape, labels, records), so
+// a field added later cannot be left out of a comparison.
+// On a difference the message shows both channels' descriptions.
+inline ::testing::AssertionResult SameChannel(const fw::Channel& a, const fw::Channel& b)
+{
+    bool same = a.head == b.head && a.logos == b.logos && a.schedule == b.schedule;
+    std::vector<std::pair<const fw::SitemapItem*, const fw::SitemapItem*>> pending{{a.sitemap.Root(), b.sitemap.Root()}};
+    while (same && !pending.empty()) {
+        const auto [x, y] = pending.back();
+        pending.pop_back();
+        same = x->Node() == y->Node() && x->Label() == y->Label() && x->IsPageImage() == y->IsPageImage() &&
+               x->ChildCount() == y->ChildCount();
+        for (auto cx = x->FirstChild(), cy = y->FirstChild(); same && cx != nullptr; cx = cx->NextSibling(),
+                  cy = cy->NextSibling())
+            pending.emplace_back(cx, cy);
+    }
+    if (same)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the channels differ:\n  " << Describe(a) << "\n  " << Describe(b);
 }
 
 struct Loaded {

@@ -15,6 +15,8 @@ struct ChannelHead {
     std::string m_strHomeUrl{kHttpPrefix};    // HREF attribute
     std::string m_strBaseUrl{kHttpPrefix};    // BASE attribute, only when m_bUseBaseUrl
     int m_bUseBaseUrl = 0;
+
+    bool operator==(const ChannelHead&) const = default;
 };
 
 }  // namespace fw

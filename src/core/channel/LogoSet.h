@@ -11,6 +11,8 @@ struct LogoSet {
     std::string m_strIconUrl{kHttpPrefix};      // 16x16 .ico, STYLE="ICON"
     std::string m_strLogoUrl{kHttpPrefix};      // 80x32 .gif, STYLE="IMAGE"
     std::string m_strWideLogoUrl{kHttpPrefix};  // 194x32 .gif, STYLE="IMAGE-WIDE"
+
+    bool operator==(const LogoSet&) const = default;
 };
 
 }  // namespace fw

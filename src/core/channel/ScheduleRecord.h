@@ -58,6 +58,8 @@ struct ScheduleRecord {
 
     // Selects hour entry `index` and keeps m_nIntervalHour in step with it.
     void SelectHourEntry(int index);
+
+    bool operator==(const ScheduleRecord&) const = default;
 };
 
 }  // namespace fw
