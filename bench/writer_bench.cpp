@@ -12,6 +12,7 @@
 #include <string>
 
 #include "cdf/CdfWriter.h"
+#include "cdf/SafeSave.h"
 #include "bench_channels.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"

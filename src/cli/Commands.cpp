@@ -9,6 +9,7 @@
 #include "JsonWriter.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
+#include "cdf/SafeSave.h"
 #include "channel/Channel.h"
 #include "trace/TraceSink.h"
 

@@ -8,6 +8,7 @@
 
 #include "text/Cp932.h"
 #include "text/Literals.h"
+#include "channel/Url.h"
 #include "text/SjisText.h"
 
 namespace fw {

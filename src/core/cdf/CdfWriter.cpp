@@ -7,7 +7,7 @@
 #include "cdf/CdfTextOutput.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
-#include "text/SjisText.h"
+#include "channel/Url.h"
 
 namespace fw {
 
@@ -26,12 +26,6 @@ public:
 private:
     int m_saved;
 };
-
-// An optional URL counts as given unless it is empty or exactly "http://".
-bool IsGivenUrl(const std::string& url)
-{
-    return !url.empty() && url != kHttpPrefix;
-}
 
 // Numbers go out as a signed decimal, as the file format has always had
 // them; an unsigned value read from a file that way comes back unchanged.
@@ -78,7 +72,7 @@ void PutValue(CdfTextOutput& out, std::string_view value)
 
 void PutLogoLine(CdfTextOutput& out, const std::string& url, std::string_view style, std::string_view lineEnd)
 {
-    if (!IsGivenUrl(url))
+    if (!IsUrlGiven(url))
         return;
     out.Put("  <LOGO HREF=\"");
     PutValue(out, url);
@@ -238,7 +232,7 @@ void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& 
     out.PutBlanks(indent);
     out.Put(isPage ? "<ITEM" : "<CHANNEL");
 
-    if (IsGivenUrl(node.m_strHref)) {
+    if (IsUrlGiven(node.m_strHref)) {
         out.Put(" HREF=\"");
         PutValue(out, node.m_strHref);
         out.Put("\"");
@@ -269,7 +263,7 @@ void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& 
         out.Put(usage);
         out.Put("\"></USAGE>\n");
     }
-    if (IsGivenUrl(node.m_strIconHref)) {
+    if (IsUrlGiven(node.m_strIconHref)) {
         out.PutBlanks(indent);
         out.Put("<LOGO HREF=\"");
         PutValue(out, node.m_strIconHref);

@@ -42,20 +42,4 @@ bool WriteNormalizedCdf(const Channel& channel, ByteSink& sink);
 // and CHANNEL elements, without recursion. False when the sink refused a write.
 bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot);
 
-class CdfProgress;
-
-enum class SaveStatus {
-    Ok,
-    CannotCreate,  // the file (or its temporary sibling) could not be created
-    WriteFailed,   // a write, flush or the final replace failed; the old file is untouched
-    NoSpace,       // the file would not fit (free space, file-size limit); nothing was written
-    Cancelled,     // the progress asked to stop; the old file is untouched
-};
-
-// Writes the channel to `path` safely: into a temporary file in the same
-// folder, flushed to disk, then renamed over the target. On failure the
-// temporary file is removed and an existing target stays byte for byte.
-// See SafeSave.cpp for the whole contract.
-SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress = nullptr);
-
 }  // namespace fw

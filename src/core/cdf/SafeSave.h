@@ -1,7 +1,8 @@
 #pragma once
-// The parts of SaveCdfFile that tests reach into: the sink over a file
-// descriptor, and a save that takes the sink it writes through, so a failing
-// disk can be imitated.
+// Saving a channel to a file without ever damaging the file that was there,
+// and the parts of it that tests reach into: the sink over a file descriptor,
+// and a save that takes the sink it writes through, so a failing disk can be
+// imitated.
 
 #include <functional>
 #include <memory>
@@ -12,6 +13,22 @@
 #include "cdf/CdfWriter.h"
 
 namespace fw {
+
+class CdfProgress;
+
+enum class SaveStatus {
+    Ok,
+    CannotCreate,  // the file (or its temporary sibling) could not be created
+    WriteFailed,   // a write, flush or the final replace failed; the old file is untouched
+    NoSpace,       // the file would not fit (free space, file-size limit); nothing was written
+    Cancelled,     // the progress asked to stop; the old file is untouched
+};
+
+// Writes the channel to `path` safely: into a temporary file in the same
+// folder, flushed to disk, then renamed over the target. On failure the
+// temporary file is removed and an existing target stays byte for byte.
+// SafeSave.cpp states the whole contract.
+SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress = nullptr);
 
 // Writes to an open file descriptor (not owned), retrying interrupted and
 // short writes. False on the first error (disk full, I/O error).

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "text/SjisText.h"
+#include "channel/Url.h"
 
 namespace fw {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "text/Literals.h"
-#include "text/SjisText.h"
+#include "channel/Url.h"
 
 namespace fw {
 

@@ -74,16 +74,6 @@ bool EqualsAsciiNoCase(std::string_view text, std::string_view word)
     return true;
 }
 
-void NormalizeUrl(std::string& text)
-{
-    TrimSingleByteWhiteSpace(text);
-    if (text.empty() || text.back() != '/')
-        return;
-    if (EqualsAsciiNoCase(text, kHttpPrefix))
-        return;  // the default text keeps its slash
-    text.pop_back();
-}
-
 int LeadingInteger(std::string_view text)
 {
     std::size_t i = 0;

@@ -8,9 +8,6 @@
 
 namespace fw {
 
-// The text every URL field starts with; an optional URL equal to it means "none".
-inline constexpr std::string_view kHttpPrefix = "http://";
-
 // True for the first byte of a CP932 double-byte character.
 bool IsSjisLeadByte(unsigned char byte);
 
@@ -27,10 +24,6 @@ void MakeUpperSjis(std::string& text);
 
 // Compares text with a fixed ASCII word without regard to case (a-z / A-Z only).
 bool EqualsAsciiNoCase(std::string_view text, std::string_view word);
-
-// Trims single-byte white space at both ends, then removes one trailing '/'
-// unless the whole text is "http://" in any case. Changes the text in place.
-void NormalizeUrl(std::string& text);
 
 // The leading decimal integer of a text, as C's atoi reads it: leading white
 // space and a sign allowed, stops at the first other byte, 0 without digits.

@@ -14,6 +14,7 @@
 #include "cdf/CdfProgress.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
+#include "cdf/SafeSave.h"
 #include "framework/Platform.h"
 #include "sitemap/SitemapDlg.h"
 

@@ -13,7 +13,7 @@
 #include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
 #include "sitemap/SitemapNode.h"
-#include "text/SjisText.h"
+#include "channel/Url.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
 void CCommentDlg::LoadFromRecord(const fw::SitemapNode& record)
 {
     m_nUsage = record.m_nUsage;
-    m_bUseIcon = !record.m_strIconHref.empty() && record.m_strIconHref != fw::kHttpPrefix ? 1 : 0;
+    m_bUseIcon = fw::IsUrlGiven(record.m_strIconHref) ? 1 : 0;
     m_strIconHref = record.m_strIconHref;
     m_strComment = record.m_strAbstract;
     m_bIsPage = record.m_bIsPage;
