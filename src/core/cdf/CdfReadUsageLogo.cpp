@@ -6,34 +6,12 @@
 
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
+#include "sitemap/UsageWords.h"
 #include "text/SjisText.h"
 
 namespace fw {
 
 namespace {
-
-struct UsageWord {
-    std::string_view word;  // upper-cased, as the value is read
-    int code;
-};
-
-constexpr std::array<UsageWord, 6> kUsageWords = {{
-    {"CHANNEL", kUsageSitemap},
-    {"NONE", kUsageNone},
-    {"EMAIL", kUsageEmail},
-    {"SCREENSAVER", kUsageScreenSaver},
-    {"DESKTOPCOMPONENT", kUsageDesktopComponent},
-    {"SOFTWAREUPDATE", kUsageSoftwareUpdate},
-}};
-
-int UsageCode(std::string_view value)
-{
-    for (const UsageWord& entry : kUsageWords) {
-        if (entry.word == value)
-            return entry.code;
-    }
-    return kUsageSitemap;
-}
 
 constexpr std::array<std::string_view, 2> kLogoNames = {"HREF", "STYLE"};
 
@@ -47,7 +25,7 @@ void CdfReadPass::ReadUsage()
     while (NextAttribute(true)) {
         if (m_attrName != "VALUE" || !m_inItem)
             continue;
-        const int code = UsageCode(m_value);
+        const int code = UsageCodeOfWord(m_value);
         if (SitemapNode* page = CurrentPageNode()) {
             page->m_nUsage = code;
             if (Tracing())

@@ -8,6 +8,7 @@
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
 #include "channel/Url.h"
+#include "sitemap/UsageWords.h"
 
 namespace fw {
 
@@ -182,19 +183,6 @@ void PutHead(const Channel& channel, CdfTextOutput& out)
     out.Put("  </SCHEDULE>\n\n");
 }
 
-// The USAGE value word of a usage code; empty for codes that write no USAGE.
-std::string_view UsageWord(int usage)
-{
-    switch (usage) {
-    case kUsageNone: return "NONE";
-    case kUsageEmail: return "Email";
-    case kUsageScreenSaver: return "ScreenSaver";
-    case kUsageDesktopComponent: return "DesktopComponent";
-    case kUsageSoftwareUpdate: return "SoftwareUpdate";
-    default: return {};  // -1, 0, and codes no dialog or file produces
-    }
-}
-
 // Titles and abstracts of items go through the URL rule too: trimmed, and
 // one trailing slash dropped.
 void NormalizeNode(SitemapNode& node)
@@ -256,7 +244,7 @@ void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& 
         PutText(out, node.m_strAbstract);
         out.Put("</ABSTRACT>\n");
     }
-    const std::string_view usage = UsageWord(node.m_nUsage);
+    const std::string_view usage = UsageWordToWrite(node.m_nUsage);
     if (!usage.empty()) {
         out.PutBlanks(indent);
         out.Put("<USAGE VALUE=\"");
