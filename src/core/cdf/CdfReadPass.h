@@ -33,8 +33,23 @@ public:
     // the load went. The channel must have been cleared before.
     ReadStatus Run();
 
-private:
+    // The elements of the update pace and window, the three fields each one
+    // fills (with the trace line it starts with), and which of DAY, HOUR and
+    // MIN an element carried.
     enum class TimeElement { Interval, Earliest, Latest };
+    struct TimeFields {
+        std::string_view trace;
+        unsigned* day;
+        unsigned* hour;
+        unsigned* min;
+    };
+    struct TimeNamesSeen {
+        bool day = false;
+        bool hour = false;
+        bool min = false;
+    };
+
+private:
 
     void Dispatch(bool hasAttributes);
     // Tells the progress how far the input has been read, every so many
@@ -72,6 +87,7 @@ private:
     void ReadElementText(bool isTitle);
     void ReadSchedule();
     void ReadScheduleTime(TimeElement element);
+    TimeNamesSeen ReadTimeAttributes(TimeElement element, const TimeFields& fields);
     void ReadUsage();
     void ReadLogo();
     void ApplyLogoStyle();

@@ -62,71 +62,82 @@ void CdfReadPass::ReadSchedule()
     }
 }
 
+namespace {
+
+using TimeFields = CdfReadPass::TimeFields;
+using TimeNamesSeen = CdfReadPass::TimeNamesSeen;
+
+TimeFields FieldsOf(CdfReadPass::TimeElement element, ScheduleRecord& schedule)
+{
+    switch (element) {
+    case CdfReadPass::TimeElement::Earliest:
+        return {"EARLIESTTIME:\n", &schedule.m_nEarliestDay, &schedule.m_nEarliestHour, &schedule.m_nEarliestMin};
+    case CdfReadPass::TimeElement::Latest:
+        return {"LATESTTIME:\n", &schedule.m_nLatestDay, &schedule.m_nLatestHour, &schedule.m_nLatestMin};
+    case CdfReadPass::TimeElement::Interval: break;
+    }
+    return {"INTERVALTIME:\n", &schedule.m_nIntervalDay, &schedule.m_nIntervalHour, &schedule.m_nIntervalMin};
+}
+
 // INTERVALTIME also decides the schedule's unit, from the names it carries:
 // HOUR or MIN mean hour unit, and since the writer leaves zero values out, a
 // missing HOUR is the "0" entry and a missing MIN is 0 minutes; DAY alone
 // means day unit. Without attributes the unit stays as it was.
+void ApplyIntervalUnit(ScheduleRecord& schedule, const TimeNamesSeen& seen)
+{
+    if (seen.hour || seen.min) {
+        schedule.m_nUpdateUnit = 1;
+        if (!seen.hour)
+            schedule.SelectHourEntry(0);
+        if (!seen.min)
+            schedule.m_nIntervalMin = 0;
+    } else if (seen.day) {
+        schedule.m_nUpdateUnit = 0;
+    }
+}
+
+}  // namespace
+
 void CdfReadPass::ReadScheduleTime(TimeElement element)
 {
     ScheduleRecord& schedule = m_channel.schedule;
-    unsigned* day = &schedule.m_nIntervalDay;
-    unsigned* hour = &schedule.m_nIntervalHour;
-    unsigned* min = &schedule.m_nIntervalMin;
-    switch (element) {
-    case TimeElement::Interval: Trace("INTERVALTIME:\n"); break;
-    case TimeElement::Earliest:
-        Trace("EARLIESTTIME:\n");
-        day = &schedule.m_nEarliestDay;
-        hour = &schedule.m_nEarliestHour;
-        min = &schedule.m_nEarliestMin;
-        break;
-    case TimeElement::Latest:
-        Trace("LATESTTIME:\n");
-        day = &schedule.m_nLatestDay;
-        hour = &schedule.m_nLatestHour;
-        min = &schedule.m_nLatestMin;
-        break;
-    }
+    const TimeFields fields = FieldsOf(element, schedule);
+    Trace(fields.trace);
+    const TimeNamesSeen seen = ReadTimeAttributes(element, fields);
+    Trace("\n");
+    if (element == TimeElement::Interval)
+        ApplyIntervalUnit(schedule, seen);
+}
 
-    bool sawDay = false;
-    bool sawHour = false;
-    bool sawMin = false;
+// DAY, HOUR and MIN into their fields; the interval's HOUR picks the nearest
+// entry of the hour list instead.
+CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, const TimeFields& fields)
+{
+    TimeNamesSeen seen;
     while (NextAttribute(false)) {
         switch (MatchName(kTimeNames)) {
         case kDay:
             Trace("DAY:");
-            sawDay = true;
-            *day = UnsignedValue(m_value);
+            seen.day = true;
+            *fields.day = UnsignedValue(m_value);
             break;
         case kHour:
             Trace("HOUR:");
-            sawHour = true;
+            seen.hour = true;
             if (element == TimeElement::Interval)
-                schedule.SelectHourEntry(HourIndexForHours(LeadingInteger(m_value)));
+                m_channel.schedule.SelectHourEntry(HourIndexForHours(LeadingInteger(m_value)));
             else
-                *hour = UnsignedValue(m_value);
+                *fields.hour = UnsignedValue(m_value);
             break;
         case kMin:
             Trace("MIN:");
-            sawMin = true;
-            *min = UnsignedValue(m_value);
+            seen.min = true;
+            *fields.min = UnsignedValue(m_value);
             break;
         default: break;
         }
     }
-    Trace("\n");
-
-    if (element != TimeElement::Interval)
-        return;
-    if (sawHour || sawMin) {
-        schedule.m_nUpdateUnit = 1;
-        if (!sawHour)
-            schedule.SelectHourEntry(0);
-        if (!sawMin)
-            schedule.m_nIntervalMin = 0;
-    } else if (sawDay) {
-        schedule.m_nUpdateUnit = 0;
-    }
+    return seen;
 }
 
 }  // namespace fw

@@ -114,26 +114,23 @@ void NormalizeHead(Channel& channel)
     NormalizeUrl(channel.logos.m_strWideLogoUrl);
 }
 
-void PutHead(const Channel& channel, CdfTextOutput& out)
+// The channel's start tag: its attributes, the root record's LEVEL and
+// PRECACHE, and the '>' on the line of the last one.
+void PutChannelStartTag(const Channel& channel, CdfTextOutput& out)
 {
     const ChannelHead& head = channel.head;
-    out.Put("<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\n");
     out.Put("\n<CHANNEL\n");
-
     if (WritesBaseUrl(head)) {
         out.Put("  BASE=\"");
         PutValue(out, head.m_strBaseUrl);
         out.Put("\"\n");
     }
-
     out.Put("  HREF=\"");
     PutValue(out, head.m_strHomeUrl);
     out.Put("\"\n");
-
     out.Put("  SELF=\"");
     PutValue(out, head.m_strCdfUrl);
     out.Put("\"");
-
     if (const SitemapItem* root = channel.sitemap.Root()) {
         const SitemapNode& rootNode = root->Node();
         if (rootNode.m_nLevel != 0) {
@@ -144,20 +141,27 @@ void PutHead(const Channel& channel, CdfTextOutput& out)
         out.Put(rootNode.m_bPrecache != 0 ? "\n  PRECACHE=\"YES\"" : "\n  PRECACHE=\"NO\"");
     }
     out.Put(">\n");
+}
 
+void PutTitleAndAbstract(const ChannelHead& head, CdfTextOutput& out)
+{
     out.Put("<TITLE>");
     PutText(out, head.m_strTitle);
     out.Put("</TITLE>\n");
     out.Put("<ABSTRACT>");
     PutText(out, head.m_strAbstract);
     out.Put("</ABSTRACT>\n\n");
+}
 
-    const LogoSet& logos = channel.logos;
+void PutLogos(const LogoSet& logos, CdfTextOutput& out)
+{
     PutLogoLine(out, logos.m_strIconUrl, "ICON", "\n");
     PutLogoLine(out, logos.m_strLogoUrl, "IMAGE", "\n");
     PutLogoLine(out, logos.m_strWideLogoUrl, "IMAGE-WIDE", "\n\n");
+}
 
-    const ScheduleRecord& schedule = channel.schedule;
+void PutSchedule(const ScheduleRecord& schedule, CdfTextOutput& out)
+{
     out.Put("  <SCHEDULE");
     if (schedule.m_bStartDate != 0)
         PutDate(out, " STARTDATE", schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
@@ -181,6 +185,17 @@ void PutHead(const Channel& channel, CdfTextOutput& out)
                   schedule.m_nEarliestMin);
     PutWindowLine(out, "LATESTTIME", schedule.m_nLatestDay, schedule.m_nLatestHour, schedule.m_nLatestMin);
     out.Put("  </SCHEDULE>\n\n");
+}
+
+// Everything before the site map: the prolog, the channel's start tag, its
+// TITLE and ABSTRACT, the logos and the schedule.
+void PutHead(const Channel& channel, CdfTextOutput& out)
+{
+    out.Put("<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\n");
+    PutChannelStartTag(channel, out);
+    PutTitleAndAbstract(channel.head, out);
+    PutLogos(channel.logos, out);
+    PutSchedule(channel.schedule, out);
 }
 
 // Titles and abstracts of items go through the URL rule too: trimmed, and
