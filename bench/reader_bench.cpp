@@ -26,8 +26,7 @@ using fw::Channel;
 std::string Written(fw::Channel& channel)
 {
     fw::StringSink sink;
-    fw::WriteCdf(channel, sink);
-    return sink.Bytes();
+    return fw::WriteCdf(channel, sink) ? sink.Bytes() : std::string();
 }
 
 std::string WideFile(int items) { return Written(*benchdata::WideChannel(items)); }

@@ -204,7 +204,7 @@ TEST_F(SafeSave, SaveEndedBySigtermLeavesNoTemporaryFile)
         bool Write(std::string_view) override { return raise(SIGTERM) == 0; }
     };
     const int ended = InChild([&] {
-        fw::SaveCdfFileThrough(m_channel, PathOf("channel.cdf"), [](int) { return std::make_unique<Terminating>(); });
+        (void)fw::SaveCdfFileThrough(m_channel, PathOf("channel.cdf"), [](int) { return std::make_unique<Terminating>(); });
     });
     EXPECT_EQ(ended, 1000 + SIGTERM);
     EXPECT_EQ(cdftest::ReadFileBytes(PathOf("channel.cdf")), "earlier");

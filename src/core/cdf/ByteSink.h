@@ -10,7 +10,7 @@ class ByteSink {
 public:
     virtual ~ByteSink() = default;
     // False when the bytes could not be written; the writer stops there.
-    virtual bool Write(std::string_view bytes) = 0;
+    [[nodiscard]] virtual bool Write(std::string_view bytes) = 0;
 };
 
 // Keeps everything in memory, for tests and tools.

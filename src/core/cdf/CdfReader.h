@@ -25,15 +25,15 @@ enum class ReadStatus {
 // Clears the channel first, then applies every element in file order. The
 // element error takes precedence over the declaration checks. The progress,
 // when given, hears how many bytes have been read now and then.
-ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr);
+[[nodiscard]] ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr);
 // A file's bytes in whatever encoding it came in (see DecodeFileText).
-ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace,
+[[nodiscard]] ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace,
                         CdfProgress* progress = nullptr);
 // Reads only a regular file, opened without waiting (a FIFO or a device is
 // refused at once as CannotOpen). The file is loaded into a channel of its
 // own, taken over only when read to its end: CannotOpen and Cancelled leave
 // the channel exactly as it was.
-ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace,
+[[nodiscard]] ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace,
                        CdfProgress* progress = nullptr);
 
 }  // namespace fw

@@ -27,7 +27,7 @@ void MakeIndent(int depth, std::string& indent);
 // Writes the whole channel. Every line break reaches the sink as exactly one
 // CR LF, also one held in a member as LF or CR LF. False when the sink
 // refused a write; the rest is then not written.
-bool WriteCdf(Channel& channel, ByteSink& sink);
+[[nodiscard]] bool WriteCdf(Channel& channel, ByteSink& sink);
 
 // WriteCdf in two steps, for a save that must know the size first.
 // NormalizeForWrite changes the members as writing does; CdfFileSize then
@@ -36,10 +36,10 @@ bool WriteCdf(Channel& channel, ByteSink& sink);
 // of a deep site map is counted, not made).
 void NormalizeForWrite(Channel& channel);
 std::uint64_t CdfFileSize(const Channel& channel);
-bool WriteNormalizedCdf(const Channel& channel, ByteSink& sink);
+[[nodiscard]] bool WriteNormalizedCdf(const Channel& channel, ByteSink& sink);
 
 // Writes `item`'s subtree (and, unless bRoot, the item itself) as nested ITEM
 // and CHANNEL elements, without recursion. False when the sink refused a write.
-bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot);
+[[nodiscard]] bool WriteSitemapItem(SitemapItem* item, ByteSink& sink, bool bRoot);
 
 }  // namespace fw

@@ -29,6 +29,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <charconv>
 #include <fstream>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -98,8 +99,14 @@ mode_t CurrentUmask()
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("Umask:", 0) == 0)
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+        if (line.rfind("Umask:", 0) != 0)
+            continue;
+        const std::size_t digits = line.find_first_not_of(" \t", 6);
+        unsigned mask = 0;
+        if (digits != std::string::npos &&
+            std::from_chars(line.data() + digits, line.data() + line.size(), mask, 8).ec == std::errc())
+            return static_cast<mode_t>(mask);
+        break;
     }
     const mode_t mask = umask(022);
     umask(mask);

@@ -28,7 +28,7 @@ enum class SaveStatus {
 // folder, flushed to disk, then renamed over the target. On failure the
 // temporary file is removed and an existing target stays byte for byte.
 // SafeSave.cpp states the whole contract.
-SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress = nullptr);
+[[nodiscard]] SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress = nullptr);
 
 // Writes to an open file descriptor (not owned), retrying interrupted and
 // short writes. False on the first error (disk full, I/O error).
@@ -45,7 +45,7 @@ private:
 using FdSinkFactory = std::function<std::unique_ptr<ByteSink>(int fd)>;
 
 // SaveCdfFile with the sink made by `makeSink` instead of a plain FdSink.
-SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
+[[nodiscard]] SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
                               CdfProgress* progress = nullptr);
 
 }  // namespace fw
