@@ -18,7 +18,8 @@ public:
     CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent);
 
     // Takes the controls into the record, then enables the pace controls of
-    // the record's unit and words the pace in 1055, 1056 and 1057.
+    // the record's unit and words the pace in the pace text and the two
+    // hour labels of the window.
     void UpdatePaceDisplay();
     // Takes the controls into the record, then enables each date's three
     // edits when its check box is set.
