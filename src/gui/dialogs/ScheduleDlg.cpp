@@ -42,71 +42,101 @@ unsigned NumberInText(const QString& text)
 CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent)
     : fwgui::CDialog(platform, parent, QStringLiteral("スケジュールの設定"), kWidth, kHeight), m_record(record)
 {
-    auto label = [this](const QString& text, int id, int x, int y, int width) {
-        return Add(new QLabel(text, this), id, x, y, width, 8);
-    };
-    // The unit labels sit after their edits, so each edit names itself.
-    auto numberEdit = [this](int id, int x, int y, int width, const QString& name) {
-        auto* edit = Add(new FocusLostLineEdit(this), id, x, y, width, 12);
-        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        edit->setAccessibleName(name);
-        return edit;
-    };
-    auto group = [this](const QString& title, int y, int height) {
-        Add(new QGroupBox(title, this), IDC_STATIC, 7, y, kWidth - 14, height);
-    };
-
     // Controls are created in the order a user meets them, which is the tab
     // order; the group boxes are siblings drawn beneath their controls.
-    group(QStringLiteral("更新のペース"), 4, 52);
-    auto* dayUnit = Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), IDC_RADIO_DAY, 15, 17, 92, 10);
-    auto* intervalDay = numberEdit(IDC_EDIT_INTERVALDAY, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
-    label(QStringLiteral("日"), IDC_STATIC, 143, 18, 12);
-    auto* hourUnit = Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), IDC_RADIO_HOUR, 15, 35, 92, 10);
+    CreatePaceControls();
+    CreateDateControls();
+    CreateWindowControls();
+    CreateButtons();
+    ConnectControls();
+}
+
+QLabel* CScheduleDlg::AddLabel(const QString& text, int id, int x, int y, int width)
+{
+    return Add(new QLabel(text, this), id, x, y, width, 8);
+}
+
+// The unit labels sit after their edits, so each edit names itself.
+FocusLostLineEdit* CScheduleDlg::AddNumberEdit(int id, int x, int y, int width, const QString& name)
+{
+    auto* edit = Add(new FocusLostLineEdit(this), id, x, y, width, 12);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setAccessibleName(name);
+    return edit;
+}
+
+void CScheduleDlg::AddGroup(const QString& title, int y, int height)
+{
+    Add(new QGroupBox(title, this), IDC_STATIC, 7, y, kWidth - 14, height);
+}
+
+void CScheduleDlg::CreatePaceControls()
+{
+    AddGroup(QStringLiteral("更新のペース"), 4, 52);
+    Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), IDC_RADIO_DAY, 15, 17, 92, 10);
+    AddNumberEdit(IDC_EDIT_INTERVALDAY, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 143, 18, 12);
+    Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), IDC_RADIO_HOUR, 15, 35, 92, 10);
     auto* hourEntry = Add(new QComboBox(this), IDC_COMBO_HOUR, 110, 34, 30, 12);
     hourEntry->setAccessibleName(QStringLiteral("更新の間隔（時間）"));
     for (const unsigned hours : fw::kHourEntries)
         hourEntry->addItem(QString::number(hours));
     // Screen readers on Linux announce a combo box by the label it is the
     // buddy of, followed by its entry; the accessible name serves elsewhere.
-    label(QStringLiteral("時間"), IDC_STATIC, 143, 36, 18)->setBuddy(hourEntry);
-    auto* intervalMin = numberEdit(IDC_EDIT_INTERVALMIN, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
-    label(QStringLiteral("分"), IDC_STATIC, 191, 36, 12);
+    AddLabel(QStringLiteral("時間"), IDC_STATIC, 143, 36, 18)->setBuddy(hourEntry);
+    AddNumberEdit(IDC_EDIT_INTERVALMIN, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
+    AddLabel(QStringLiteral("分"), IDC_STATIC, 191, 36, 12);
+}
 
-    group(QStringLiteral("期間限定で公開する場合"), 60, 50);
-    auto dateRow = [&](const QString& which, int checkId, int yearId, int monthId, int dayId, int y) {
-        auto* box = Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
-        numberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
-        label(QStringLiteral("年"), IDC_STATIC, 115, y + 2, 10);
-        numberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
-        label(QStringLiteral("月"), IDC_STATIC, 149, y + 2, 10);
-        numberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
-        label(QStringLiteral("日"), IDC_STATIC, 183, y + 2, 10);
-        return box;
-    };
-    auto* startDate = dateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY, 72);
-    auto* stopDate = dateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY, 90);
+void CScheduleDlg::AddDateRow(const QString& which, int checkId, int yearId, int monthId, int dayId, int y)
+{
+    Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
+    AddNumberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
+    AddLabel(QStringLiteral("年"), IDC_STATIC, 115, y + 2, 10);
+    AddNumberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
+    AddLabel(QStringLiteral("月"), IDC_STATIC, 149, y + 2, 10);
+    AddNumberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 183, y + 2, 10);
+}
 
-    // Read with the pace text on its left, the window rows say "every N days, that day
-    // plus d days h o'clock m minutes, up to ... , update automatically".
-    group(QStringLiteral("更新する時間帯"), 114, 96);
-    auto* paceText = label(QStringLiteral("毎回"), IDC_STATIC_PACE, 12, 126, 106);
+void CScheduleDlg::CreateDateControls()
+{
+    AddGroup(QStringLiteral("期間限定で公開する場合"), 60, 50);
+    AddDateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY,
+               72);
+    AddDateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY, 90);
+}
+
+void CScheduleDlg::AddWindowRow(const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y)
+{
+    AddNumberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 146, y + 2, 10);
+    AddNumberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
+    AddLabel(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
+    AddNumberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
+    AddLabel(QStringLiteral("分"), IDC_STATIC, 218, y + 2, 10);
+}
+
+void CScheduleDlg::CreateWindowControls()
+{
+    // Read with IDC_STATIC_PACE on its left, the window rows say "every N
+    // days, that day plus d days h o'clock m minutes, up to ... , update
+    // automatically".
+    AddGroup(QStringLiteral("更新する時間帯"), 114, 96);
+    auto* paceText = AddLabel(QStringLiteral("毎回"), IDC_STATIC_PACE, 12, 126, 106);
     paceText->resize(paceText->width(), Units().Y(26));
     paceText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto windowRow = [&](const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y) {
-        numberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
-        label(QStringLiteral("日"), IDC_STATIC, 146, y + 2, 10);
-        numberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
-        label(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
-        numberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
-        label(QStringLiteral("分"), IDC_STATIC, 218, y + 2, 10);
-    };
-    windowRow(QStringLiteral("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR, IDC_STATIC_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN, 140);
-    label(QStringLiteral("から"), IDC_STATIC, 230, 142, 22);
-    windowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR, IDC_STATIC_LATESTHOUR, IDC_EDIT_LATESTMIN, 157);
-    label(QStringLiteral("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
-    label(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
+    AddWindowRow(QStringLiteral("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR,
+                 IDC_STATIC_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN, 140);
+    AddLabel(QStringLiteral("から"), IDC_STATIC, 230, 142, 22);
+    AddWindowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR, IDC_STATIC_LATESTHOUR,
+                 IDC_EDIT_LATESTMIN, 157);
+    AddLabel(QStringLiteral("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
+    AddLabel(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
+}
 
+void CScheduleDlg::CreateButtons()
+{
     auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 150, 216, 50, 14);
     auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, 207, 216, 50, 14);
     ok->setDefault(true);
@@ -116,22 +146,28 @@ CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record
     // for Cancel).
     ok->setFocusPolicy(Qt::TabFocus);
     cancel->setFocusPolicy(Qt::TabFocus);
+}
 
+void CScheduleDlg::ConnectControls()
+{
     // accept() takes every field and stays open on a refusal.
-    connect(ok, &QPushButton::clicked, this, &CScheduleDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CScheduleDlg::reject);
-    for (QRadioButton* unit : {dayUnit, hourUnit}) {
-        fwgui::OnButtonClicked(unit, this, [this] {
+    connect(Control<QPushButton>(IDOK), &QPushButton::clicked, this, &CScheduleDlg::accept);
+    connect(Control<QPushButton>(IDCANCEL), &QPushButton::clicked, this, &CScheduleDlg::reject);
+    for (const int unit : {IDC_RADIO_DAY, IDC_RADIO_HOUR}) {
+        fwgui::OnButtonClicked(Control<QRadioButton>(unit), this, [this] {
             if (!IgnoresNotifications())
                 UpdatePaceDisplay();
         });
     }
+    auto* intervalDay = Control<FocusLostLineEdit>(IDC_EDIT_INTERVALDAY);
     connect(intervalDay, &QLineEdit::textChanged, this, &CScheduleDlg::OnDayIntervalChanged);
     connect(intervalDay, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
-    connect(intervalMin, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
-    connect(hourEntry, &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnHourEntryChanged);
-    for (QCheckBox* date : {startDate, stopDate}) {
-        fwgui::OnButtonClicked(date, this, [this] {
+    connect(Control<FocusLostLineEdit>(IDC_EDIT_INTERVALMIN), &FocusLostLineEdit::focusLost, this,
+            &CScheduleDlg::OnFocusLost);
+    connect(Control<QComboBox>(IDC_COMBO_HOUR), &QComboBox::currentIndexChanged, this,
+            &CScheduleDlg::OnHourEntryChanged);
+    for (const int date : {IDC_CHECK_STARTDATE, IDC_CHECK_STOPDATE}) {
+        fwgui::OnButtonClicked(Control<QCheckBox>(date), this, [this] {
             if (!IgnoresNotifications())
                 UpdateDateControls();
         });

@@ -57,16 +57,29 @@ CSitemapDlg::~CSitemapDlg()
 
 void CSitemapDlg::CreateControls()
 {
-    // Wide enough for its text in the desktop's Japanese font.
     // Each label names its field for assistive technology; the tree view
     // takes its name only from its own accessible name.
+    CreateTree();
+    CreateCommandButtons();
+    CreateItemFields();
+    CreateCacheControls();
+}
+
+void CSitemapDlg::CreateTree()
+{
+    // Wide enough for its text in the desktop's Japanese font.
     auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), IDC_STATIC, 11, 6, 60, 8);
     m_model = new SitemapModel(m_channel.sitemap, this);
     m_tree = Add(new SitemapTreeView(this), IDC_TREE_SITEMAP, 11, 18, 167, 110);
     m_tree->setAccessibleName(treeLabel->text());
     treeLabel->setBuddy(m_tree);
     m_tree->setModel(m_model);
+}
 
+// The picture buttons beside the tree, each with its caption to its right,
+// and OK below them.
+void CSitemapDlg::CreateCommandButtons()
+{
     struct IconButton {
         int id;
         int icon;
@@ -99,17 +112,24 @@ void CSitemapDlg::CreateControls()
 
     auto* okButton = Add(new QPushButton(QStringLiteral("OK"), this), IDC_BUTTON_OK, 187, 115, 28, 14);
     okButton->setAutoDefault(false);
+}
 
+void CSitemapDlg::CreateItemFields()
+{
     auto* titleLabel = Add(new QLabel(QStringLiteral("タイトル"), this), IDC_STATIC, 11, 135, 55, 8);
     m_titleEdit = Add(new QLineEdit(this), IDC_EDIT_ITEMTITLE, 11, 145, 146, 13);
     titleLabel->setBuddy(m_titleEdit);
     // Wide enough for its caption in the desktop's font, right edge on the edits'.
-    auto* commentButton = Add(new QPushButton(QStringLiteral("コメント／詳細"), this), IDC_BUTTON_COMMENT, 101, 164, 56, 14);
+    auto* commentButton =
+        Add(new QPushButton(QStringLiteral("コメント／詳細"), this), IDC_BUTTON_COMMENT, 101, 164, 56, 14);
     commentButton->setAutoDefault(false);
     auto* urlLabel = Add(new QLabel(QStringLiteral("ＵＲＬ"), this), IDC_STATIC, 11, 174, 61, 8);
     m_urlEdit = Add(new QLineEdit(this), IDC_EDIT_URL, 11, 184, 146, 13);
     urlLabel->setBuddy(m_urlEdit);
+}
 
+void CSitemapDlg::CreateCacheControls()
+{
     Add(new QGroupBox(QStringLiteral("キャッシュ"), this), IDC_STATIC, 168, 141, 59, 64);
     // The combo shows "12" beside its arrow, so it starts a little further left.
     m_levelCombo = Add(new QComboBox(this), IDC_COMBO_LEVEL, 175, 159, 27, 13);

@@ -57,6 +57,10 @@ protected:
 
 private:
     void CreateControls();
+    void CreateTree();
+    void CreateCommandButtons();
+    void CreateItemFields();
+    void CreateCacheControls();
     void ConnectControls();
 
     void OnTreeSelectionChanged(const QModelIndex& selected);
