@@ -14,7 +14,12 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "app/ChannelDlgIds.h"
+#include "dialogs/LogoDlgIds.h"
+#include "dialogs/ScheduleDlgIds.h"
 #include "framework/Dialog.h"
+#include "sitemapeditor/CommentDlgIds.h"
+#include "sitemapeditor/SitemapDlgIds.h"
 #include "support/DialogTour.h"
 #include "support/Widgets.h"
 
@@ -27,33 +32,34 @@ using NameTable = QHash<int, QString>;
 // Controls whose name does not come from their own text, by dialog.
 const QHash<QString, NameTable> kNamesFromLabels = {
     {QStringLiteral("mainform"),
-     {{1000, QStringLiteral("ホームページのＵＲＬ")},
-      {1002, QStringLiteral("チャンネルのタイトル")},
-      {1003, QStringLiteral("チャンネルの簡単な紹介文")},
-      {1004, QStringLiteral("CDFファイルのＵＲＬ(* .cdf)")},
-      {1009, QStringLiteral("ベースＵＲＬ")},
-      {3, QStringLiteral("情報")}}},
+     {{channel_dlg::IDC_EDIT_HOMEURL, QStringLiteral("ホームページのＵＲＬ")},
+      {channel_dlg::IDC_EDIT_TITLE, QStringLiteral("チャンネルのタイトル")},
+      {channel_dlg::IDC_EDIT_ABSTRACT, QStringLiteral("チャンネルの簡単な紹介文")},
+      {channel_dlg::IDC_EDIT_CDFURL, QStringLiteral("CDFファイルのＵＲＬ(* .cdf)")},
+      {channel_dlg::IDC_EDIT_BASEURL, QStringLiteral("ベースＵＲＬ")},
+      {channel_dlg::IDC_INFO, QStringLiteral("情報")}}},
     {QStringLiteral("logo"),
-     {{1017, QStringLiteral("アイコンファイルのＵＲＬ(16x16 .ico)")},
-      {1001, QStringLiteral("チャンネルロゴファイルのＵＲＬ(80x32 .gif)")},
-      {1002, QStringLiteral("チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)")}}},
+     {{logo_dlg::IDC_EDIT_ICONURL, QStringLiteral("アイコンファイルのＵＲＬ(16x16 .ico)")},
+      {logo_dlg::IDC_EDIT_LOGOURL, QStringLiteral("チャンネルロゴファイルのＵＲＬ(80x32 .gif)")},
+      {logo_dlg::IDC_EDIT_WIDELOGOURL, QStringLiteral("チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)")}}},
     {QStringLiteral("schedule-day"),
-     {{1032, QStringLiteral("更新の間隔（日）")},
-      {1058, QStringLiteral("時間")},
-      {1021, QStringLiteral("開始日（年）")},
-      {1043, QStringLiteral("更新する時間帯の終わり（時）")}}},
+     {{schedule_dlg::IDC_EDIT_INTERVALDAY, QStringLiteral("更新の間隔（日）")},
+      {schedule_dlg::IDC_COMBO_HOUR, QStringLiteral("時間")},
+      {schedule_dlg::IDC_EDIT_STARTYEAR, QStringLiteral("開始日（年）")},
+      {schedule_dlg::IDC_EDIT_LATESTHOUR, QStringLiteral("更新する時間帯の終わり（時）")}}},
     {QStringLiteral("sitemap"),
-     {{1071, QStringLiteral("サイトマップ")},
-      {1068, QStringLiteral("追加")},
-      {1067, QStringLiteral("追加")},
-      {1069, QStringLiteral("削除")},
-      {1070, QStringLiteral("コピー")},
-      {1072, QStringLiteral("ペースト")},
-      {1079, QStringLiteral("タイトル")},
-      {1078, QStringLiteral("ＵＲＬ")},
-      {1086, QStringLiteral("Level")}}},
+     {{sitemap_dlg::IDC_TREE_SITEMAP, QStringLiteral("サイトマップ")},
+      {sitemap_dlg::IDC_BUTTON_ADDPAGE, QStringLiteral("追加")},
+      {sitemap_dlg::IDC_BUTTON_ADDCHANNEL, QStringLiteral("追加")},
+      {sitemap_dlg::IDC_BUTTON_DELETE, QStringLiteral("削除")},
+      {sitemap_dlg::IDC_BUTTON_COPY, QStringLiteral("コピー")},
+      {sitemap_dlg::IDC_BUTTON_PASTE, QStringLiteral("ペースト")},
+      {sitemap_dlg::IDC_EDIT_ITEMTITLE, QStringLiteral("タイトル")},
+      {sitemap_dlg::IDC_EDIT_URL, QStringLiteral("ＵＲＬ")},
+      {sitemap_dlg::IDC_COMBO_LEVEL, QStringLiteral("Level")}}},
     {QStringLiteral("comment"),
-     {{1084, QStringLiteral("簡単なコメント")}, {1017, QStringLiteral("アイコンのＵＲＬ")}}},
+     {{comment_dlg::IDC_EDIT_COMMENT, QStringLiteral("簡単なコメント")},
+      {comment_dlg::IDC_EDIT_ICONHREF, QStringLiteral("アイコンのＵＲＬ")}}},
 };
 
 bool IsControl(const QWidget* widget)
@@ -138,7 +144,7 @@ private slots:
                     continue;
                 const int id = widget->objectName().toInt();
                 const QString name = AccessibleName(widget);
-                const QString where = dialogName + QLatin1Char('/') + widget->objectName() + QLatin1String(": ");
+                const QString where = dialogName + QLatin1Char('/') + fwtest::NameOf(widget) + QLatin1String(": ");
                 const auto* button = qobject_cast<const QAbstractButton*>(widget);
                 if (expected.contains(id)) {
                     if (name != expected.value(id))
@@ -181,7 +187,7 @@ private slots:
             for (auto* button : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
                 if (!button->isCheckable())
                     continue;
-                const QString where = dialogName + QLatin1Char('/') + button->objectName();
+                const QString where = dialogName + QLatin1Char('/') + fwtest::NameOf(button);
                 switched << where;
                 QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
                 QAbstractButton* checkedBefore = nullptr;
@@ -214,9 +220,12 @@ private slots:
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), "faults listed above");
         QCOMPARE(switched.join(QLatin1Char(' ')),
-                 u"mainform/1090 schedule-day/1047 schedule-day/1048 schedule-day/1022 schedule-day/1029 "
-                 u"schedule-hour/1047 schedule-hour/1048 schedule-hour/1022 schedule-hour/1029 sitemap/1083 "
-                 u"comment/1091 comment/1093 comment/1094 comment/1095 comment/1096 comment/1097"_s);
+                 u"mainform/IDC_CHECK_BASEURL schedule-day/IDC_RADIO_DAY schedule-day/IDC_RADIO_HOUR "
+                 u"schedule-day/IDC_CHECK_STARTDATE schedule-day/IDC_CHECK_STOPDATE schedule-hour/IDC_RADIO_DAY "
+                 u"schedule-hour/IDC_RADIO_HOUR schedule-hour/IDC_CHECK_STARTDATE schedule-hour/IDC_CHECK_STOPDATE "
+                 u"sitemap/IDC_CHECK_PRECACHE comment/IDC_CHECK_USEICON comment/IDC_RADIO_SITEMAP "
+                 u"comment/IDC_RADIO_NOSITEMAP comment/IDC_RADIO_EMAIL comment/IDC_RADIO_SCREENSAVER "
+                 u"comment/IDC_RADIO_DESKTOP"_s);
     }
 };
 

@@ -11,8 +11,10 @@
 #include <cstdlib>
 
 #include "app/ChannelDlg.h"
+#include "app/ChannelDlgIds.h"
 #include "app/FeedwrightApp.h"
 #include "framework/DialogUnits.h"
+#include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,9 +41,9 @@ private slots:
                 if (form == nullptr || !form->isVisible())
                     continue;
                 poll.stop();
-                seen = form->windowTitle() + u'|' + form->findChild<QLineEdit*>(u"1002"_s)->text();
+                seen = form->windowTitle() + u'|' + fwtest::FindControl<QLineEdit>(form, channel_dlg::IDC_EDIT_TITLE)->text();
                 // Exit deletes the form's other windows: stop looking at the list.
-                form->findChild<QPushButton*>(u"2"_s)->click();
+                fwtest::FindControl<QPushButton>(form, channel_dlg::IDC_EXIT)->click();
                 return;
             }
         });

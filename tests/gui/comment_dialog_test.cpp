@@ -3,16 +3,17 @@
 
 #include <QTest>
 
-#include "sitemap/CommentDlg.h"
 #include "sitemap/SitemapNode.h"
+#include "sitemapeditor/CommentDlg.h"
+#include "sitemapeditor/CommentDlgIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
+using namespace comment_dlg;
 
 namespace {
 
-enum Id { kOk = 1, kCancel = 2, kComment = 1084, kUseIcon = 1091, kFirstUsage = 1093 };
 using Drive = std::function<void(CCommentDlg&)>;
 
 fw::SitemapNode Page(int usage, const char* icon)
@@ -40,7 +41,8 @@ QString Edit(fw::SitemapNode& record, const Drive& drive)
     dlg.LoadFromRecord(record);
     QString shown;
     const int result = fwtest::RunModal(dlg, [&] {
-        shown = fwtest::Outline(&dlg, {kUseIcon, 1017, 1093, 1094, 1095, 1096, 1097});
+        shown = fwtest::Outline(&dlg, {IDC_CHECK_USEICON, IDC_EDIT_ICONHREF, IDC_RADIO_SITEMAP, IDC_RADIO_NOSITEMAP,
+                                       IDC_RADIO_EMAIL, IDC_RADIO_SCREENSAVER, IDC_RADIO_DESKTOP});
         drive(dlg);
     });
     if (result == QDialog::Accepted)
@@ -58,18 +60,19 @@ private slots:
     {
         fw::SitemapNode record = Page(fw::kUsageSoftwareUpdate, "http://icon.ico");
         const fw::SitemapNode before = record;
-        QCOMPARE(Edit(record, Clicks({kFirstUsage, kUseIcon, kCancel})),
-                 u"1091=[x] 1017=http://icon.ico 1093=[ ] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ] | cancelled"_s);
+        QCOMPARE(Edit(record, Clicks({IDC_RADIO_SITEMAP, IDC_CHECK_USEICON, IDCANCEL})),
+                 u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://icon.ico IDC_RADIO_SITEMAP=[ ] IDC_RADIO_NOSITEMAP=[ ] "
+                 "IDC_RADIO_EMAIL=[ ] IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | cancelled"_s);
         QCOMPARE(record, before);
         // Enter on the focused Cancel cancels too.
         QVERIFY(Edit(record, [](CCommentDlg& dlg) {
-                    Clicks({kFirstUsage})(dlg);
-                    auto* cancel = fwtest::FindControl<QWidget>(&dlg, kCancel);
+                    Clicks({IDC_RADIO_SITEMAP})(dlg);
+                    auto* cancel = fwtest::FindControl<QWidget>(&dlg, IDCANCEL);
                     cancel->setFocus();
                     QTest::keyClick(cancel, Qt::Key_Return);
                 }).endsWith(u"| cancelled"_s));
         QCOMPARE(record, before);
-        Edit(record, Clicks({kOk}));
+        Edit(record, Clicks({IDOK}));
         QCOMPARE(record.m_nUsage, -1);
     }
 
@@ -77,14 +80,16 @@ private slots:
     void iconUrl()
     {
         const struct { const char* icon; QList<int> clicks; QString shown; std::string stored; } cases[] = {
-            {"http://", {kOk}, u"1091=[ ] !1017=http://"_s, "http://"},
-            {"", {kOk}, u"1091=[ ] !1017="_s, "http://"},
-            {"", {kUseIcon, kOk}, u"1091=[ ] !1017="_s, ""},
-            {"http://site/i.ico", {kUseIcon, kOk}, u"1091=[x] 1017=http://site/i.ico"_s, "http://"},
+            {"http://", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF=http://"_s, "http://"},
+            {"", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, "http://"},
+            {"", {IDC_CHECK_USEICON, IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, ""},
+            {"http://site/i.ico", {IDC_CHECK_USEICON, IDOK}, u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://site/i.ico"_s,
+             "http://"},
         };
         for (const auto& c : cases) {
             fw::SitemapNode record = Page(0, c.icon);
-            QCOMPARE(Edit(record, Clicks(c.clicks)), c.shown + u" 1093=[x] 1094=[ ] 1095=[ ] 1096=[ ] 1097=[ ] | OK"_s);
+            QCOMPARE(Edit(record, Clicks(c.clicks)), c.shown + u" IDC_RADIO_SITEMAP=[x] IDC_RADIO_NOSITEMAP=[ ] IDC_RADIO_EMAIL=[ ] "
+                                                               "IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | OK"_s);
             QCOMPARE(record.m_strIconHref, c.stored);
         }
     }
@@ -93,8 +98,9 @@ private slots:
     {
         fw::SitemapNode channel = fw::SitemapNode::NewSubChannel();
         channel.m_nUsage = 2;
-        QCOMPARE(Edit(channel, Clicks({kOk})),
-                 u"1091=[ ] !1017=http:// !1093=[ ] !1094=[ ] !1095=[x] !1096=[ ] !1097=[ ] | OK"_s);
+        QCOMPARE(Edit(channel, Clicks({IDOK})),
+                 u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF=http:// !IDC_RADIO_SITEMAP=[ ] !IDC_RADIO_NOSITEMAP=[ ] "
+                 "!IDC_RADIO_EMAIL=[x] !IDC_RADIO_SCREENSAVER=[ ] !IDC_RADIO_DESKTOP=[ ] | OK"_s);
         QCOMPARE(channel.m_nUsage, 2);
     }
 
@@ -102,7 +108,7 @@ private slots:
     {
         fw::SitemapNode record = Page(0, "http://");
         const QString closed = Edit(record, [](CCommentDlg& dlg) {
-            auto* comment = fwtest::FindControl<QWidget>(&dlg, kComment);
+            auto* comment = fwtest::FindControl<QWidget>(&dlg, IDC_EDIT_COMMENT);
             fwtest::Retype(comment, u"line 1"_s);
             QTest::keyClick(comment, Qt::Key_Return, Qt::ControlModifier);
             fwtest::TypeText(comment, u"line 2\n"_s);

@@ -21,17 +21,34 @@ namespace {
 
 // One control of every kind, exchanged in this order.
 class ProbeDlg : public fwgui::CDialog {
+    Q_OBJECT
 public:
+    enum ControlId {
+        IDC_EDIT_LINE = 1001,
+        IDC_EDIT_MULTI,
+        IDC_CHECK,
+        IDC_RADIO_A,
+        IDC_RADIO_B,
+        IDC_RADIO_C,
+        IDC_COMBO,
+        IDC_EDIT_DAYS,
+        IDC_EDIT_HOUR,
+    };
+    Q_ENUM(ControlId)
+
     explicit ProbeDlg(fwgui::Platform& platform) : CDialog(platform, nullptr, u"probe"_s, 200, 150)
     {
-        Add(new QLineEdit(this), 1001, 5, 5, 100, 12);
-        Add(new QPlainTextEdit(this), 1002, 5, 20, 100, 30);
-        Add(new QCheckBox(u"check"_s, this), 1003, 5, 55, 60, 10);
-        for (int id = 1004; id <= 1006; ++id)
-            m_radios.append(Add(new QRadioButton(QString::number(id), this), id, 5 + (id - 1004) * 30, 70, 28, 10));
-        Add(new QComboBox(this), 1007, 5, 85, 60, 40)->addItems({u"a"_s, u"b"_s, u"c"_s});
-        Add(new QLineEdit(this), 1008, 5, 100, 40, 12);
-        Add(new QLineEdit(this), 1009, 50, 100, 40, 12);
+        Add(new QLineEdit(this), IDC_EDIT_LINE, 5, 5, 100, 12);
+        Add(new QPlainTextEdit(this), IDC_EDIT_MULTI, 5, 20, 100, 30);
+        Add(new QCheckBox(u"check"_s, this), IDC_CHECK, 5, 55, 60, 10);
+        int x = 5;
+        for (const int id : {IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C}) {
+            m_radios.append(Add(new QRadioButton(u"radio"_s, this), id, x, 70, 28, 10));
+            x += 30;
+        }
+        Add(new QComboBox(this), IDC_COMBO, 5, 85, 60, 40)->addItems({u"a"_s, u"b"_s, u"c"_s});
+        Add(new QLineEdit(this), IDC_EDIT_DAYS, 5, 100, 40, 12);
+        Add(new QLineEdit(this), IDC_EDIT_HOUR, 50, 100, 40, 12);
     }
 
     std::string m_strLine, m_strMulti;
@@ -42,17 +59,19 @@ public:
 protected:
     void DoDataExchange(fwgui::CDataExchange& dx) override
     {
-        fwgui::DDX_Text(dx, Control<QLineEdit>(1001), m_strLine);
-        fwgui::DDX_Text(dx, Control<QPlainTextEdit>(1002), m_strMulti);
-        fwgui::DDX_Check(dx, Control<QCheckBox>(1003), m_bCheck);
+        fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_LINE), m_strLine);
+        fwgui::DDX_Text(dx, Control<QPlainTextEdit>(IDC_EDIT_MULTI), m_strMulti);
+        fwgui::DDX_Check(dx, Control<QCheckBox>(IDC_CHECK), m_bCheck);
         fwgui::DDX_Radio(dx, m_radios, m_nRadio);
-        fwgui::DDX_CBIndex(dx, Control<QComboBox>(1007), m_nCombo);
-        fwgui::DDX_Text(dx, Control<QLineEdit>(1008), m_nDays);
+        fwgui::DDX_CBIndex(dx, Control<QComboBox>(IDC_COMBO), m_nCombo);
+        fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_DAYS), m_nDays);
         fwgui::DDV_MinMaxUInt(dx, m_nDays, 1, 365);
-        fwgui::DDX_Text(dx, Control<QLineEdit>(1009), m_nHour);
+        fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_HOUR), m_nHour);
         fwgui::DDV_MinMaxUInt(dx, m_nHour, 0, 24);
     }
 };
+
+using enum ProbeDlg::ControlId;
 
 }  // namespace
 
@@ -69,8 +88,8 @@ class FrameworkTest : public QObject {
     // the numbers stored and the control left with the focus.
     QString Take(const QString& days, const QString& hour)
     {
-        Edit(1008)->setText(days);
-        Edit(1009)->setText(hour);
+        Edit(IDC_EDIT_DAYS)->setText(days);
+        Edit(IDC_EDIT_HOUR)->setText(hour);
         const qsizetype before = m_platform->Messages().size();
         const bool taken = m_dlg->UpdateData(true);
         const QWidget* focus = QApplication::focusWidget();
@@ -78,7 +97,7 @@ class FrameworkTest : public QObject {
             .arg(taken ? QString() : u"refused: "_s, m_platform->Messages().mid(before).join(u'/'))
             .arg(m_dlg->m_nDays)
             .arg(m_dlg->m_nHour)
-            .arg(focus != nullptr ? focus->objectName() : QString());
+            .arg(focus != nullptr ? fwtest::NameOf(focus) : QString());
     }
 
 private slots:
@@ -90,7 +109,7 @@ private slots:
         m_dlg = std::make_unique<ProbeDlg>(*m_platform);
         QVERIFY(fwtest::ShowAndActivate(m_dlg.get()));
         QVERIFY(m_dlg->UpdateData(false));
-        Edit(1001)->setFocus();
+        Edit(IDC_EDIT_LINE)->setFocus();
     }
 
     void cleanup()
@@ -104,42 +123,43 @@ private slots:
         m_dlg->m_strLine = "\x8A\xBF\x8E\x9A";  // 漢字
         m_dlg->m_strMulti = "a\r\nb\nc";        // a CR LF from an older file is one break
         m_dlg->UpdateData(false);
-        QCOMPARE(Outline(m_dlg.get(), {1001, 1002}), u"1001=漢字 1002=a\nb\nc"_s);
+        QCOMPARE(Outline(m_dlg.get(), {IDC_EDIT_LINE, IDC_EDIT_MULTI}), u"IDC_EDIT_LINE=漢字 IDC_EDIT_MULTI=a\nb\nc"_s);
 
         // A character Shift-JIS lacks is held as a reference and shows as itself again.
         const QString typed = u"字漢 x"_s + QString::fromUcs4(U"\U0001F600");
-        fwtest::Retype(Edit(1001), typed);
-        fwtest::Retype(fwtest::FindControl<QWidget>(m_dlg.get(), 1002), u"x\ny"_s);
+        fwtest::Retype(Edit(IDC_EDIT_LINE), typed);
+        fwtest::Retype(fwtest::FindControl<QWidget>(m_dlg.get(), IDC_EDIT_MULTI), u"x\ny"_s);
         QVERIFY(m_dlg->UpdateData(true));
         QCOMPARE(m_dlg->m_strLine, std::string("\x8E\x9A\x8A\xBF x&#x1F600;"));
         QCOMPARE(m_dlg->m_strMulti, std::string("x\ny"));
         m_dlg->UpdateData(false);
-        QCOMPARE(Edit(1001)->text(), typed);
+        QCOMPARE(Edit(IDC_EDIT_LINE)->text(), typed);
     }
 
     void choicesBothWays()
     {
         struct Case { int check, radio, combo; QString shown; QList<int> taken; };
         const Case cases[] = {
-            {1, 2, 1, u"1003=[x] 1004=[ ] 1005=[ ] 1006=[x] 1007=b"_s, {1, 2, 1}},
-            {0, 7, 9, u"1003=[ ] 1004=[ ] 1005=[ ] 1006=[ ] 1007="_s, {0, -1, -1}},  // outside: nothing chosen
-            {1, -1, -1, u"1003=[x] 1004=[ ] 1005=[ ] 1006=[ ] 1007="_s, {1, -1, -1}},
-            {1, 0, 2, u"1003=[x] 1004=[x] 1005=[ ] 1006=[ ] 1007=c"_s, {1, 0, 2}},
+            {1, 2, 1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b"_s, {1, 2, 1}},
+            {0, 7, 9, u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {0, -1, -1}},  // outside: nothing chosen
+            {1, -1, -1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {1, -1, -1}},
+            {1, 0, 2, u"IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c"_s, {1, 0, 2}},
         };
         for (const Case& c : cases) {
             m_dlg->m_bCheck = c.check;
             m_dlg->m_nRadio = c.radio;
             m_dlg->m_nCombo = c.combo;
             m_dlg->UpdateData(false);
-            QCOMPARE(Outline(m_dlg.get(), {1003, 1004, 1005, 1006, 1007}), c.shown);
+            QCOMPARE(Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO}), c.shown);
             QVERIFY(m_dlg->UpdateData(true));
             QCOMPARE(Choices(), c.taken);
         }
         // After showing none, the group is exclusive again.
         fwtest::Click(m_dlg->m_radios[1]);
-        fwtest::Click(fwtest::FindControl<QCheckBox>(m_dlg.get(), 1003));
-        QTest::keyClick(fwtest::FindControl<QComboBox>(m_dlg.get(), 1007), Qt::Key_Home);
-        QCOMPARE(Outline(m_dlg.get(), {1003, 1004, 1005, 1006, 1007}), u"1003=[ ] 1004=[ ] 1005=[x] 1006=[ ] 1007=a"_s);
+        fwtest::Click(fwtest::FindControl<QCheckBox>(m_dlg.get(), IDC_CHECK));
+        QTest::keyClick(fwtest::FindControl<QComboBox>(m_dlg.get(), IDC_COMBO), Qt::Key_Home);
+        QCOMPARE(Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO}),
+                 u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[x] IDC_RADIO_C=[ ] IDC_COMBO=a"_s);
         QVERIFY(m_dlg->UpdateData(true));
         QCOMPARE(Choices(), (QList<int>{0, 1, 0}));
     }
@@ -151,15 +171,15 @@ private slots:
         const QString notNumber = u"refused: feedwright: 正の整数を入力してください。 | days %1 hour 0 | focus %2"_s;
         const QString range = u"refused: feedwright: %1 から %2 までの整数を入力してください。 (!) | days %3 hour %4 | focus %5"_s;
         const struct { QString days, hour, outcome; } cases[] = {
-            {u"-1"_s, u"x"_s, notNumber.arg(7).arg(1008)},
-            {u"+1"_s, u"x"_s, notNumber.arg(7).arg(1008)},
-            {QString(), u"x"_s, notNumber.arg(7).arg(1008)},
-            {u"1a"_s, u"x"_s, notNumber.arg(7).arg(1008)},
-            {u"4294967296"_s, u"x"_s, notNumber.arg(7).arg(1008)},
-            {u"  12\t"_s, u"x"_s, notNumber.arg(12).arg(1009)},
-            {u"0"_s, u"3"_s, range.arg(1).arg(365).arg(0).arg(0).arg(1008)},
-            {u"365"_s, u"25"_s, range.arg(0).arg(24).arg(365).arg(25).arg(1009)},
-            {u"365"_s, u"24"_s, u" | days 365 hour 24 | focus 1009"_s},
+            {u"-1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
+            {u"+1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
+            {QString(), u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
+            {u"1a"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
+            {u"4294967296"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
+            {u"  12\t"_s, u"x"_s, notNumber.arg(12).arg(u"IDC_EDIT_HOUR"_s)},
+            {u"0"_s, u"3"_s, range.arg(1).arg(365).arg(0).arg(0).arg(u"IDC_EDIT_DAYS"_s)},
+            {u"365"_s, u"25"_s, range.arg(0).arg(24).arg(365).arg(25).arg(u"IDC_EDIT_HOUR"_s)},
+            {u"365"_s, u"24"_s, u" | days 365 hour 24 | focus IDC_EDIT_HOUR"_s},
         };
         for (const auto& c : cases)
             QCOMPARE(c.days + u" -> "_s + Take(c.days, c.hour), c.days + u" -> "_s + c.outcome);

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "support/DialogTour.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ QString Describe(const QWidget* widget)
         text = button->text();
     else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
         text = group->title();
-    return QStringLiteral("%1 \"%2\"").arg(widget->objectName(), text.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return QStringLiteral("%1 \"%2\"").arg(fwtest::NameOf(widget), text.replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
 // The size a control needs to show its text (or icon) whole; an empty size

@@ -6,10 +6,12 @@
 
 #include "channel/LogoSet.h"
 #include "dialogs/LogoDlg.h"
+#include "dialogs/LogoDlgIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
+using namespace logo_dlg;
 
 class LogoDialogTest : public QObject {
     Q_OBJECT
@@ -24,20 +26,22 @@ private slots:
         QStringList shown;
         const auto retypeLogoAnd = [&](int closer) {
             const QWidget* focus = QApplication::focusWidget();
-            shown << fwtest::Outline(&dlg, {1017, 1001, 1002}) + u" focus="_s + (focus ? focus->objectName() : u"-"_s);
-            fwtest::Retype(control(1001), u"http://例.jp/ロゴ.gif"_s);
+            shown << fwtest::Outline(&dlg, {IDC_EDIT_ICONURL, IDC_EDIT_LOGOURL, IDC_EDIT_WIDELOGOURL}) + u" focus="_s +
+                         fwtest::NameOf(focus);
+            fwtest::Retype(control(IDC_EDIT_LOGOURL), u"http://例.jp/ロゴ.gif"_s);
             fwtest::Click(control(closer));
         };
-        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(2); }), int(QDialog::Rejected));
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(IDCANCEL); }), int(QDialog::Rejected));
         QCOMPARE(logos.m_strLogoUrl, std::string("http://"));
 
         // As a Create leaves the members after trimming them.
         logos.m_strIconUrl = "http://server/logo.ico";
         logos.m_strWideLogoUrl = "";
-        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(1); }), int(QDialog::Accepted));
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(IDOK); }), int(QDialog::Accepted));
         // Each opening starts on the first tab stop, wherever the focus was left.
-        QCOMPARE(shown, (QStringList{u"1017=http:// 1001=http:// 1002=http:// focus=1"_s,
-                                     u"1017=http://server/logo.ico 1001=http:// 1002= focus=1"_s}));
+        QCOMPARE(shown, (QStringList{
+                            u"IDC_EDIT_ICONURL=http:// IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL=http:// focus=IDOK"_s,
+                            u"IDC_EDIT_ICONURL=http://server/logo.ico IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL= focus=IDOK"_s}));
         QCOMPARE(logos.m_strLogoUrl, std::string("http://\x97\xe1.jp/\x83\x8d\x83\x53.gif"));
         QCOMPARE(logos.m_strIconUrl, std::string("http://server/logo.ico"));
         QVERIFY(platform.Messages().isEmpty());

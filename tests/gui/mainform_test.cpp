@@ -16,24 +16,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/AboutDlgIds.h"
 #include "app/ChannelDlg.h"
+#include "app/ChannelDlgIds.h"
 #include "app/FeedwrightApp.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
-#include "sitemap/SitemapDlg.h"
+#include "dialogs/LogoDlgIds.h"
+#include "sitemapeditor/CommentDlgIds.h"
+#include "sitemapeditor/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlgIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 #include "trace/TraceSink.h"
 
 using namespace Qt::StringLiterals;
 using fwtest::FindControl;
+using namespace channel_dlg;
 
 namespace {
 
-const QList<int> kHeadFields = {1000, 1002, 1003, 1004, 1009, 1090};
-const QString kDefaultsShown = u"1000=http:// 1002=タイトル 1003= 1004=http:// !1009=http:// 1090=[ ]"_s;
-const QString kSampleShown = u"1000=http://server/dir 1002=テスト 1003=one\ntwo 1004=http://server/dir/channel.cdf "
-                             "1009=http://server/dir/ 1090=[x]"_s;
+const QList<int> kHeadFields = {IDC_EDIT_HOMEURL, IDC_EDIT_TITLE,   IDC_EDIT_ABSTRACT,
+                                IDC_EDIT_CDFURL,  IDC_EDIT_BASEURL, IDC_CHECK_BASEURL};
+const QString kDefaultsShown = u"IDC_EDIT_HOMEURL=http:// IDC_EDIT_TITLE=タイトル IDC_EDIT_ABSTRACT= "
+                               "IDC_EDIT_CDFURL=http:// !IDC_EDIT_BASEURL=http:// IDC_CHECK_BASEURL=[ ]"_s;
+const QString kSampleShown = u"IDC_EDIT_HOMEURL=http://server/dir IDC_EDIT_TITLE=テスト IDC_EDIT_ABSTRACT=one\ntwo "
+                             "IDC_EDIT_CDFURL=http://server/dir/channel.cdf IDC_EDIT_BASEURL=http://server/dir/ "
+                             "IDC_CHECK_BASEURL=[x]"_s;
 const QString kCannotOpen = u"ファイルエラー: ファイルを開けません"_s;
 
 // A title in Shift-JIS (テスト), a two-line abstract and a base URL.
@@ -86,7 +95,7 @@ class MainFormTest : public QObject {
     void Load(const QString& path)
     {
         m_platform->QueueFileName(path);
-        Click(1005);
+        Click(IDC_BUTTON_LOAD);
     }
 
 private slots:
@@ -110,23 +119,26 @@ private slots:
     {
         OpenForm();
         QCOMPARE(HeadShown(), kDefaultsShown);
-        QCOMPARE(QApplication::focusWidget(), Control(2));
+        QCOMPARE(QApplication::focusWidget(), Control(IDC_EXIT));
 
         // The base URL edit follows its check box, and Tab then visits it too.
-        Click(1090);
-        QVERIFY(Control(1009)->isEnabled());
-        Control(2)->setFocus();
-        QStringList visited{u"2"_s};
+        Click(IDC_CHECK_BASEURL);
+        QVERIFY(Control(IDC_EDIT_BASEURL)->isEnabled());
+        Control(IDC_EXIT)->setFocus();
+        QStringList visited{u"IDC_EXIT"_s};
         for (int i = 0; i < 15; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
+            visited << fwtest::NameOf(QApplication::focusWidget());
         }
-        QCOMPARE(visited.join(u' '), u"2 1000 1002 1003 1004 1005 1006 1007 1008 1011 1013 3 4 1009 1090 2"_s);
-        QTest::keyClick(Control(1090), Qt::Key_Space);
-        QVERIFY(!Control(1009)->isEnabled());
+        QCOMPARE(visited.join(u' '), u"IDC_EXIT IDC_EDIT_HOMEURL IDC_EDIT_TITLE IDC_EDIT_ABSTRACT IDC_EDIT_CDFURL "
+                                     "IDC_BUTTON_LOAD IDC_BUTTON_LOGO IDC_BUTTON_SCHEDULE IDC_BUTTON_SITEMAP "
+                                     "IDC_BUTTON_CREATE IDC_BUTTON_CLEAR IDC_INFO IDC_HELP IDC_EDIT_BASEURL "
+                                     "IDC_CHECK_BASEURL IDC_EXIT"_s);
+        QTest::keyClick(Control(IDC_CHECK_BASEURL), Qt::Key_Space);
+        QVERIFY(!Control(IDC_EDIT_BASEURL)->isEnabled());
 
         // Enter neither closes the form nor presses a button such as Load.
-        for (int id : {1000, 1002, 1003, 1004, 1090}) {
+        for (int id : {IDC_EDIT_HOMEURL, IDC_EDIT_TITLE, IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL, IDC_CHECK_BASEURL}) {
             Control(id)->setFocus();
             QTest::keyClick(Control(id), Qt::Key_Return);
             QTest::keyClick(Control(id), Qt::Key_Enter, Qt::KeypadModifier);
@@ -134,7 +146,7 @@ private slots:
         QVERIFY(m_dlg->isVisible());
         QVERIFY(m_platform->FileDialogs().isEmpty());
 
-        QTest::keyClick(Control(1002), Qt::Key_Escape);
+        QTest::keyClick(Control(IDC_EDIT_TITLE), Qt::Key_Escape);
         QVERIFY(!m_dlg->isVisible());
         QCOMPARE(m_platform->TraceText(), u"Create logoDlg\nCreate scheduleDlg\nCreate sitemapDlg\n"
                                           "Delete logoDlg\nDelete scheduleDlg\nDelete sitemapDlg\n"_s);
@@ -149,7 +161,9 @@ private slots:
             ids << id;
             QCOMPARE(Control(id)->toolTip(), text);
         }
-        QCOMPARE(ids, (QList<int>{3, 1090, 1009, 1000, 1002, 1003, 1004, 1011, 1005, 1013, 1006, 1007, 1008}));
+        QCOMPARE(ids, (QList<int>{IDC_INFO, IDC_CHECK_BASEURL, IDC_EDIT_BASEURL, IDC_EDIT_HOMEURL, IDC_EDIT_TITLE,
+                                  IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL, IDC_BUTTON_CREATE, IDC_BUTTON_LOAD, IDC_BUTTON_CLEAR,
+                                  IDC_BUTTON_LOGO, IDC_BUTTON_SCHEDULE, IDC_BUTTON_SITEMAP}));
     }
 
     void commandLine_data()
@@ -224,7 +238,7 @@ private slots:
         QCOMPARE(HeadShown(), kSampleShown);
         m_platform->CancelProgressAt(1);
         m_platform->QueueFileName(InDir(u"old.cdf"_s));
-        Click(1011);
+        Click(IDC_BUTTON_CREATE);
         QCOMPARE(m_platform->Progresses(), (QStringList{u"ファイルを読み込んでいます... (cancelled)"_s,
                                                          u"ファイルを読み込んでいます..."_s,
                                                          u"ファイルを書き込んでいます... (cancelled)"_s}));
@@ -241,43 +255,47 @@ private slots:
         const QString text = u"A < B </TITLE><ITEM HREF=\"x\"> & C"_s;
         const QString url = u"http://s/?q=\"a\"&b=<c>"_s;
         OpenForm();
-        Click(1090);
-        for (int id : {1000, 1004, 1009})
-            qobject_cast<QLineEdit*>(Control(id))->setText(url + QString::number(id));
-        qobject_cast<QLineEdit*>(Control(1002))->setText(text);
-        qobject_cast<QPlainTextEdit*>(Control(1003))->setPlainText(text + u'2');
+        Click(IDC_CHECK_BASEURL);
+        // Each URL ends in a letter of its own, so that no two fields look alike.
+        qobject_cast<QLineEdit*>(Control(IDC_EDIT_HOMEURL))->setText(url + u'h');
+        qobject_cast<QLineEdit*>(Control(IDC_EDIT_CDFURL))->setText(url + u'c');
+        qobject_cast<QLineEdit*>(Control(IDC_EDIT_BASEURL))->setText(url + u'b');
+        qobject_cast<QLineEdit*>(Control(IDC_EDIT_TITLE))->setText(text);
+        qobject_cast<QPlainTextEdit*>(Control(IDC_EDIT_ABSTRACT))->setPlainText(text + u'2');
         fwtest::WhenModalOpens([&](QWidget* logo) {
-            for (int id : {1017, 1001, 1002})
-                FindControl<QLineEdit>(logo, id)->setText(url + QString::number(id));
-            FindControl<QPushButton>(logo, 1)->click();
+            FindControl<QLineEdit>(logo, logo_dlg::IDC_EDIT_ICONURL)->setText(url + u'i');
+            FindControl<QLineEdit>(logo, logo_dlg::IDC_EDIT_LOGOURL)->setText(url + u'l');
+            FindControl<QLineEdit>(logo, logo_dlg::IDC_EDIT_WIDELOGOURL)->setText(url + u'w');
+            FindControl<QPushButton>(logo, logo_dlg::IDOK)->click();
         });
-        Click(1006);
+        Click(IDC_BUTTON_LOGO);
 
-        Click(1008);
+        Click(IDC_BUTTON_SITEMAP);
         CSitemapDlg* sitemap = m_dlg->sitemapDlg;
-        fwtest::Click(FindControl<QWidget>(sitemap, 1068));
-        fwtest::Retype(FindControl<QWidget>(sitemap, 1079), text + u'3');
-        fwtest::Retype(FindControl<QWidget>(sitemap, 1078), url + u'3');
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_ADDPAGE));
+        fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_ITEMTITLE), text + u'3');
+        fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_URL), url + u'3');
         fwtest::WhenModalOpens([&](QWidget* comment) {
-            FindControl<QPlainTextEdit>(comment, 1084)->setPlainText(text + u'4');
-            fwtest::Click(FindControl<QWidget>(comment, 1091));
-            FindControl<QLineEdit>(comment, 1017)->setText(url + u'4');
-            FindControl<QPushButton>(comment, 1)->click();
+            FindControl<QPlainTextEdit>(comment, comment_dlg::IDC_EDIT_COMMENT)->setPlainText(text + u'4');
+            fwtest::Click(FindControl<QWidget>(comment, comment_dlg::IDC_CHECK_USEICON));
+            FindControl<QLineEdit>(comment, comment_dlg::IDC_EDIT_ICONHREF)->setText(url + u'4');
+            FindControl<QPushButton>(comment, comment_dlg::IDOK)->click();
         });
-        fwtest::Click(FindControl<QWidget>(sitemap, 1082));
-        fwtest::Click(FindControl<QWidget>(sitemap, 1085));
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_COMMENT));
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_OK));
 
         m_platform->QueueFileName(InDir(u"markup.cdf"_s));
-        Click(1011);
-        Click(1013);
+        Click(IDC_BUTTON_CREATE);
+        Click(IDC_BUTTON_CLEAR);
         Load(InDir(u"markup.cdf"_s));
         QVERIFY(m_platform->Messages().isEmpty());
-        QCOMPARE(HeadShown(), u"1000="_s + url + u"1000 1002="_s + text + u" 1003="_s + text + u"2 1004="_s + url +
-                                  u"1004 1009="_s + url + u"1009/ 1090=[x]"_s);
+        QCOMPARE(HeadShown(), u"IDC_EDIT_HOMEURL="_s + url + u"h IDC_EDIT_TITLE="_s + text + u" IDC_EDIT_ABSTRACT="_s +
+                                  text + u"2 IDC_EDIT_CDFURL="_s + url + u"c IDC_EDIT_BASEURL="_s + url +
+                                  u"b/ IDC_CHECK_BASEURL=[x]"_s);
         const fw::Channel& channel = m_dlg->m_channel;
         const auto shown = [](const std::string& bytes) { return QString::fromStdString(bytes); };
         QCOMPARE(shown(channel.logos.m_strIconUrl + " " + channel.logos.m_strLogoUrl + " " + channel.logos.m_strWideLogoUrl),
-                 url + u"1017 "_s + url + u"1001 "_s + url + u"1002"_s);
+                 url + u"i "_s + url + u"l "_s + url + u'w');
         const fw::SitemapItem* root = channel.sitemap.Root();
         QCOMPARE(root->ChildCount(), 1u);
         const fw::SitemapNode& page = root->FirstChild()->Node();
@@ -307,7 +325,7 @@ private slots:
 
         // Clear, with the base URL on.
         m_dlg->m_channel.logos.m_strIconUrl = "http://server/icon.ico";
-        Click(1013);
+        Click(IDC_BUTTON_CLEAR);
         QCOMPARE(HeadShown(), kDefaultsShown);
         QCOMPARE(m_dlg->m_channel.logos.m_strIconUrl + sitemap.m_strUrl + sitemap.m_strItemTitle,
                  "http://http://\x83\x5E\x83\x43\x83\x67\x83\x8B");  // タイトル
@@ -316,7 +334,9 @@ private slots:
         const struct { QByteArray bytes; QString message, shown; } partial[] = {
             {kSampleCdf.mid(kSampleCdf.indexOf('\n') + 1), u"(phase #0)"_s, kSampleShown},  // no declaration
             {"<?XML VERSION=\"1.0\"?>\r\n<CHANNEL HREF=\"http://kept\">\r\n<TITLE>a<B>b</B></TITLE>\r\n",
-             u"(element error)"_s, u"1000=http://kept 1002=タイトル 1003= 1004=http:// !1009=http:// 1090=[ ]"_s},
+             u"(element error)"_s,
+             u"IDC_EDIT_HOMEURL=http://kept IDC_EDIT_TITLE=タイトル IDC_EDIT_ABSTRACT= IDC_EDIT_CDFURL=http:// "
+             "!IDC_EDIT_BASEURL=http:// IDC_CHECK_BASEURL=[ ]"_s},
         };
         for (const auto& c : partial) {
             QVERIFY(WriteFile(InDir(u"partial.cdf"_s), c.bytes));
@@ -332,7 +352,7 @@ private slots:
     {
         OpenForm();
         m_platform->QueueFileName(InDir(u"NewChannel.cdf"_s));
-        Click(1011);
+        Click(IDC_BUTTON_CREATE);
         QCOMPARE(m_platform->FileDialogs(),
                  QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s});
         QVERIFY(m_platform->Messages().isEmpty());
@@ -353,7 +373,7 @@ private slots:
         const bool asRoot = geteuid() == 0;
         if (asRoot && seteuid(65534) != 0)
             QSKIP("no other user ID to meet file permissions under");
-        Click(1011);
+        Click(IDC_BUTTON_CREATE);
         QVERIFY((!asRoot || seteuid(0) == 0) && chmod(QFile::encodeName(folder).constData(), 0755) == 0);
         QCOMPARE(m_platform->Messages(), QStringList{kCannotOpen});
         QCOMPARE(ReadFile(target), oldBytes);
@@ -387,20 +407,20 @@ private slots:
         const auto confirm = [](int okId) {
             fwtest::WhenModalOpens([okId](QWidget* dialog) { FindControl<QPushButton>(dialog, okId)->click(); });
         };
-        confirm(1);
-        Click(1006);  // logos
-        Click(1008);  // site map: every item shown in the fields, the page's comment confirmed
+        confirm(logo_dlg::IDOK);
+        Click(IDC_BUTTON_LOGO);
+        Click(IDC_BUTTON_SITEMAP);  // site map: every item shown in the fields, the page's comment confirmed
         CSitemapDlg& sitemap = *m_dlg->sitemapDlg;
         fw::SitemapTree& tree = m_dlg->m_channel.sitemap;
         for (fw::SitemapItem* item : {tree.Root()->FirstChild(), tree.Root()->LastChild(), tree.Root()}) {
             tree.Select(item);
-            confirm(1);
-            fwtest::Click(FindControl<QWidget>(&sitemap, 1082));
+            confirm(comment_dlg::IDOK);
+            fwtest::Click(FindControl<QWidget>(&sitemap, sitemap_dlg::IDC_BUTTON_COMMENT));
         }
-        fwtest::Click(FindControl<QWidget>(&sitemap, 1085));
-        QVERIFY(FindControl<QLineEdit>(m_dlg.get(), 1002)->text().size() == 100001);
+        fwtest::Click(FindControl<QWidget>(&sitemap, sitemap_dlg::IDC_BUTTON_OK));
+        QVERIFY(FindControl<QLineEdit>(m_dlg.get(), IDC_EDIT_TITLE)->text().size() == 100001);
         m_platform->QueueFileName(InDir(u"saved.cdf"_s));
-        Click(1011);
+        Click(IDC_BUTTON_CREATE);
         QVERIFY(m_platform->Messages().isEmpty());
         QVERIFY(ReadFile(InDir(u"saved.cdf"_s)) == QByteArray::fromStdString(rewritten.Bytes()));
     }
@@ -408,10 +428,10 @@ private slots:
     void helpOpensThePageItFinds()
     {
         OpenForm();
-        Click(4);
+        Click(IDC_HELP);
         QCOMPARE(m_platform->Messages(), QStringList{u"ファイルエラー: Feedwright.htm が開けません."_s});
         QVERIFY(WriteFile(InDir(u"share/Feedwright.htm"_s), "<html></html>"));
-        Click(4);
+        Click(IDC_HELP);
         QCOMPARE(m_platform->OpenedDocuments(), QStringList{InDir(u"share/Feedwright.htm"_s)});
         QCOMPARE(m_platform->Messages().size(), 1);
     }
@@ -422,10 +442,10 @@ private slots:
         QStringList seen;
         const auto inspectAndClose = [&seen](QWidget* about) {
             seen << about->windowTitle() + u'|' + about->findChild<QLabel*>(u"version"_s)->text();
-            FindControl<QPushButton>(about, 1)->click();
+            FindControl<QPushButton>(about, about_dlg::IDOK)->click();
         };
         fwtest::WhenModalOpens(inspectAndClose);
-        Click(3);
+        Click(IDC_INFO);
         const QList<QAction*> actions = m_dlg->SystemMenu()->actions();
         QCOMPARE(actions.size(), 2);
         QVERIFY(actions[0]->isSeparator());

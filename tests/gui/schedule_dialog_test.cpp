@@ -7,17 +7,25 @@
 
 #include "channel/ScheduleRecord.h"
 #include "dialogs/ScheduleDlg.h"
+#include "dialogs/ScheduleDlgIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
+using namespace schedule_dlg;
 using fwtest::Retype;
 
 namespace {
 
-const QList<int> kPace = {1047, 1048, 1032, 1058, 1035, 1055, 1056, 1057};
-const QString kWeeks1 = u"1047=[x] 1048=[ ] 1032=7 !1058=6 !1035=0 1055=1週間おきに\n\nその日＋ 1056=時 1057=時"_s;
-const QList<int> kDates = {1022, 1021, 1024, 1025, 1029, 1030, 1027, 1028};
+const QList<int> kPace = {IDC_RADIO_DAY,        IDC_RADIO_HOUR,  IDC_EDIT_INTERVALDAY,    IDC_COMBO_HOUR,
+                          IDC_EDIT_INTERVALMIN, IDC_STATIC_PACE, IDC_STATIC_EARLIESTHOUR, IDC_STATIC_LATESTHOUR};
+const QString kWeeks1 = u"IDC_RADIO_DAY=[x] IDC_RADIO_HOUR=[ ] IDC_EDIT_INTERVALDAY=7 !IDC_COMBO_HOUR=6 "
+                        "!IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=1週間おきに\n\nその日＋ IDC_STATIC_EARLIESTHOUR=時 "
+                        "IDC_STATIC_LATESTHOUR=時"_s;
+const QList<int> kDates = {IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY,
+                           IDC_CHECK_STOPDATE,  IDC_EDIT_STOPYEAR,  IDC_EDIT_STOPMONTH,  IDC_EDIT_STOPDAY};
+const QList<int> kWindow = {IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN,
+                            IDC_EDIT_LATESTDAY,   IDC_EDIT_LATESTHOUR,   IDC_EDIT_LATESTMIN};
 const QString kNotPositive = u"feedwright: 正の整数を入力してください。"_s;
 
 QString Range(int min, int max) { return u"feedwright: %1 から %2 までの整数を入力してください。 (!)"_s.arg(min).arg(max); }
@@ -43,8 +51,8 @@ struct Harness {
     int Run(const std::function<void()>& drive) { return fwtest::RunModal(dlg, drive); }
     void ChooseLastHour() const
     {
-        Control(1058)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(Control(1058), Qt::Key_End);
+        Control(IDC_COMBO_HOUR)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Control(IDC_COMBO_HOUR), Qt::Key_End);
     }
 };
 
@@ -61,17 +69,20 @@ private slots:
         Harness h;
         const auto expectFirstOpening = [&] {
             QCOMPARE(h.Shown(kPace), kWeeks1);
-            QCOMPARE(h.Shown({1039, 1040, 1041, 1042, 1043, 1044}), u"1039=0 1040=0 1041=0 1042=0 1043=0 1044=0"_s);
-            QCOMPARE(h.Shown(kDates), Today(u"1022=[ ] !1021=Y !1024=M !1025=D 1029=[ ] !1030=Y !1027=M !1028=D"_s));
+            QCOMPARE(h.Shown(kWindow), u"IDC_EDIT_EARLIESTDAY=0 IDC_EDIT_EARLIESTHOUR=0 IDC_EDIT_EARLIESTMIN=0 "
+                                       "IDC_EDIT_LATESTDAY=0 IDC_EDIT_LATESTHOUR=0 IDC_EDIT_LATESTMIN=0"_s);
+            QCOMPARE(h.Shown(kDates),
+                     Today(u"IDC_CHECK_STARTDATE=[ ] !IDC_EDIT_STARTYEAR=Y !IDC_EDIT_STARTMONTH=M !IDC_EDIT_STARTDAY=D "
+                           "IDC_CHECK_STOPDATE=[ ] !IDC_EDIT_STOPYEAR=Y !IDC_EDIT_STOPMONTH=M !IDC_EDIT_STOPDAY=D"_s));
         };
         h.Run(expectFirstOpening);
         h.Run([&] {
-            h.Click(1048);
+            h.Click(IDC_RADIO_HOUR);
             h.ChooseLastHour();
-            h.Click(1022);
-            h.Click(1029);
-            Retype(h.Control(1039), u"5"_s);
-            h.Click(1);
+            h.Click(IDC_CHECK_STARTDATE);
+            h.Click(IDC_CHECK_STOPDATE);
+            Retype(h.Control(IDC_EDIT_EARLIESTDAY), u"5"_s);
+            h.Click(IDOK);
         });
         QCOMPARE(h.record.m_nHourSel, 7);
         h.record.ResetSchedule();
@@ -82,35 +93,38 @@ private slots:
         // A value read from a file may be out of range: refused once, on opening.
         h.record.m_nIntervalMin = 75;
         h.record.m_bStopDate = 1;
-        h.Run([&] { QCOMPARE(h.Shown({1035, 1021, 1030}), Today(u"!1035=75 !1021=Y 1030=Y"_s)); });
+        h.Run([&] {
+            QCOMPARE(h.Shown({IDC_EDIT_INTERVALMIN, IDC_EDIT_STARTYEAR, IDC_EDIT_STOPYEAR}),
+                     Today(u"!IDC_EDIT_INTERVALMIN=75 !IDC_EDIT_STARTYEAR=Y IDC_EDIT_STOPYEAR=Y"_s));
+        });
         QCOMPARE(h.Messages(), QStringList{Range(0, 59)});
     }
 
     void dayIntervalKeystrokes()
     {
         Harness h;
-        QWidget* days = h.Control(1032);
+        QWidget* days = h.Control(IDC_EDIT_INTERVALDAY);
         const int result = h.Run([&] {
             Retype(days, QString());  // nothing is said until the field is left
-            QCOMPARE(h.Shown({1055}), u"1055=1週間おきに\n\nその日＋"_s);
+            QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=1週間おきに\n\nその日＋"_s);
             fwtest::TypeText(days, u"1"_s);
-            QCOMPARE(h.Shown({1055}), u"1055=1日おきに\n\nその日＋"_s);
+            QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=1日おきに\n\nその日＋"_s);
             fwtest::TypeText(days, u"4"_s);
-            QCOMPARE(h.Shown({1055}), u"1055=2週間おきに\n\nその日＋"_s);
+            QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=2週間おきに\n\nその日＋"_s);
             QCOMPARE(h.record.m_nIntervalDay, 14u);
             QVERIFY(h.Messages().isEmpty());
 
             Retype(days, u"0"_s);  // refused at once, stored all the same and worded
             QCOMPARE(h.Messages(), QStringList{Range(1, 365)});
             QCOMPARE(h.record.m_nIntervalDay, 0u);
-            QCOMPARE(h.Shown({1055}), u"1055=0週間おきに\n\nその日＋"_s);
+            QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=0週間おきに\n\nその日＋"_s);
             Retype(days, QString());
             QTest::keyClick(days, Qt::Key_Tab);  // an empty field is refused when left and keeps the focus
             QCOMPARE(QApplication::focusWidget(), days);
 
             // A message box takes the focus from the field it refuses, inside
             // the dialog or as a window of its own: that is no second refusal.
-            h.platform.OnMessage([&] { h.Control(1039)->setFocus(Qt::OtherFocusReason); });
+            h.platform.OnMessage([&] { h.Control(IDC_EDIT_EARLIESTDAY)->setFocus(Qt::OtherFocusReason); });
             Retype(days, u"0"_s);
             h.platform.OnMessage([&] {
                 QWidget box;
@@ -122,12 +136,12 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&h.dlg));
             h.platform.OnMessage(nullptr);
             Retype(days, QString());
-            h.Click(1);  // OK stays open, with one message
+            h.Click(IDOK);  // OK stays open, with one message
             QCOMPARE(h.Messages(),
                      (QStringList{Range(1, 365), kNotPositive, Range(1, 365), Range(1, 365), kNotPositive}));
             QCOMPARE(QApplication::focusWidget(), days);
             Retype(days, u"14"_s);
-            h.Click(1);
+            h.Click(IDOK);
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(h.record.m_nIntervalDay, 14u);
@@ -137,19 +151,19 @@ private slots:
     {
         Harness h;
         const int result = h.Run([&] {
-            Retype(h.Control(1039), u"3"_s);
-            Retype(h.Control(1040), u"25"_s);
-            Retype(h.Control(1041), u"30"_s);
-            h.Click(1);
+            Retype(h.Control(IDC_EDIT_EARLIESTDAY), u"3"_s);
+            Retype(h.Control(IDC_EDIT_EARLIESTHOUR), u"25"_s);
+            Retype(h.Control(IDC_EDIT_EARLIESTMIN), u"30"_s);
+            h.Click(IDOK);
             QVERIFY(h.dlg.isVisible());
             QCOMPARE(h.Messages(), QStringList{Range(0, 24)});
-            QCOMPARE(QApplication::focusWidget(), h.Control(1040));
+            QCOMPARE(QApplication::focusWidget(), h.Control(IDC_EDIT_EARLIESTHOUR));
             // Taken up to the refused field, which keeps its value.
             const fw::ScheduleRecord& r = h.record;
             QCOMPARE((QList<unsigned>{r.m_nEarliestDay, r.m_nEarliestHour, r.m_nEarliestMin}),
                      (QList<unsigned>{3, 25, 0}));
-            Retype(h.Control(1040), u"24"_s);
-            h.Click(1);
+            Retype(h.Control(IDC_EDIT_EARLIESTHOUR), u"24"_s);
+            h.Click(IDOK);
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE((QList<unsigned>{h.record.m_nEarliestHour, h.record.m_nEarliestMin}), (QList<unsigned>{24, 30}));
@@ -157,9 +171,9 @@ private slots:
         // Cancel and Escape take nothing and say nothing, even with a field that would be refused.
         for (const bool escape : {false, true}) {
             QCOMPARE(h.Run([&] {
-                Retype(h.Control(1041), u"7"_s);
-                Retype(h.Control(1032), QString());
-                escape ? QTest::keyClick(h.Control(1032), Qt::Key_Escape) : h.Click(2);
+                Retype(h.Control(IDC_EDIT_EARLIESTMIN), u"7"_s);
+                Retype(h.Control(IDC_EDIT_INTERVALDAY), QString());
+                escape ? QTest::keyClick(h.Control(IDC_EDIT_INTERVALDAY), Qt::Key_Escape) : h.Click(IDCANCEL);
             }), int(QDialog::Rejected));
             QCOMPARE(h.Messages().size(), 1);
             QCOMPARE(h.record.m_nEarliestMin, 30u);
@@ -171,10 +185,10 @@ private slots:
     {
         Harness h;
         h.Run([&] {
-            Retype(h.Control(1041), u"99"_s);
-            h.Click(1048);
+            Retype(h.Control(IDC_EDIT_EARLIESTMIN), u"99"_s);
+            h.Click(IDC_RADIO_HOUR);
             QCOMPARE(h.Messages(), QStringList{Range(0, 59)});
-            h.Click(1048);
+            h.Click(IDC_RADIO_HOUR);
             QCOMPARE(h.Messages().size(), 2);
         });
     }
@@ -183,23 +197,26 @@ private slots:
     {
         Harness h;
         h.Run([&] {
-            h.Click(1048);
-            QCOMPARE(h.Shown(kPace), u"1047=[ ] 1048=[x] !1032=7 1058=6 1035=0 1055=毎日、0時から 6時間おきに\n\n"
-                                     "そのときの時間＋ 1056=時間 1057=時間"_s);
+            h.Click(IDC_RADIO_HOUR);
+            QCOMPARE(h.Shown(kPace), u"IDC_RADIO_DAY=[ ] IDC_RADIO_HOUR=[x] !IDC_EDIT_INTERVALDAY=7 IDC_COMBO_HOUR=6 "
+                                     "IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=毎日、0時から 6時間おきに\n\n"
+                                     "そのときの時間＋ IDC_STATIC_EARLIESTHOUR=時間 IDC_STATIC_LATESTHOUR=時間"_s);
             h.ChooseLastHour();
-            QCOMPARE(h.Shown({1055}), u"1055=毎日、0時から 12時間おきに\n\nそのときの時間＋"_s);
-            h.Click(1047);
-            QCOMPARE(h.Shown(kPace), QString(kWeeks1).replace(u"!1058=6"_s, u"!1058=12"_s));
+            QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=毎日、0時から 12時間おきに\n\nそのときの時間＋"_s);
+            h.Click(IDC_RADIO_DAY);
+            QCOMPARE(h.Shown(kPace), QString(kWeeks1).replace(u"!IDC_COMBO_HOUR=6"_s, u"!IDC_COMBO_HOUR=12"_s));
 
             // Each check box enables its own date; the date stays when it is unchecked.
-            h.Click(1022);
-            QCOMPARE(h.Shown(kDates), Today(u"1022=[x] 1021=Y 1024=M 1025=D 1029=[ ] !1030=Y !1027=M !1028=D"_s));
-            h.Click(1029);
-            Retype(h.Control(1021), u"1"_s);
-            Retype(h.Control(1030), u"99999"_s);
-            h.Click(1022);
-            QCOMPARE(h.Shown({1021, 1030}), u"!1021=1 1030=99999"_s);
-            h.Click(1);
+            h.Click(IDC_CHECK_STARTDATE);
+            QCOMPARE(h.Shown(kDates),
+                     Today(u"IDC_CHECK_STARTDATE=[x] IDC_EDIT_STARTYEAR=Y IDC_EDIT_STARTMONTH=M IDC_EDIT_STARTDAY=D "
+                           "IDC_CHECK_STOPDATE=[ ] !IDC_EDIT_STOPYEAR=Y !IDC_EDIT_STOPMONTH=M !IDC_EDIT_STOPDAY=D"_s));
+            h.Click(IDC_CHECK_STOPDATE);
+            Retype(h.Control(IDC_EDIT_STARTYEAR), u"1"_s);
+            Retype(h.Control(IDC_EDIT_STOPYEAR), u"99999"_s);
+            h.Click(IDC_CHECK_STARTDATE);
+            QCOMPARE(h.Shown({IDC_EDIT_STARTYEAR, IDC_EDIT_STOPYEAR}), u"!IDC_EDIT_STARTYEAR=1 IDC_EDIT_STOPYEAR=99999"_s);
+            h.Click(IDOK);
         });
         QVERIFY(h.Messages().isEmpty());
         const fw::ScheduleRecord& r = h.record;

@@ -7,19 +7,16 @@
 #include <QTreeView>
 
 #include "channel/Channel.h"
-#include "sitemap/SitemapDlg.h"
-#include "sitemap/SitemapModel.h"
+#include "sitemapeditor/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlgIds.h"
+#include "sitemapeditor/SitemapModel.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
+using namespace sitemap_dlg;
 
 namespace {
-
-enum Id {
-    kTree = 1071, kAddPage = 1068, kAddChannel = 1067, kDelete = 1069, kCopy = 1070, kPaste = 1072,
-    kOk = 1085, kTitle = 1079, kUrl = 1078, kLevel = 1086, kPrecache = 1083,
-};
 
 // The main form's part: a window that the dialog disables and enables, and
 // the channel whose head and site map it edits.
@@ -37,7 +34,7 @@ struct Harness {
         return fwtest::ShowAndActivate(&dlg);
     }
     QWidget* Control(int id) const { return fwtest::FindControl<QWidget>(&dlg, id); }
-    QTreeView* View() const { return fwtest::FindControl<QTreeView>(&dlg, kTree); }
+    QTreeView* View() const { return fwtest::FindControl<QTreeView>(&dlg, IDC_TREE_SITEMAP); }
     QModelIndex IndexOf(const fw::SitemapItem* item) const
     {
         return qobject_cast<SitemapModel*>(View()->model())->IndexOf(item);
@@ -50,8 +47,8 @@ struct Harness {
         const QModelIndex selected = IndexOf(tree.Selected());
         const bool shown = View()->currentIndex() == selected && View()->selectionModel()->isSelected(selected)
                            && (!selected.parent().isValid() || View()->isExpanded(selected.parent()));
-        return fwtest::Outline(&dlg, {kTitle, kUrl, kLevel, kPrecache}) + u" | "_s +
-               (shown ? selected.data().toString() : u"<view elsewhere>"_s);
+        return fwtest::Outline(&dlg, {IDC_EDIT_ITEMTITLE, IDC_EDIT_URL, IDC_COMBO_LEVEL, IDC_CHECK_PRECACHE}) +
+               u" | "_s + (shown ? selected.data().toString() : u"<view elsewhere>"_s);
     }
     void ClickItem(const fw::SitemapItem* item) const
     {
@@ -88,23 +85,30 @@ private slots:
     {
         Harness h;
         QVERIFY(h.Open());
-        h.Click(kAddChannel);
-        QCOMPARE(h.Fields(), u"1079=新規チャンネル 1078=http:// 1086=0 1083=[x] | 新規チャンネル"_s);
-        h.Click(kAddPage);
+        h.Click(IDC_BUTTON_ADDCHANNEL);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新規チャンネル IDC_EDIT_URL=http:// "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規チャンネル"_s);
+        h.Click(IDC_BUTTON_ADDPAGE);
         fw::SitemapItem* page = h.tree.Selected();
         QCOMPARE(page->Parent(), h.tree.Root()->FirstChild());
-        QCOMPARE(h.Fields(), u"1079=新規ページ 1078=http:// 1086=0 1083=[x] | 新規ページ"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新規ページ IDC_EDIT_URL=http:// "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規ページ"_s);
 
         // The title renames the label with every keystroke; the URL does not.
-        fwtest::Retype(h.Control(kTitle), u"新"_s);
+        fwtest::Retype(h.Control(IDC_EDIT_ITEMTITLE), u"新"_s);
         QCOMPARE(h.IndexOf(page).data().toString(), u"新"_s);
-        fwtest::TypeText(h.Control(kTitle), u"館"_s);
-        fwtest::Retype(h.Control(kUrl), u"http://a/"_s);
-        h.Click(kPrecache);
-        QTest::keyClick(h.Control(kLevel), Qt::Key_Down);
-        QCOMPARE(h.Fields(), u"1079=新館 1078=http://a/ 1086=1 1083=[ ] | 新館"_s);
-        QCOMPARE(page->Node(), (fw::SitemapNode{.m_strHref = "http://a/", .m_strTitle = "\x90\x56\x8A\xD9",
-                                                .m_nLevel = 1, .m_bPrecache = 0, .m_bIsPage = 1}));
+        fwtest::TypeText(h.Control(IDC_EDIT_ITEMTITLE), u"館"_s);
+        fwtest::Retype(h.Control(IDC_EDIT_URL), u"http://a/"_s);
+        h.Click(IDC_CHECK_PRECACHE);
+        QTest::keyClick(h.Control(IDC_COMBO_LEVEL), Qt::Key_Down);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新館 IDC_EDIT_URL=http://a/ "
+                              "IDC_COMBO_LEVEL=1 IDC_CHECK_PRECACHE=[ ] | 新館"_s);
+        fw::SitemapNode edited = fw::SitemapNode::NewPage();
+        edited.m_strHref = "http://a/";
+        edited.m_strTitle = "\x90\x56\x8A\xD9";  // 新館
+        edited.m_nLevel = 1;
+        edited.m_bPrecache = 0;
+        QCOMPARE(page->Node(), edited);
     }
 
     // Showing a record never writes into it: not its level, not its label.
@@ -116,10 +120,12 @@ private slots:
         h.tree.SetLabel(b, "label of b");
         QVERIFY(h.Open());
         h.ClickItem(a);
-        QCOMPARE(h.Fields(), u"1079=a 1078=http://example.com/a 1086=5 1083=[ ] | a"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=a IDC_EDIT_URL=http://example.com/a "
+                              "IDC_COMBO_LEVEL=5 IDC_CHECK_PRECACHE=[ ] | a"_s);
         h.ClickItem(b);
-        QCOMPARE(h.Fields(), u"1079=b 1078=http://example.com/b 1086= 1083=[ ] | label of b"_s);  // no level 20
-        fwtest::Retype(h.Control(kUrl), u"http://x"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=b IDC_EDIT_URL=http://example.com/b "
+                              "IDC_COMBO_LEVEL= IDC_CHECK_PRECACHE=[ ] | label of b"_s);  // no level 20
+        fwtest::Retype(h.Control(IDC_EDIT_URL), u"http://x"_s);
         QCOMPARE(b->Node().m_nLevel, 20);
         QCOMPARE(b->Label(), std::string("label of b"));
         QCOMPARE(a->Node().m_nLevel, 5);
@@ -129,7 +135,8 @@ private slots:
             fw::SitemapTree::BulkUpdate bulk(h.tree);
             h.LoadedPage(h.tree.Root(), "read", 2);
         }
-        QCOMPARE(h.Fields(), u"1079=read 1078=http://example.com/read 1086=2 1083=[ ] | read"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=read IDC_EDIT_URL=http://example.com/read "
+                              "IDC_COMBO_LEVEL=2 IDC_CHECK_PRECACHE=[ ] | read"_s);
     }
 
     // Each showing overwrites the root with the main form's values; only OK copies them back.
@@ -143,19 +150,21 @@ private slots:
         h.channel.head.m_strHomeUrl = "http://home";
         h.channel.head.m_strAbstract = "about";
         QVERIFY(h.Open());
-        QCOMPARE(h.Fields(), u"1079=Head 1078=http://home 1086=3 1083=[x] | Head"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=Head IDC_EDIT_URL=http://home "
+                              "IDC_COMBO_LEVEL=3 IDC_CHECK_PRECACHE=[x] | Head"_s);
         QCOMPARE(h.tree.Root()->Node().m_strAbstract, std::string("about"));
-        fwtest::Retype(h.Control(kTitle), u"Escaped"_s);
+        fwtest::Retype(h.Control(IDC_EDIT_ITEMTITLE), u"Escaped"_s);
         QTest::keyClick(&h.dlg, Qt::Key_Escape);
         QVERIFY(!h.dlg.isVisible() && h.mainForm.isEnabled());
         QCOMPARE(h.channel.head.m_strTitle, std::string("Head"));
 
         QVERIFY(h.Open());
-        QCOMPARE(h.Fields(), u"1079=Head 1078=http://home 1086=3 1083=[x] | Head"_s);
-        fwtest::Retype(h.Control(kTitle), u"Kept"_s);
-        fwtest::Retype(h.Control(kUrl), u"http://kept"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=Head IDC_EDIT_URL=http://home "
+                              "IDC_COMBO_LEVEL=3 IDC_CHECK_PRECACHE=[x] | Head"_s);
+        fwtest::Retype(h.Control(IDC_EDIT_ITEMTITLE), u"Kept"_s);
+        fwtest::Retype(h.Control(IDC_EDIT_URL), u"http://kept"_s);
         h.tree.Root()->Node().m_strAbstract = "comment";
-        h.Click(kOk);
+        h.Click(IDC_BUTTON_OK);
         QVERIFY(!h.dlg.isVisible() && h.mainForm.isEnabled());
         QCOMPARE(copiedBack.count(), 1);
         const fw::ChannelHead& head = h.channel.head;
@@ -166,11 +175,11 @@ private slots:
     {
         Harness h;
         QVERIFY(h.Open());
-        h.Click(kAddPage);
+        h.Click(IDC_BUTTON_ADDPAGE);
         const fw::SitemapItem* page = h.tree.Selected();
         QTest::keyClick(&h.dlg, Qt::Key_Return);
-        h.Control(kOk)->setFocus();
-        QTest::keyClick(h.Control(kOk), Qt::Key_Return);
+        h.Control(IDC_BUTTON_OK)->setFocus();
+        QTest::keyClick(h.Control(IDC_BUTTON_OK), Qt::Key_Return);
         QVERIFY(h.dlg.isVisible());
 
         h.View()->setFocus();
@@ -181,7 +190,8 @@ private slots:
         QTest::keyClick(&h.dlg, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(h.dlg.isVisible());
         QVERIFY(h.View()->indexWidget(h.IndexOf(page)) == nullptr);
-        QCOMPARE(h.Fields(), u"1079=typed 1078=http:// 1086=0 1083=[x] | typed"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=typed IDC_EDIT_URL=http:// "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | typed"_s);
         QCOMPARE(page->Node().m_strTitle, std::string("typed"));
     }
 
@@ -195,29 +205,30 @@ private slots:
         source->Node().m_nUsage = 5;
         const fw::SitemapNode copied = source->Node();
         QVERIFY(h.Open());
-        h.Click(kPaste);  // before any copy: a new page
+        h.Click(IDC_BUTTON_PASTE);  // before any copy: a new page
         QCOMPARE(h.tree.Selected()->Node(), fw::SitemapNode::NewPage());
         h.tree.Select(h.tree.Root());
-        h.Click(kDelete);  // refused for the root
+        h.Click(IDC_BUTTON_DELETE);  // refused for the root
         QCOMPARE(h.tree.ItemCount(), std::size_t(7));
 
         // A channel copies without its children and goes with all of them.
         h.ClickItem(channel);
-        h.Click(kCopy);
-        h.Click(kPaste);
+        h.Click(IDC_BUTTON_COPY);
+        h.Click(IDC_BUTTON_PASTE);
         QCOMPARE(h.tree.Selected()->Parent(), channel);
         QCOMPARE(h.tree.Selected()->ChildCount(), std::size_t(0));
         h.ClickItem(channel);
-        h.Click(kDelete);
+        h.Click(IDC_BUTTON_DELETE);
         QCOMPARE(h.tree.ItemCount(), std::size_t(3));
 
         h.ClickItem(source);
-        h.Click(kCopy);
+        h.Click(IDC_BUTTON_COPY);
         source->Node().m_strTitle = "changed after copying";
-        h.Click(kDelete);
-        h.Click(kPaste);
+        h.Click(IDC_BUTTON_DELETE);
+        h.Click(IDC_BUTTON_PASTE);
         QCOMPARE(h.tree.Selected()->Node(), copied);
-        QCOMPARE(h.Fields(), u"1079=src 1078=http://example.com/src 1086=7 1083=[ ] | src"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=src IDC_EDIT_URL=http://example.com/src "
+                              "IDC_COMBO_LEVEL=7 IDC_CHECK_PRECACHE=[ ] | src"_s);
     }
 
     // A load leaves every channel that received items open, as selecting each
@@ -239,7 +250,8 @@ private slots:
         for (const fw::SitemapItem* item : {h.tree.Root(), outer, inner, empty})
             open << (h.View()->isExpanded(h.IndexOf(item)) ? u"open"_s : u"closed"_s);
         QCOMPARE(open.join(u' '), u"open open open closed"_s);
-        QCOMPARE(h.Fields(), u"1079=last 1078=http://example.com/last 1086=0 1083=[ ] | last"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=last IDC_EDIT_URL=http://example.com/last "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[ ] | last"_s);
         QVERIFY(h.View()->visualRect(h.View()->currentIndex()).intersects(h.View()->viewport()->rect()));
     }
 
@@ -252,7 +264,8 @@ private slots:
         h.LoadedPage(h.tree.Root(), "outer");
         QVERIFY(h.Open());
         h.ClickItem(inner);
-        const QString innerFields = u"1079=inner 1078=http://example.com/inner 1086=0 1083=[ ] | inner"_s;
+        const QString innerFields = u"IDC_EDIT_ITEMTITLE=inner IDC_EDIT_URL=http://example.com/inner "
+                                     "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[ ] | inner"_s;
         QCOMPARE(h.Fields(), innerFields);
         QWidget* viewport = h.View()->viewport();
         QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, h.View()->visualRect(h.IndexOf(inner)).center());
@@ -266,10 +279,12 @@ private slots:
         const QRect channelRow = h.View()->visualRect(h.IndexOf(channel));
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(channelRow.left() - h.View()->indentation() / 2, channelRow.center().y()));
         QVERIFY(!h.View()->isExpanded(h.IndexOf(channel)));
-        QCOMPARE(h.Fields(), u"1079=新規チャンネル 1078=http:// 1086=0 1083=[x] | 新規チャンネル"_s);
-        h.Click(kDelete);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新規チャンネル IDC_EDIT_URL=http:// "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規チャンネル"_s);
+        h.Click(IDC_BUTTON_DELETE);
         QCOMPARE(h.tree.Root()->ChildCount(), std::size_t(1));
-        QCOMPARE(h.Fields(), u"1079=outer 1078=http://example.com/outer 1086=0 1083=[ ] | outer"_s);
+        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=outer IDC_EDIT_URL=http://example.com/outer "
+                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[ ] | outer"_s);
     }
 
     // 100,000 pages in one channel beside a chain of 100,000 nested sub-channels.
@@ -298,7 +313,7 @@ private slots:
         QVERIFY(!h.View()->isExpanded(h.IndexOf(closed->FirstChild())));
         h.View()->scrollToBottom();
         h.ClickItem(h.tree.Root()->LastChild());
-        h.Click(kAddPage);
+        h.Click(IDC_BUTTON_ADDPAGE);
         QCOMPARE(h.tree.Selected(), h.tree.Root()->LastChild());
         QVERIFY(h.View()->visualRect(h.View()->currentIndex()).intersects(h.View()->viewport()->rect()));
     }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/SjisQt.h"
-#include "sitemap/SitemapModel.h"
+#include "sitemapeditor/SitemapModel.h"
 
 namespace {
 

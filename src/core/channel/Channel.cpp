@@ -7,10 +7,22 @@ namespace fw {
 SitemapNode RootRecordFor(const ChannelHead& head)
 {
     SitemapNode root;
-    root.m_strHref = head.m_strHomeUrl;
-    root.m_strTitle = head.m_strTitle;
-    root.m_strAbstract = head.m_strAbstract;
+    RootRecordFromHead(root, head);
     return root;
+}
+
+void RootRecordFromHead(SitemapNode& root, const ChannelHead& head)
+{
+    root.m_strTitle = head.m_strTitle;
+    root.m_strHref = head.m_strHomeUrl;
+    root.m_strAbstract = head.m_strAbstract;
+}
+
+void HeadFromRootRecord(ChannelHead& head, const SitemapNode& root)
+{
+    head.m_strTitle = root.m_strTitle;
+    head.m_strHomeUrl = root.m_strHref;
+    head.m_strAbstract = root.m_strAbstract;
 }
 
 Channel::Channel(TraceSink* trace) : sitemap(RootRecordFor(head), trace) {}

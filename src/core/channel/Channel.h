@@ -36,4 +36,9 @@ struct Channel {
 // The root record a fresh channel starts with, taken from the head.
 SitemapNode RootRecordFor(const ChannelHead& head);
 
+// The root record mirrors the head's title, home URL and abstract: the site
+// map editor copies them into the root when it is shown and back on OK.
+void RootRecordFromHead(SitemapNode& root, const ChannelHead& head);
+void HeadFromRootRecord(ChannelHead& head, const SitemapNode& root);
+
 }  // namespace fw

@@ -3,25 +3,20 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/AboutDlgIds.h"
 #include "app/ProgramIcon.h"
 
-namespace {
-
-constexpr int kIconStatic = 0;
-constexpr int kVersionStatic = 0;
-constexpr int kOkButton = 1;
-
-}  // namespace
+using namespace about_dlg;
 
 CAboutDlg::CAboutDlg(fwgui::Platform& platform, QWidget* parent)
     : CDialog(platform, parent, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), 159, 107)
 {
-    auto* icon = Add(new QLabel(this), kIconStatic, 12, 14, 21, 20);
+    auto* icon = Add(new QLabel(this), IDC_STATIC, 12, 14, 21, 20);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setObjectName(QStringLiteral("icon"));
-    auto* version = Add(new QLabel(QStringLiteral("Feedwright Version.1.2a"), this), kVersionStatic, 42, 20, 110, 10);
+    auto* version = Add(new QLabel(QStringLiteral("Feedwright Version.1.2a"), this), IDC_STATIC, 42, 20, 110, 10);
     version->setObjectName(QStringLiteral("version"));
-    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), kOkButton, 55, 84, 50, 14);
+    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 55, 84, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
     ok->setFocus();

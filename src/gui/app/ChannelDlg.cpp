@@ -21,8 +21,9 @@
 #include "dialogs/ScheduleDlg.h"
 #include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
+#include "framework/EnterKey.h"
 #include "framework/Platform.h"
-#include "sitemap/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlg.h"
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
@@ -56,22 +57,23 @@ void CChannelDlg::CreateControls()
     // Created in template order, which is also the tab order.
     // Each label names the field below it for assistive technology.
     auto* exitButton = Add(new QPushButton(QStringLiteral("終了"), this), IDC_EXIT, 213, 218, 39, 16);
-    auto* homeUrlLabel = Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), 0, 7, 7, 200, 9);
+    auto* homeUrlLabel = Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), IDC_STATIC, 7, 7, 200, 9);
     homeUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_HOMEURL, 7, 17, 245, 13));
-    auto* titleLabel = Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), 0, 7, 35, 200, 9);
+    auto* titleLabel = Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), IDC_STATIC, 7, 35, 200, 9);
     titleLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_TITLE, 7, 45, 245, 13));
-    auto* abstractLabel = Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), 0, 7, 63, 200, 9);
+    auto* abstractLabel = Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), IDC_STATIC, 7, 63, 200, 9);
     auto* abstractEdit = Add(new QPlainTextEdit(this), IDC_EDIT_ABSTRACT, 7, 73, 245, 42);
     abstractLabel->setBuddy(abstractEdit);
     abstractEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     abstractEdit->setTabChangesFocus(true);
-    abstractEdit->installEventFilter(this);
-    auto* cdfUrlLabel = Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), 0, 7, 120, 200, 9);
+    // Enter is the form's (and does nothing), Ctrl+Enter makes a line break.
+    fwgui::KeepEnterFrom(abstractEdit);
+    auto* cdfUrlLabel = Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), IDC_STATIC, 7, 120, 200, 9);
     cdfUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13));
     Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
     Add(new QPushButton(QStringLiteral("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
     Add(new QPushButton(QStringLiteral("スケジュール"), this), IDC_BUTTON_SCHEDULE, 93, 191, 74, 14);
-    auto* group = Add(new QGroupBox(QStringLiteral("詳細設定"), this), 0, 7, 179, 245, 31);
+    auto* group = Add(new QGroupBox(QStringLiteral("詳細設定"), this), IDC_STATIC, 7, 179, 245, 31);
     // The frame lies behind the buttons it frames, as a template's group box does.
     group->lower();
     Add(new QPushButton(QStringLiteral("ページ指定"), this), IDC_BUTTON_SITEMAP, 171, 191, 74, 14);
@@ -261,7 +263,7 @@ void CChannelDlg::OnDestroy()
 
 void CChannelDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (fwgui::IsEnterKey(*event)) {
         // A focused push button takes Enter as a click; anywhere else Enter
         // is the form's OK, which does nothing.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled())
@@ -270,21 +272,6 @@ void CChannelDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     CDialog::keyPressEvent(event);
-}
-
-bool CChannelDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    // The abstract does not take Enter for itself: Enter is the form's (and
-    // does nothing), Ctrl+Enter makes a line break.
-    if (watched == Control<QPlainTextEdit>(IDC_EDIT_ABSTRACT) && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (key->modifiers() & Qt::ControlModifier)
-                Control<QPlainTextEdit>(IDC_EDIT_ABSTRACT)->insertPlainText(QStringLiteral("\n"));
-            return true;
-        }
-    }
-    return CDialog::eventFilter(watched, event);
 }
 
 void CChannelDlg::contextMenuEvent(QContextMenuEvent* event)
@@ -321,11 +308,8 @@ void CChannelDlg::OnButtonClear()
 {
     m_channel.Clear();
     EnableBaseUrlEdit();
-    if (sitemapDlg != nullptr) {
-        sitemapDlg->m_strItemTitle = m_channel.head.m_strTitle;
-        sitemapDlg->m_strUrl = m_channel.head.m_strHomeUrl;
-        sitemapDlg->UpdateData(false);
-    }
+    if (sitemapDlg != nullptr)
+        sitemapDlg->OnChannelCleared();
     UpdateData(false);
 }
 

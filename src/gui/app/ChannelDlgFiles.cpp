@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <new>
-#include <utility>
 
 #include "app/ChannelDlgIds.h"
 #include "cdf/CdfProgress.h"
@@ -16,7 +15,6 @@
 #include "cdf/CdfWriter.h"
 #include "cdf/SafeSave.h"
 #include "framework/Platform.h"
-#include "sitemap/SitemapDlg.h"
 
 using namespace channel_dlg;
 
@@ -60,20 +58,10 @@ bool CChannelDlg::ReadCdf(QString path)
 
 bool CChannelDlg::ReadCdfAt(const std::string& path)
 {
-    // The reader clears the channel once the file is open; the site map
-    // fields then start from the cleared head as a Clear leaves them, and
-    // each item the reader adds selects itself and shows its own.
-    std::string previousItemTitle;
-    std::string previousUrl;
-    if (sitemapDlg != nullptr) {
-        const fw::ChannelHead cleared;
-        previousItemTitle = std::exchange(sitemapDlg->m_strItemTitle, cleared.m_strTitle);
-        previousUrl = std::exchange(sitemapDlg->m_strUrl, cleared.m_strHomeUrl);
-    }
-
     // The channel changes only once the whole file has been read: a file
     // that cannot be opened or read, running out of memory, or Cancel in the
-    // progress window leave everything as it was.
+    // progress window leave everything as it was. Otherwise the site map
+    // dialog hears the change as one bulk update and shows the result.
     fw::ReadStatus status = fw::ReadStatus::CannotOpen;
     {
         const std::unique_ptr<fw::CdfProgress> progress =
@@ -81,10 +69,6 @@ bool CChannelDlg::ReadCdfAt(const std::string& path)
         status = fw::ReadCdfFile(m_channel, path, platform().Trace(), progress.get());
     }
     if (status == fw::ReadStatus::CannotOpen || status == fw::ReadStatus::Cancelled) {
-        if (sitemapDlg != nullptr) {
-            sitemapDlg->m_strItemTitle = std::move(previousItemTitle);
-            sitemapDlg->m_strUrl = std::move(previousUrl);
-        }
         if (status == fw::ReadStatus::CannotOpen)
             ShowFileError(kCannotOpen);
         return false;
@@ -92,8 +76,6 @@ bool CChannelDlg::ReadCdfAt(const std::string& path)
 
     UpdateData(false);
     EnableBaseUrlEdit();
-    if (sitemapDlg != nullptr)
-        sitemapDlg->UpdateData(false);
 
     switch (status) {
     case fw::ReadStatus::ElementError:

@@ -1,8 +1,11 @@
 #pragma once
 // Resource IDs of the main form's controls (template 102); each control's
-// objectName is its number.
+// objectName is its number, and tests name controls through this enum.
+
+#include <QObject>
 
 namespace channel_dlg {
+Q_NAMESPACE
 
 enum ControlId {
     IDC_EXIT = 2,
@@ -21,5 +24,6 @@ enum ControlId {
     IDC_BUTTON_CLEAR = 1013,
     IDC_CHECK_BASEURL = 1090,
 };
+Q_ENUM_NS(ControlId)
 
 }  // namespace channel_dlg

@@ -6,8 +6,15 @@
 #include "framework/DesktopPlatform.h"
 #include "trace/TraceSink.h"
 
+// Q_INIT_RESOURCE names a function of the global namespace.
+static void InitFeedwrightResources()
+{
+    Q_INIT_RESOURCE(feedwright);
+}
+
 CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv)
 {
+    RegisterResources();
     // The application name stays the executable's; nothing is ever stored
     // under this organisation, it only names where settings would live.
     setOrganizationName(QStringLiteral("Kestrelworks"));
@@ -28,6 +35,17 @@ std::string CFeedwrightApp::CommandLine(int argc, const char* const* argv)
         line += argv[i];
     }
     return line;
+}
+
+void CFeedwrightApp::RegisterResources()
+{
+    // The resources live in a static library; nothing refers to their
+    // registration, so the linker would drop it unless it is asked for.
+    static const bool registered = [] {
+        InitFeedwrightResources();
+        return true;
+    }();
+    (void)registered;
 }
 
 int CFeedwrightApp::InitInstance()

@@ -21,6 +21,11 @@ public:
     // into replacement characters and lose the name.
     static std::string CommandLine(int argc, const char* const* argv);
 
+    // Makes the program's pictures (":/res/...") available; the constructor
+    // does it, and a test that shows dialogs without the application may.
+    // Running it again does nothing.
+    static void RegisterResources();
+
 private:
     QTranslator m_qtTranslator;
     std::string m_commandLine;

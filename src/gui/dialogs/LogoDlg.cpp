@@ -5,15 +5,12 @@
 #include <QPushButton>
 
 #include "channel/LogoSet.h"
+#include "dialogs/LogoDlgIds.h"
 #include "framework/DataExchange.h"
 
-namespace {
+using namespace logo_dlg;
 
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
-constexpr int kIdIconUrl = 1017;
-constexpr int kIdLogoUrl = 1001;
-constexpr int kIdWideLogoUrl = 1002;
+namespace {
 
 // Geometry in dialog units: a label above each edit, the buttons at the foot.
 constexpr int kWidth = 230;
@@ -28,8 +25,8 @@ CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* paren
     : fwgui::CDialog(platform, parent, QStringLiteral("チャンネルロゴの指定"), kWidth, kHeight), m_logos(logos)
 {
     // Created in the order of the template, which is also the tab order.
-    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, kWidth - kMargin - 104, kHeight - 21, 50, 14);
-    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, kWidth - kMargin - 50, kHeight - 21, 50, 14);
+    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, kWidth - kMargin - 104, kHeight - 21, 50, 14);
+    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, kWidth - kMargin - 50, kHeight - 21, 50, 14);
     ok->setDefault(true);
 
     struct Field {
@@ -37,13 +34,13 @@ CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* paren
         int id;
     };
     const Field fields[] = {
-        {"アイコンファイルのＵＲＬ(16x16 .ico)", kIdIconUrl},
-        {"チャンネルロゴファイルのＵＲＬ(80x32 .gif)", kIdLogoUrl},
-        {"チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)", kIdWideLogoUrl},
+        {"アイコンファイルのＵＲＬ(16x16 .ico)", IDC_EDIT_ICONURL},
+        {"チャンネルロゴファイルのＵＲＬ(80x32 .gif)", IDC_EDIT_LOGOURL},
+        {"チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)", IDC_EDIT_WIDELOGOURL},
     };
     int y = kMargin;
     for (const Field& field : fields) {
-        auto* label = Add(new QLabel(QString::fromUtf8(field.label), this), 0, kMargin, y, kFieldWidth, 8);
+        auto* label = Add(new QLabel(QString::fromUtf8(field.label), this), IDC_STATIC, kMargin, y, kFieldWidth, 8);
         label->setBuddy(Add(new QLineEdit(this), field.id, kMargin, y + 10, kFieldWidth, 12));
         y += kRowPitch;
     }
@@ -55,7 +52,7 @@ CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* paren
 
 void CLogoDlg::DoDataExchange(fwgui::CDataExchange& dx)
 {
-    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdIconUrl), m_logos.m_strIconUrl);
-    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdLogoUrl), m_logos.m_strLogoUrl);
-    fwgui::DDX_Text(dx, Control<QLineEdit>(kIdWideLogoUrl), m_logos.m_strWideLogoUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_ICONURL), m_logos.m_strIconUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_LOGOURL), m_logos.m_strLogoUrl);
+    fwgui::DDX_Text(dx, Control<QLineEdit>(IDC_EDIT_WIDELOGOURL), m_logos.m_strWideLogoUrl);
 }

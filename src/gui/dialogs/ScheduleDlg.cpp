@@ -9,38 +9,14 @@
 #include <QScopedValueRollback>
 
 #include "channel/ScheduleRecord.h"
-#include "dialogs/FocusLostLineEdit.h"
+#include "dialogs/ScheduleDlgIds.h"
 #include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
+#include "framework/FocusLostLineEdit.h"
+
+using namespace schedule_dlg;
 
 namespace {
-
-// Control IDs of template 130.
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
-constexpr int kIdDayUnit = 1047;
-constexpr int kIdIntervalDay = 1032;
-constexpr int kIdHourUnit = 1048;
-constexpr int kIdHourEntry = 1058;
-constexpr int kIdIntervalMin = 1035;
-constexpr int kIdStartDate = 1022;
-constexpr int kIdStartYear = 1021;
-constexpr int kIdStartMonth = 1024;
-constexpr int kIdStartDay = 1025;
-constexpr int kIdStopDate = 1029;
-constexpr int kIdStopYear = 1030;
-constexpr int kIdStopMonth = 1027;
-constexpr int kIdStopDay = 1028;
-constexpr int kIdPaceText = 1055;
-constexpr int kIdEarliestDay = 1039;
-constexpr int kIdEarliestHour = 1040;
-constexpr int kIdEarliestHourLabel = 1056;
-constexpr int kIdEarliestMin = 1041;
-constexpr int kIdLatestDay = 1042;
-constexpr int kIdLatestHour = 1043;
-constexpr int kIdLatestHourLabel = 1057;
-constexpr int kIdLatestMin = 1044;
-constexpr int kIdWindowEnd = 1060;
 
 constexpr int kDayUnit = 0;
 constexpr int kHourUnit = 1;
@@ -66,73 +42,103 @@ unsigned NumberInText(const QString& text)
 CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent)
     : fwgui::CDialog(platform, parent, QStringLiteral("スケジュールの設定"), kWidth, kHeight), m_record(record)
 {
-    auto label = [this](const QString& text, int id, int x, int y, int width) {
-        return Add(new QLabel(text, this), id, x, y, width, 8);
-    };
-    // The unit labels sit after their edits, so each edit names itself.
-    auto numberEdit = [this](int id, int x, int y, int width, const QString& name) {
-        auto* edit = Add(new FocusLostLineEdit(this), id, x, y, width, 12);
-        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        edit->setAccessibleName(name);
-        return edit;
-    };
-    auto group = [this](const QString& title, int y, int height) {
-        Add(new QGroupBox(title, this), 0, 7, y, kWidth - 14, height);
-    };
-
     // Controls are created in the order a user meets them, which is the tab
     // order; the group boxes are siblings drawn beneath their controls.
-    group(QStringLiteral("更新のペース"), 4, 52);
-    auto* dayUnit = Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), kIdDayUnit, 15, 17, 92, 10);
-    auto* intervalDay = numberEdit(kIdIntervalDay, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
-    label(QStringLiteral("日"), 0, 143, 18, 12);
-    auto* hourUnit = Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), kIdHourUnit, 15, 35, 92, 10);
-    auto* hourEntry = Add(new QComboBox(this), kIdHourEntry, 110, 34, 30, 12);
+    CreatePaceControls();
+    CreateDateControls();
+    CreateWindowControls();
+    CreateButtons();
+    ConnectControls();
+}
+
+QLabel* CScheduleDlg::AddLabel(const QString& text, int id, int x, int y, int width)
+{
+    return Add(new QLabel(text, this), id, x, y, width, 8);
+}
+
+// The unit labels sit after their edits, so each edit names itself.
+FocusLostLineEdit* CScheduleDlg::AddNumberEdit(int id, int x, int y, int width, const QString& name)
+{
+    auto* edit = Add(new FocusLostLineEdit(this), id, x, y, width, 12);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setAccessibleName(name);
+    return edit;
+}
+
+void CScheduleDlg::AddGroup(const QString& title, int y, int height)
+{
+    Add(new QGroupBox(title, this), IDC_STATIC, 7, y, kWidth - 14, height);
+}
+
+void CScheduleDlg::CreatePaceControls()
+{
+    AddGroup(QStringLiteral("更新のペース"), 4, 52);
+    Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), IDC_RADIO_DAY, 15, 17, 92, 10);
+    AddNumberEdit(IDC_EDIT_INTERVALDAY, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 143, 18, 12);
+    Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), IDC_RADIO_HOUR, 15, 35, 92, 10);
+    auto* hourEntry = Add(new QComboBox(this), IDC_COMBO_HOUR, 110, 34, 30, 12);
     hourEntry->setAccessibleName(QStringLiteral("更新の間隔（時間）"));
     for (const unsigned hours : fw::kHourEntries)
         hourEntry->addItem(QString::number(hours));
     // Screen readers on Linux announce a combo box by the label it is the
     // buddy of, followed by its entry; the accessible name serves elsewhere.
-    label(QStringLiteral("時間"), 0, 143, 36, 18)->setBuddy(hourEntry);
-    auto* intervalMin = numberEdit(kIdIntervalMin, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
-    label(QStringLiteral("分"), 0, 191, 36, 12);
+    AddLabel(QStringLiteral("時間"), IDC_STATIC, 143, 36, 18)->setBuddy(hourEntry);
+    AddNumberEdit(IDC_EDIT_INTERVALMIN, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
+    AddLabel(QStringLiteral("分"), IDC_STATIC, 191, 36, 12);
+}
 
-    group(QStringLiteral("期間限定で公開する場合"), 60, 50);
-    auto dateRow = [&](const QString& which, int checkId, int yearId, int monthId, int dayId, int y) {
-        auto* box = Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
-        numberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
-        label(QStringLiteral("年"), 0, 115, y + 2, 10);
-        numberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
-        label(QStringLiteral("月"), 0, 149, y + 2, 10);
-        numberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
-        label(QStringLiteral("日"), 0, 183, y + 2, 10);
-        return box;
-    };
-    auto* startDate = dateRow(QStringLiteral("開始日"), kIdStartDate, kIdStartYear, kIdStartMonth, kIdStartDay, 72);
-    auto* stopDate = dateRow(QStringLiteral("終了日"), kIdStopDate, kIdStopYear, kIdStopMonth, kIdStopDay, 90);
+void CScheduleDlg::AddDateRow(const QString& which, int checkId, int yearId, int monthId, int dayId, int y)
+{
+    Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
+    AddNumberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
+    AddLabel(QStringLiteral("年"), IDC_STATIC, 115, y + 2, 10);
+    AddNumberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
+    AddLabel(QStringLiteral("月"), IDC_STATIC, 149, y + 2, 10);
+    AddNumberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 183, y + 2, 10);
+}
 
-    // Read with 1055 on its left, the window rows say "every N days, that day
-    // plus d days h o'clock m minutes, up to ... , update automatically".
-    group(QStringLiteral("更新する時間帯"), 114, 96);
-    auto* paceText = label(QStringLiteral("毎回"), kIdPaceText, 12, 126, 106);
+void CScheduleDlg::CreateDateControls()
+{
+    AddGroup(QStringLiteral("期間限定で公開する場合"), 60, 50);
+    AddDateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY,
+               72);
+    AddDateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY, 90);
+}
+
+void CScheduleDlg::AddWindowRow(const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y)
+{
+    AddNumberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
+    AddLabel(QStringLiteral("日"), IDC_STATIC, 146, y + 2, 10);
+    AddNumberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
+    AddLabel(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
+    AddNumberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
+    AddLabel(QStringLiteral("分"), IDC_STATIC, 218, y + 2, 10);
+}
+
+void CScheduleDlg::CreateWindowControls()
+{
+    // Read with IDC_STATIC_PACE on its left, the window rows say "every N
+    // days, that day plus d days h o'clock m minutes, up to ... , update
+    // automatically".
+    AddGroup(QStringLiteral("更新する時間帯"), 114, 96);
+    auto* paceText = AddLabel(QStringLiteral("毎回"), IDC_STATIC_PACE, 12, 126, 106);
     paceText->resize(paceText->width(), Units().Y(26));
     paceText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto windowRow = [&](const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y) {
-        numberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
-        label(QStringLiteral("日"), 0, 146, y + 2, 10);
-        numberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
-        label(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
-        numberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
-        label(QStringLiteral("分"), 0, 218, y + 2, 10);
-    };
-    windowRow(QStringLiteral("更新する時間帯の始まり"), kIdEarliestDay, kIdEarliestHour, kIdEarliestHourLabel, kIdEarliestMin, 140);
-    label(QStringLiteral("から"), 0, 230, 142, 22);
-    windowRow(QStringLiteral("更新する時間帯の終わり"), kIdLatestDay, kIdLatestHour, kIdLatestHourLabel, kIdLatestMin, 157);
-    label(QStringLiteral("の間に自動更新を行う"), kIdWindowEnd, 122, 174, 128);
-    label(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), 0, 15, 194, 236);
+    AddWindowRow(QStringLiteral("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR,
+                 IDC_STATIC_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN, 140);
+    AddLabel(QStringLiteral("から"), IDC_STATIC, 230, 142, 22);
+    AddWindowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR, IDC_STATIC_LATESTHOUR,
+                 IDC_EDIT_LATESTMIN, 157);
+    AddLabel(QStringLiteral("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
+    AddLabel(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
+}
 
-    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 150, 216, 50, 14);
-    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, 207, 216, 50, 14);
+void CScheduleDlg::CreateButtons()
+{
+    auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 150, 216, 50, 14);
+    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, 207, 216, 50, 14);
     ok->setDefault(true);
     // A click on OK or Cancel does not pull the focus out of a field first:
     // that focus-lost would take the fields and could report a refusal before
@@ -140,22 +146,28 @@ CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record
     // for Cancel).
     ok->setFocusPolicy(Qt::TabFocus);
     cancel->setFocusPolicy(Qt::TabFocus);
+}
 
+void CScheduleDlg::ConnectControls()
+{
     // accept() takes every field and stays open on a refusal.
-    connect(ok, &QPushButton::clicked, this, &CScheduleDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CScheduleDlg::reject);
-    for (QRadioButton* unit : {dayUnit, hourUnit}) {
-        fwgui::OnButtonClicked(unit, this, [this] {
+    connect(Control<QPushButton>(IDOK), &QPushButton::clicked, this, &CScheduleDlg::accept);
+    connect(Control<QPushButton>(IDCANCEL), &QPushButton::clicked, this, &CScheduleDlg::reject);
+    for (const int unit : {IDC_RADIO_DAY, IDC_RADIO_HOUR}) {
+        fwgui::OnButtonClicked(Control<QRadioButton>(unit), this, [this] {
             if (!IgnoresNotifications())
                 UpdatePaceDisplay();
         });
     }
+    auto* intervalDay = Control<FocusLostLineEdit>(IDC_EDIT_INTERVALDAY);
     connect(intervalDay, &QLineEdit::textChanged, this, &CScheduleDlg::OnDayIntervalChanged);
     connect(intervalDay, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
-    connect(intervalMin, &FocusLostLineEdit::focusLost, this, &CScheduleDlg::OnFocusLost);
-    connect(hourEntry, &QComboBox::currentIndexChanged, this, &CScheduleDlg::OnHourEntryChanged);
-    for (QCheckBox* date : {startDate, stopDate}) {
-        fwgui::OnButtonClicked(date, this, [this] {
+    connect(Control<FocusLostLineEdit>(IDC_EDIT_INTERVALMIN), &FocusLostLineEdit::focusLost, this,
+            &CScheduleDlg::OnFocusLost);
+    connect(Control<QComboBox>(IDC_COMBO_HOUR), &QComboBox::currentIndexChanged, this,
+            &CScheduleDlg::OnHourEntryChanged);
+    for (const int date : {IDC_CHECK_STARTDATE, IDC_CHECK_STOPDATE}) {
+        fwgui::OnButtonClicked(Control<QCheckBox>(date), this, [this] {
             if (!IgnoresNotifications())
                 UpdateDateControls();
         });
@@ -170,36 +182,36 @@ void CScheduleDlg::DoDataExchange(fwgui::CDataExchange& dx)
     auto edit = [this](int id) { return Control<QLineEdit>(id); };
 
     // The order decides which fields are already taken when one is refused.
-    DDX_Text(dx, edit(kIdIntervalDay), r.m_nIntervalDay);
+    DDX_Text(dx, edit(IDC_EDIT_INTERVALDAY), r.m_nIntervalDay);
     DDV_MinMaxUInt(dx, r.m_nIntervalDay, 1, 365);
-    DDX_Text(dx, edit(kIdIntervalMin), r.m_nIntervalMin);
+    DDX_Text(dx, edit(IDC_EDIT_INTERVALMIN), r.m_nIntervalMin);
     DDV_MinMaxUInt(dx, r.m_nIntervalMin, 0, 59);
-    DDX_Text(dx, edit(kIdEarliestDay), r.m_nEarliestDay);
+    DDX_Text(dx, edit(IDC_EDIT_EARLIESTDAY), r.m_nEarliestDay);
     DDV_MinMaxUInt(dx, r.m_nEarliestDay, 0, 365);
-    DDX_Text(dx, edit(kIdEarliestHour), r.m_nEarliestHour);
+    DDX_Text(dx, edit(IDC_EDIT_EARLIESTHOUR), r.m_nEarliestHour);
     DDV_MinMaxUInt(dx, r.m_nEarliestHour, 0, 24);
-    DDX_Text(dx, edit(kIdEarliestMin), r.m_nEarliestMin);
+    DDX_Text(dx, edit(IDC_EDIT_EARLIESTMIN), r.m_nEarliestMin);
     DDV_MinMaxUInt(dx, r.m_nEarliestMin, 0, 59);
-    DDX_Text(dx, edit(kIdLatestDay), r.m_nLatestDay);
+    DDX_Text(dx, edit(IDC_EDIT_LATESTDAY), r.m_nLatestDay);
     DDV_MinMaxUInt(dx, r.m_nLatestDay, 0, 365);
-    DDX_Text(dx, edit(kIdLatestHour), r.m_nLatestHour);
+    DDX_Text(dx, edit(IDC_EDIT_LATESTHOUR), r.m_nLatestHour);
     DDV_MinMaxUInt(dx, r.m_nLatestHour, 0, 24);
-    DDX_Text(dx, edit(kIdLatestMin), r.m_nLatestMin);
+    DDX_Text(dx, edit(IDC_EDIT_LATESTMIN), r.m_nLatestMin);
     DDV_MinMaxUInt(dx, r.m_nLatestMin, 0, 59);
-    fwgui::DDX_Radio(dx, {Control<QRadioButton>(kIdDayUnit), Control<QRadioButton>(kIdHourUnit)}, r.m_nUpdateUnit);
-    fwgui::DDX_CBIndex(dx, Control<QComboBox>(kIdHourEntry), r.m_nHourSel);
-    DDX_Text(dx, edit(kIdStartMonth), r.m_nStartMonth);
+    fwgui::DDX_Radio(dx, {Control<QRadioButton>(IDC_RADIO_DAY), Control<QRadioButton>(IDC_RADIO_HOUR)}, r.m_nUpdateUnit);
+    fwgui::DDX_CBIndex(dx, Control<QComboBox>(IDC_COMBO_HOUR), r.m_nHourSel);
+    DDX_Text(dx, edit(IDC_EDIT_STARTMONTH), r.m_nStartMonth);
     DDV_MinMaxUInt(dx, r.m_nStartMonth, 1, 12);
-    DDX_Text(dx, edit(kIdStartDay), r.m_nStartDay);
+    DDX_Text(dx, edit(IDC_EDIT_STARTDAY), r.m_nStartDay);
     DDV_MinMaxUInt(dx, r.m_nStartDay, 1, 31);
-    DDX_Text(dx, edit(kIdStartYear), r.m_nStartYear);
-    DDX_Text(dx, edit(kIdStopDay), r.m_nStopDay);
+    DDX_Text(dx, edit(IDC_EDIT_STARTYEAR), r.m_nStartYear);
+    DDX_Text(dx, edit(IDC_EDIT_STOPDAY), r.m_nStopDay);
     DDV_MinMaxUInt(dx, r.m_nStopDay, 1, 31);
-    DDX_Text(dx, edit(kIdStopMonth), r.m_nStopMonth);
+    DDX_Text(dx, edit(IDC_EDIT_STOPMONTH), r.m_nStopMonth);
     DDV_MinMaxUInt(dx, r.m_nStopMonth, 1, 12);
-    DDX_Text(dx, edit(kIdStopYear), r.m_nStopYear);
-    fwgui::DDX_Check(dx, Control<QCheckBox>(kIdStartDate), r.m_bStartDate);
-    fwgui::DDX_Check(dx, Control<QCheckBox>(kIdStopDate), r.m_bStopDate);
+    DDX_Text(dx, edit(IDC_EDIT_STOPYEAR), r.m_nStopYear);
+    fwgui::DDX_Check(dx, Control<QCheckBox>(IDC_CHECK_STARTDATE), r.m_bStartDate);
+    fwgui::DDX_Check(dx, Control<QCheckBox>(IDC_CHECK_STOPDATE), r.m_bStopDate);
 }
 
 bool CScheduleDlg::OnInitDialog()
@@ -211,7 +223,7 @@ bool CScheduleDlg::OnInitDialog()
     // refused here, once. After a refusal the date enabling follows the
     // record without a second exchange (which would repeat the message).
     const bool taken = TakeAndShowPace();
-    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(kIdHourEntry)->currentText());
+    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(IDC_COMBO_HOUR)->currentText());
     if (taken)
         UpdateDateControls();
     else
@@ -246,9 +258,9 @@ void CScheduleDlg::ShowPace()
     if (unit != kDayUnit && unit != kHourUnit)
         return;
     const bool dayUnit = unit == kDayUnit;
-    Control<QWidget>(kIdIntervalDay)->setEnabled(dayUnit);
-    Control<QWidget>(kIdHourEntry)->setEnabled(!dayUnit);
-    Control<QWidget>(kIdIntervalMin)->setEnabled(!dayUnit);
+    Control<QWidget>(IDC_EDIT_INTERVALDAY)->setEnabled(dayUnit);
+    Control<QWidget>(IDC_COMBO_HOUR)->setEnabled(!dayUnit);
+    Control<QWidget>(IDC_EDIT_INTERVALMIN)->setEnabled(!dayUnit);
 
     QString pace;
     if (!dayUnit)
@@ -257,11 +269,11 @@ void CScheduleDlg::ShowPace()
         pace = QStringLiteral("%1週間おきに\n\nその日＋").arg(m_record.m_nIntervalDay / 7);
     else
         pace = QStringLiteral("%1日おきに\n\nその日＋").arg(m_record.m_nIntervalDay);
-    Control<QLabel>(kIdPaceText)->setText(pace);
+    Control<QLabel>(IDC_STATIC_PACE)->setText(pace);
 
     const QString hourWord = dayUnit ? QStringLiteral("時") : QStringLiteral("時間");
-    Control<QLabel>(kIdEarliestHourLabel)->setText(hourWord);
-    Control<QLabel>(kIdLatestHourLabel)->setText(hourWord);
+    Control<QLabel>(IDC_STATIC_EARLIESTHOUR)->setText(hourWord);
+    Control<QLabel>(IDC_STATIC_LATESTHOUR)->setText(hourWord);
 }
 
 void CScheduleDlg::UpdateDateControls()
@@ -275,9 +287,9 @@ void CScheduleDlg::EnableDateEdits()
 {
     const bool start = m_record.m_bStartDate != 0;
     const bool stop = m_record.m_bStopDate != 0;
-    for (const int id : {kIdStartYear, kIdStartMonth, kIdStartDay})
+    for (const int id : {IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY})
         Control<QWidget>(id)->setEnabled(start);
-    for (const int id : {kIdStopYear, kIdStopMonth, kIdStopDay})
+    for (const int id : {IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY})
         Control<QWidget>(id)->setEnabled(stop);
 }
 
@@ -303,6 +315,6 @@ void CScheduleDlg::OnHourEntryChanged()
 {
     if (IgnoresNotifications())
         return;
-    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(kIdHourEntry)->currentText());
+    m_record.m_nIntervalHour = NumberInText(Control<QComboBox>(IDC_COMBO_HOUR)->currentText());
     UpdatePaceDisplay();
 }

@@ -10,6 +10,8 @@
 
 #include "framework/Dialog.h"
 
+class FocusLostLineEdit;
+class QLabel;
 namespace fw { struct ScheduleRecord; }
 
 class CScheduleDlg : public fwgui::CDialog {
@@ -18,7 +20,8 @@ public:
     CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent);
 
     // Takes the controls into the record, then enables the pace controls of
-    // the record's unit and words the pace in 1055, 1056 and 1057.
+    // the record's unit and words the pace in the pace text and the two
+    // hour labels of the window.
     void UpdatePaceDisplay();
     // Takes the controls into the record, then enables each date's three
     // edits when its check box is set.
@@ -31,6 +34,20 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // The constructor's steps, in the order of the controls.
+    void CreatePaceControls();
+    void CreateDateControls();
+    void CreateWindowControls();
+    void CreateButtons();
+    void ConnectControls();
+    QLabel* AddLabel(const QString& text, int id, int x, int y, int width);
+    FocusLostLineEdit* AddNumberEdit(int id, int x, int y, int width, const QString& name);
+    void AddGroup(const QString& title, int y, int height);
+    // A check box and the year, month and day edits of one date.
+    void AddDateRow(const QString& which, int checkId, int yearId, int monthId, int dayId, int y);
+    // The day, hour and minute edits of one end of the update window.
+    void AddWindowRow(const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y);
+
     // The exchange of UpdatePaceDisplay / UpdateDateControls, with its outcome.
     bool TakeAndShowPace();
     void ShowPace();

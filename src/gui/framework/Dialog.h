@@ -22,6 +22,10 @@ void LiftLengthLimit(QWidget* control);
 class CDialog : public QDialog {
     Q_OBJECT
 public:
+    // The ID of a control that is never looked up (a label, a frame): it
+    // gets no objectName.
+    static constexpr int IDC_STATIC = 0;
+
     CDialog(Platform& platform, QWidget* parent, const QString& caption, int widthDu, int heightDu);
 
     // true: controls into members, with validation; false: members into
@@ -54,7 +58,7 @@ protected:
     // Names a control by its resource ID and places it in dialog units.
     template <typename T> T* Add(T* widget, int id, int x, int y, int width, int height)
     {
-        if (id != 0)
+        if (id != IDC_STATIC)
             widget->setObjectName(QString::number(id));
         PlaceControl(widget, m_units, x, y, width, height);
         LiftLengthLimit(widget);

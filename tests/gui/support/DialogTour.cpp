@@ -7,7 +7,9 @@
 #include <QTest>
 
 #include "app/ChannelDlg.h"
-#include "sitemap/SitemapDlg.h"
+#include "app/FeedwrightApp.h"
+#include "sitemapeditor/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlgIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 #include "text/Cp932.h"
@@ -15,8 +17,6 @@
 namespace fwtest {
 
 namespace {
-
-constexpr int kIdCommentButton = 1082;
 
 // A news channel with logos, a schedule, a sub-channel and three pages.
 constexpr const char* kSampleChannel =
@@ -75,6 +75,7 @@ void VisitModal(const QString& name, const DialogVisitor& visit, const std::func
 
 void VisitEveryDialog(const DialogVisitor& visit)
 {
+    CFeedwrightApp::RegisterResources();  // the pictures, as the program has them
     ScriptedPlatform platform;
     CChannelDlg form(platform);
     form.Open();
@@ -109,7 +110,7 @@ void VisitEveryDialog(const DialogVisitor& visit)
         tree.Select(sports->NextSibling());
     visit(QStringLiteral("sitemap"), sitemap);
     VisitModal(QStringLiteral("comment"), visit,
-               [&] { sitemap->Control<QPushButton>(kIdCommentButton)->click(); });
+               [&] { sitemap->Control<QPushButton>(sitemap_dlg::IDC_BUTTON_COMMENT)->click(); });
     sitemap->reject();
     form.reject();
 }

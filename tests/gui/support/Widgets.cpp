@@ -5,14 +5,66 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
+#include "app/AboutDlg.h"
+#include "app/AboutDlgIds.h"
+#include "app/ChannelDlg.h"
+#include "app/ChannelDlgIds.h"
+#include "dialogs/LogoDlg.h"
+#include "dialogs/LogoDlgIds.h"
+#include "dialogs/ScheduleDlg.h"
+#include "dialogs/ScheduleDlgIds.h"
 #include "framework/Dialog.h"
+#include "sitemapeditor/CommentDlg.h"
+#include "sitemapeditor/CommentDlgIds.h"
+#include "sitemapeditor/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlgIds.h"
 
 namespace fwtest {
+
+namespace {
+
+QMetaEnum ControlIdsOf(const QWidget* dialog)
+{
+    if (qobject_cast<const CChannelDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<channel_dlg::ControlId>();
+    if (qobject_cast<const CAboutDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<about_dlg::ControlId>();
+    if (qobject_cast<const CLogoDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<logo_dlg::ControlId>();
+    if (qobject_cast<const CScheduleDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<schedule_dlg::ControlId>();
+    if (qobject_cast<const CSitemapDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<sitemap_dlg::ControlId>();
+    if (qobject_cast<const CCommentDlg*>(dialog) != nullptr)
+        return QMetaEnum::fromType<comment_dlg::ControlId>();
+    const QMetaObject* meta = dialog != nullptr ? dialog->metaObject() : nullptr;
+    const int index = meta != nullptr ? meta->indexOfEnumerator("ControlId") : -1;
+    return index >= 0 ? meta->enumerator(index) : QMetaEnum();
+}
+
+}  // namespace
+
+QString ControlName(const QWidget* dialog, int id)
+{
+    const QMetaEnum ids = ControlIdsOf(dialog);
+    const char* name = ids.isValid() ? ids.valueToKey(id) : nullptr;
+    return name != nullptr ? QString::fromLatin1(name) : QString::number(id);
+}
+
+QString NameOf(const QWidget* control)
+{
+    if (control == nullptr)
+        return QStringLiteral("-");
+    bool numbered = false;
+    const int id = control->objectName().toInt(&numbered);
+    return numbered ? ControlName(control->window(), id) : control->objectName();
+}
 
 void TypeText(QWidget* widget, const QString& text)
 {
@@ -91,7 +143,7 @@ QString Outline(const QWidget* dialog, const QList<int>& ids)
         else if (auto* button = qobject_cast<const QAbstractButton*>(control))
             shown = button->isChecked() ? QStringLiteral("[x]") : QStringLiteral("[ ]");
         const bool enabled = control != nullptr && control->isEnabled();
-        parts << (enabled ? QString() : QStringLiteral("!")) + QString::number(id) + QLatin1Char('=') + shown;
+        parts << (enabled ? QString() : QStringLiteral("!")) + ControlName(dialog, id) + QLatin1Char('=') + shown;
     }
     return parts.join(QLatin1Char(' '));
 }

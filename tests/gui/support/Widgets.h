@@ -1,7 +1,7 @@
 #pragma once
 // Driving real widgets the way a person does: controls found by their
 // resource ID, typing key by key, clicking, answering a modal dialog, and a
-// one-line outline of what a dialog's controls show.
+// one-line outline of what a dialog's controls show, by their names.
 
 #include <QList>
 #include <QString>
@@ -34,9 +34,17 @@ void WhenModalOpens(std::function<void(QWidget*)> handler);
 // dialog if `drive` left it open. DoModal's result.
 int RunModal(fwgui::CDialog& dialog, const std::function<void()>& drive);
 
-// "id=text" for each control, blank-separated: an edit's or label's text, a
-// combo's current text, "[x]" or "[ ]" for a check box or radio button; "!"
-// before the id of a disabled control.
+// The name of control `id` in the header of control IDs of `dialog`'s class
+// ("IDC_EDIT_TITLE"). A test's own dialog may name its controls in an enum
+// ControlId declared with Q_ENUM. The number when there is no name.
+QString ControlName(const QWidget* dialog, int id);
+// The name of `control` in its dialog: ControlName of its objectName, or the
+// objectName itself when that is not a number; "-" for null.
+QString NameOf(const QWidget* control);
+
+// "name=text" for each control, blank-separated: an edit's or label's text,
+// a combo's current text, "[x]" or "[ ]" for a check box or radio button;
+// "!" before the name of a disabled control.
 QString Outline(const QWidget* dialog, const QList<int>& ids);
 
 }  // namespace fwtest

@@ -1,9 +1,9 @@
-#include "sitemap/SitemapModel.h"
+#include "sitemapeditor/SitemapModel.h"
 
 #include <climits>
 
 #include "framework/SjisQt.h"
-#include "sitemap/SitemapIcons.h"
+#include "sitemapeditor/SitemapIcons.h"
 
 namespace {
 

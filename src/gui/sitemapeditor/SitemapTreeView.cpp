@@ -1,9 +1,9 @@
-#include "sitemap/SitemapTreeView.h"
+#include "sitemapeditor/SitemapTreeView.h"
 
 #include <QKeyEvent>
 
 #include "framework/UnlimitedTextDelegate.h"
-#include "sitemap/TreeLineStyle.h"
+#include "sitemapeditor/TreeLineStyle.h"
 
 SitemapTreeView::SitemapTreeView(QWidget* parent) : QTreeView(parent)
 {

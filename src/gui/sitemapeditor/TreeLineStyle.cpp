@@ -1,4 +1,4 @@
-#include "sitemap/TreeLineStyle.h"
+#include "sitemapeditor/TreeLineStyle.h"
 
 #include <QApplication>
 #include <QPainter>

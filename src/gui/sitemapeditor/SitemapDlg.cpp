@@ -1,50 +1,28 @@
-#include "sitemap/SitemapDlg.h"
+#include "sitemapeditor/SitemapDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QWindow>
 #include <vector>
 
 #include "channel/Channel.h"
-#include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
-#include "sitemap/CommentDlg.h"
-#include "sitemap/SitemapIcons.h"
-#include "sitemap/SitemapModel.h"
-#include "sitemap/SitemapTreeView.h"
+#include "framework/EnterKey.h"
+#include "sitemapeditor/CommentDlg.h"
+#include "sitemapeditor/SitemapModel.h"
+#include "sitemapeditor/SitemapTreeView.h"
 
 namespace {
 
-constexpr int kIdTree = 1071;
-constexpr int kIdAddPage = 1068;
-constexpr int kIdAddChannel = 1067;
-constexpr int kIdDelete = 1069;
-constexpr int kIdCopy = 1070;
-constexpr int kIdPaste = 1072;
-constexpr int kIdOk = 1085;
-constexpr int kIdTitle = 1079;
-constexpr int kIdComment = 1082;
-constexpr int kIdUrl = 1078;
-constexpr int kIdLevel = 1086;
-constexpr int kIdPrecache = 1083;
-constexpr int kLevelCount = 13;  // "0" .. "12"
 // How many levels of channels a load opens. The view lays out the rows of
 // open branches with one nested call per open level, about 320 bytes of
 // stack each: an 8 MiB stack runs out near 26,000 open levels. A thousand
 // take some 320 KB, leave room for smaller stacks, and are far more than a
 // person can read (each level indents the row further).
 constexpr int kOpenDepth = 1000;
-
-bool IsEnterKey(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 }  // namespace
 
@@ -66,99 +44,6 @@ CSitemapDlg::~CSitemapDlg()
     // The view goes before the model it shows.
     delete m_tree;
     m_tree = nullptr;
-}
-
-void CSitemapDlg::CreateControls()
-{
-    // Wide enough for its text in the desktop's Japanese font.
-    // Each label names its field for assistive technology; the tree view
-    // takes its name only from its own accessible name.
-    auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), 0, 11, 6, 60, 8);
-    m_model = new SitemapModel(m_channel.sitemap, this);
-    m_tree = Add(new SitemapTreeView(this), kIdTree, 11, 18, 167, 110);
-    m_tree->setAccessibleName(treeLabel->text());
-    treeLabel->setBuddy(m_tree);
-    m_tree->setModel(m_model);
-
-    struct IconButton {
-        int id;
-        int icon;
-        int y;
-        const char* text;
-        int textY;
-        const char* says;  // what the button does, where its picture alone tells it
-    };
-    const IconButton buttons[] = {
-        {kIdAddPage, sitemap_icons::kPage, 18, "追加", 21, "ページを追加"},
-        {kIdAddChannel, sitemap_icons::kChannel, 34, "追加", 37, "サブチャンネルを追加"},
-        {kIdDelete, sitemap_icons::kDelete, 50, "削除", 53, nullptr},
-        {kIdCopy, sitemap_icons::kCopy, 71, "コピー", 75, nullptr},
-        {kIdPaste, sitemap_icons::kPaste, 87, "ペースト", 91, nullptr},
-    };
-    for (const IconButton& entry : buttons) {
-        const QString text = QString::fromUtf8(entry.text);
-        auto* button = Add(new QPushButton(this), entry.id, 187, entry.y, 12, 13);
-        button->setIcon(sitemap_icons::Icon(entry.icon));
-        button->setIconSize(QSize(16, 16));
-        button->setAutoDefault(false);
-        button->setAccessibleName(text);
-        // Both add buttons read "追加"; what they add is heard and shown on hover.
-        if (entry.says != nullptr) {
-            button->setAccessibleDescription(QString::fromUtf8(entry.says));
-            button->setToolTip(QString::fromUtf8(entry.says));
-        }
-        Add(new QLabel(text, this), 0, 201, entry.textY, 30, 8);
-    }
-
-    auto* okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 187, 115, 28, 14);
-    okButton->setAutoDefault(false);
-
-    auto* titleLabel = Add(new QLabel(QStringLiteral("タイトル"), this), 0, 11, 135, 55, 8);
-    m_titleEdit = Add(new QLineEdit(this), kIdTitle, 11, 145, 146, 13);
-    titleLabel->setBuddy(m_titleEdit);
-    // Wide enough for its caption in the desktop's font, right edge on the edits'.
-    auto* commentButton = Add(new QPushButton(QStringLiteral("コメント／詳細"), this), kIdComment, 101, 164, 56, 14);
-    commentButton->setAutoDefault(false);
-    auto* urlLabel = Add(new QLabel(QStringLiteral("ＵＲＬ"), this), 0, 11, 174, 61, 8);
-    m_urlEdit = Add(new QLineEdit(this), kIdUrl, 11, 184, 146, 13);
-    urlLabel->setBuddy(m_urlEdit);
-
-    Add(new QGroupBox(QStringLiteral("キャッシュ"), this), 0, 168, 141, 59, 64);
-    // The combo shows "12" beside its arrow, so it starts a little further left.
-    m_levelCombo = Add(new QComboBox(this), kIdLevel, 175, 159, 27, 13);
-    for (int level = 0; level < kLevelCount; ++level)
-        m_levelCombo->addItem(QString::number(level));
-    m_levelCombo->raise();
-    // Centred on the combo's line.
-    auto* levelLabel = Add(new QLabel(QStringLiteral("Level"), this), 0, 205, 162, 20, 8);
-    levelLabel->setBuddy(m_levelCombo);
-    levelLabel->raise();
-    m_precacheCheck = Add(new QCheckBox(QStringLiteral("読みこむ"), this), kIdPrecache, 175, 185, 44, 8);
-    m_precacheCheck->raise();
-}
-
-void CSitemapDlg::ConnectControls()
-{
-    connect(m_model, &SitemapModel::treeSelectionChanged, this, &CSitemapDlg::OnTreeSelectionChanged);
-    connect(m_model, &SitemapModel::ensureVisibleRequested, this, &CSitemapDlg::OnEnsureVisible);
-    connect(m_model, &SitemapModel::bulkEnded, this, &CSitemapDlg::OnBulkEnded);
-    connect(m_model, &SitemapModel::labelCommitted, this, &CSitemapDlg::OnLabelCommitted);
-    connect(m_tree, &QTreeView::collapsed, this, &CSitemapDlg::OnBranchCollapsed);
-    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { OnViewCurrentChanged(current); });
-
-    connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
-    connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);
-    fwgui::OnButtonClicked(m_precacheCheck, this, [this] { OnCheckPrecache(); });
-    connect(m_levelCombo, &QComboBox::currentIndexChanged, this, &CSitemapDlg::OnSelchangeComboLevel);
-
-    connect(Control<QPushButton>(kIdAddPage), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddPage);
-    connect(Control<QPushButton>(kIdAddChannel), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddChannel);
-    connect(Control<QPushButton>(kIdDelete), &QPushButton::clicked, this, &CSitemapDlg::OnButtonDelete);
-    connect(Control<QPushButton>(kIdCopy), &QPushButton::clicked, this, &CSitemapDlg::OnButtonCopy);
-    connect(Control<QPushButton>(kIdPaste), &QPushButton::clicked, this, &CSitemapDlg::OnButtonPaste);
-    connect(Control<QPushButton>(kIdComment), &QPushButton::clicked, this, &CSitemapDlg::OnButtonComment);
-    connect(Control<QPushButton>(kIdOk), &QPushButton::clicked, this, &CSitemapDlg::OnOK);
 }
 
 void CSitemapDlg::DoDataExchange(fwgui::CDataExchange& dx)
@@ -234,9 +119,12 @@ void CSitemapDlg::OnBulkEnded()
     if (inOpenBranch)
         m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtTop);
     // The fields describe the selected item as it is now, not as it was
-    // when the load created it.
+    // when the load created it. With nothing selected (no item was ever
+    // made) the title and URL are a cleared channel's.
     if (fw::SitemapItem* item = m_channel.sitemap.Selected())
         FieldsFromRecord(*item);
+    else
+        TitleAndUrlFromHead(fw::ChannelHead{});
 }
 
 bool CSitemapDlg::OpenChannelsWithItems()
@@ -274,6 +162,19 @@ void CSitemapDlg::FieldsFromRecord(const fw::SitemapItem& item)
     m_nItemLevel = record.m_nLevel;
     m_bItemPrecache = record.m_bPrecache;
     UpdateData(false);
+}
+
+void CSitemapDlg::TitleAndUrlFromHead(const fw::ChannelHead& head)
+{
+    const fw::SitemapNode root = fw::RootRecordFor(head);
+    m_strItemTitle = root.m_strTitle;
+    m_strUrl = root.m_strHref;
+    UpdateData(false);
+}
+
+void CSitemapDlg::OnChannelCleared()
+{
+    TitleAndUrlFromHead(m_channel.head);
 }
 
 void CSitemapDlg::OnLabelCommitted(fw::SitemapItem* item)
@@ -389,10 +290,7 @@ void CSitemapDlg::RootRefresh()
     if (root == nullptr)
         return;
     tree.Select(root);
-    fw::SitemapNode& record = root->Node();
-    record.m_strTitle = m_channel.head.m_strTitle;
-    record.m_strHref = m_channel.head.m_strHomeUrl;
-    record.m_strAbstract = m_channel.head.m_strAbstract;
+    fw::RootRecordFromHead(root->Node(), m_channel.head);
     FieldsFromRecord(*root);
     tree.SetLabel(root, m_strItemTitle);
 }
@@ -400,10 +298,7 @@ void CSitemapDlg::RootRefresh()
 void CSitemapDlg::OnOK()
 {
     if (const fw::SitemapItem* root = m_channel.sitemap.Root()) {
-        const fw::SitemapNode& record = root->Node();
-        m_channel.head.m_strTitle = record.m_strTitle;
-        m_channel.head.m_strHomeUrl = record.m_strHref;
-        m_channel.head.m_strAbstract = record.m_strAbstract;
+        fw::HeadFromRootRecord(m_channel.head, root->Node());
         emit rootCopiedBack();
     }
     EnableMainForm();
@@ -430,7 +325,7 @@ void CSitemapDlg::EnableMainForm()
 // Enter never closes this dialog; it only ends a label edit in progress.
 void CSitemapDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (IsEnterKey(*event)) {
+    if (fwgui::IsEnterKey(*event)) {
         m_tree->EndLabelEdit();
         event->accept();
         return;

@@ -1,8 +1,7 @@
-#include "sitemap/CommentDlg.h"
+#include "sitemapeditor/CommentDlg.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,32 +9,30 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
+#include "channel/Url.h"
 #include "framework/ButtonNotify.h"
 #include "framework/DataExchange.h"
+#include "framework/EnterKey.h"
 #include "sitemap/SitemapNode.h"
-#include "channel/Url.h"
+#include "sitemapeditor/CommentDlgIds.h"
+
+using namespace comment_dlg;
 
 namespace {
 
-constexpr int kIdComment = 1084;
-constexpr int kIdUseIcon = 1091;
-constexpr int kIdIconHref = 1017;
-constexpr int kIdFirstUsage = 1093;
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
-
 struct UsageButton {
     const char* text;
+    int id;
     int y;
 };
 
 // In the order of the usage codes 0..4.
 constexpr UsageButton kUsageButtons[] = {
-    {"サイトマップに表示", 31},
-    {"サイトマップに表示しない", 45},
-    {"E-mail で送る", 59},
-    {"チャンネルスクリーンセーバー", 73},
-    {"デスクトップコンポーネント", 87},
+    {"サイトマップに表示", IDC_RADIO_SITEMAP, 31},
+    {"サイトマップに表示しない", IDC_RADIO_NOSITEMAP, 45},
+    {"E-mail で送る", IDC_RADIO_EMAIL, 59},
+    {"チャンネルスクリーンセーバー", IDC_RADIO_SCREENSAVER, 73},
+    {"デスクトップコンポーネント", IDC_RADIO_DESKTOP, 87},
 };
 // The usage texts run wider in the dialog font than the template's frame
 // allows: the frame reaches further left and its buttons take its whole
@@ -45,40 +42,36 @@ constexpr int kUsageGroupWidth = 118;
 constexpr int kUsageButtonX = kUsageGroupX + 5;
 constexpr int kUsageButtonWidth = kUsageGroupWidth - 8;
 
-bool IsEnterKey(const QKeyEvent& key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 }  // namespace
 
 CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     : fwgui::CDialog(platform, parent, QStringLiteral("コメントの設定"), 295, 143)
 {
-    auto* commentLabel = Add(new QLabel(QStringLiteral("簡単なコメント"), this), 0, 13, 7, 113, 8);
-    m_commentEdit = Add(new QPlainTextEdit(this), kIdComment, 13, 17, 146, 65);
+    auto* commentLabel = Add(new QLabel(QStringLiteral("簡単なコメント"), this), IDC_STATIC, 13, 7, 113, 8);
+    m_commentEdit = Add(new QPlainTextEdit(this), IDC_EDIT_COMMENT, 13, 17, 146, 65);
     commentLabel->setBuddy(m_commentEdit);
     m_commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentEdit->setTabChangesFocus(true);
-    m_commentEdit->installEventFilter(this);
 
-    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), kIdUseIcon, 13, 102, 146, 10);
-    m_iconEdit = Add(new QLineEdit(this), kIdIconHref, 13, 116, 146, 13);
+    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), IDC_CHECK_USEICON, 13, 102, 146, 10);
+    m_iconEdit = Add(new QLineEdit(this), IDC_EDIT_ICONHREF, 13, 116, 146, 13);
     // Labelled by the check box above it, which a label's buddy cannot be.
     m_iconEdit->setAccessibleName(QStringLiteral("アイコンのＵＲＬ"));
 
-    Add(new QGroupBox(QStringLiteral("ページの使用法"), this), 0, kUsageGroupX, 13, kUsageGroupWidth, 94);
-    int id = kIdFirstUsage;
+    Add(new QGroupBox(QStringLiteral("ページの使用法"), this), IDC_STATIC, kUsageGroupX, 13, kUsageGroupWidth, 94);
     for (const UsageButton& usage : kUsageButtons) {
-        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), id++, kUsageButtonX, usage.y,
+        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), usage.id, kUsageButtonX, usage.y,
                            kUsageButtonWidth, 10);
         button->raise();  // above the group box that frames it
         m_usageButtons.append(button);
     }
 
-    auto* cancelButton = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), kIdCancel, 175, 116, 50, 14);
-    m_okButton = Add(new QPushButton(QStringLiteral("OK"), this), kIdOk, 235, 116, 50, 14);
+    auto* cancelButton = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, 175, 116, 50, 14);
+    m_okButton = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 235, 116, 50, 14);
     m_okButton->setDefault(true);
+    // The comment takes no Enter: Enter confirms the dialog, Ctrl+Enter
+    // breaks the line.
+    fwgui::KeepEnterFrom(m_commentEdit, [this] { m_okButton->click(); });
 
     fwgui::OnButtonClicked(m_useIconCheck, this, [this] { OnCheckUseIcon(); });
     connect(cancelButton, &QPushButton::clicked, this, &CCommentDlg::reject);
@@ -127,21 +120,4 @@ void CCommentDlg::OnCheckUseIcon()
         return;
     UpdateData(true);
     m_iconEdit->setEnabled(m_bUseIcon != 0);
-}
-
-// The comment takes no Enter: Enter confirms the dialog, Ctrl+Enter breaks
-// the line.
-bool CCommentDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_commentEdit && event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (IsEnterKey(key)) {
-            if (key.modifiers() & Qt::ControlModifier)
-                m_commentEdit->insertPlainText(QStringLiteral("\n"));
-            else
-                m_okButton->click();
-            return true;
-        }
-    }
-    return fwgui::CDialog::eventFilter(watched, event);
 }

@@ -15,6 +15,7 @@ class SitemapModel;
 class SitemapTreeView;
 namespace fw {
 struct Channel;
+struct ChannelHead;
 class SitemapItem;
 }
 
@@ -27,12 +28,17 @@ public:
     CSitemapDlg(fwgui::Platform& platform, fw::Channel& channel, QWidget* mainForm);
     ~CSitemapDlg() override;
 
-    // Fields of the selected item, exchanged with edits 1078, 1079, check
-    // box 1083 and combo 1086.
+    // Fields of the selected item, exchanged with IDC_EDIT_URL,
+    // IDC_EDIT_ITEMTITLE, IDC_CHECK_PRECACHE and IDC_COMBO_LEVEL.
     std::string m_strUrl;
     std::string m_strItemTitle;
     int m_bItemPrecache = 0;
     int m_nItemLevel = -1;
+
+    // The main form has cleared the channel: the title and URL fields show
+    // the cleared head's, as the root takes them when this dialog is next
+    // shown.
+    void OnChannelCleared();
 
     // OK: the root's title, URL and abstract into the channel head.
     void accept() override;
@@ -51,6 +57,10 @@ protected:
 
 private:
     void CreateControls();
+    void CreateTree();
+    void CreateCommandButtons();
+    void CreateItemFields();
+    void CreateCacheControls();
     void ConnectControls();
 
     void OnTreeSelectionChanged(const QModelIndex& selected);
@@ -63,6 +73,7 @@ private:
     bool OpenChannelsWithItems();
     void OnLabelCommitted(fw::SitemapItem* item);
     void FieldsFromRecord(const fw::SitemapItem& item);
+    void TitleAndUrlFromHead(const fw::ChannelHead& head);
     void ShowTreeSelectionInView();
 
     fw::SitemapItem* SelectedForUserEdit();

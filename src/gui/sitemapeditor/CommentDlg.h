@@ -34,7 +34,6 @@ public:
 protected:
     void DoDataExchange(fwgui::CDataExchange& dx) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnCheckUseIcon();

@@ -1,0 +1,39 @@
+#pragma once
+// Resource IDs of the schedule dialog's controls (template 130); each
+// control's objectName is its number.
+
+#include <QObject>
+
+namespace schedule_dlg {
+Q_NAMESPACE
+
+enum ControlId {
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDC_EDIT_STARTYEAR = 1021,
+    IDC_CHECK_STARTDATE = 1022,
+    IDC_EDIT_STARTMONTH = 1024,
+    IDC_EDIT_STARTDAY = 1025,
+    IDC_EDIT_STOPMONTH = 1027,
+    IDC_EDIT_STOPDAY = 1028,
+    IDC_CHECK_STOPDATE = 1029,
+    IDC_EDIT_STOPYEAR = 1030,
+    IDC_EDIT_INTERVALDAY = 1032,
+    IDC_EDIT_INTERVALMIN = 1035,
+    IDC_EDIT_EARLIESTDAY = 1039,
+    IDC_EDIT_EARLIESTHOUR = 1040,
+    IDC_EDIT_EARLIESTMIN = 1041,
+    IDC_EDIT_LATESTDAY = 1042,
+    IDC_EDIT_LATESTHOUR = 1043,
+    IDC_EDIT_LATESTMIN = 1044,
+    IDC_RADIO_DAY = 1047,
+    IDC_RADIO_HOUR = 1048,
+    IDC_STATIC_PACE = 1055,
+    IDC_STATIC_EARLIESTHOUR = 1056,
+    IDC_STATIC_LATESTHOUR = 1057,
+    IDC_COMBO_HOUR = 1058,
+    IDC_STATIC_WINDOWEND = 1060,
+};
+Q_ENUM_NS(ControlId)
+
+}  // namespace schedule_dlg
