@@ -6,6 +6,7 @@
 
 #include "ChannelJson.h"
 #include "JsonWriter.h"
+#include "common/CliFiles.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
 #include "channel/Channel.h"
@@ -48,11 +49,6 @@ ExitStatus ExitStatusFor(ReadStatus status)
     return kExitCannotOpen;
 }
 
-void Complain(const std::string& text)
-{
-    std::fprintf(stderr, "feedwright-cdf: %s\n", text.c_str());
-}
-
 // Loads as the program's Load does; a problem is reported on standard error.
 ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
 {
@@ -62,7 +58,9 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
     return status;
 }
 
-ExitStatus Save(Channel& channel, const std::string& out)
+}  // namespace
+
+ExitStatus SaveChannel(Channel& channel, const std::string& out)
 {
     switch (SaveCdfFile(channel, out)) {
     case SaveStatus::Ok:
@@ -79,21 +77,11 @@ ExitStatus Save(Channel& channel, const std::string& out)
     return kExitCannotWrite;
 }
 
-bool FinishStandardOutput()
-{
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return true;
-    Complain("cannot write standard output");
-    return false;
-}
-
-}  // namespace
-
 ExitStatus RunNew(const std::string& out)
 {
     const auto trace = MakeTraceSinkFromEnvironment();
     Channel channel(trace.get());
-    return Save(channel, out);
+    return SaveChannel(channel, out);
 }
 
 ExitStatus RunRewrite(const std::string& in, const std::string& out)
@@ -103,7 +91,7 @@ ExitStatus RunRewrite(const std::string& in, const std::string& out)
     const ReadStatus status = Load(channel, in, *trace);
     if (status == ReadStatus::CannotOpen)
         return kExitCannotOpen;
-    return MoreSevere(ExitStatusFor(status), Save(channel, out));
+    return MoreSevere(ExitStatusFor(status), SaveChannel(channel, out));
 }
 
 ExitStatus RunCheck(const std::vector<std::string>& files)
