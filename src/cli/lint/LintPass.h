@@ -36,9 +36,11 @@ private:
     };
 
     // A time of the schedule, in minutes, with the line it stands on.
+    // A time whose numbers are not all plain numbers is not compared.
     struct Time {
         long long minutes = 0;
         int line = 0;
+        bool readable = true;
     };
     struct Schedule {
         int line = 0;

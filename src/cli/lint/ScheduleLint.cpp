@@ -59,6 +59,7 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
         return;
     }
     long long minutes = 0;
+    bool readable = true;
     for (const Attribute& attribute : tag.attributes) {
         const std::string unit = Upper(attribute.name);
         const long long factor = unit == "DAY" ? kMinutesPerDay : unit == "HOUR" ? 60 : unit == "MIN" ? 1 : 0;
@@ -66,6 +67,7 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
             Dropped(attribute.line, unit + " of " + name);
             continue;
         }
+        readable = readable && IsPlainNumber(attribute.value);
         if (!IsPlainNumber(attribute.value))
             Report(attribute.line, Severity::Warning,
                    unit + " " + Quoted(attribute.value) + " of " + name + " is not a number (0 or more)");
@@ -73,11 +75,12 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
         if (value > 0)
             minutes = std::min(minutes + value * factor, kManyMinutes);
     }
-    const Time time{minutes, tag.line};
+    const Time time{minutes, tag.line, readable};
     Schedule& schedule = m_schedules.back();
     if (name == "INTERVALTIME") {
         schedule.interval = time;
-        CheckInterval(time);
+        if (readable)
+            CheckInterval(time);
     } else {
         (name == "EARLIESTTIME" ? schedule.earliest : schedule.latest) = time;
     }
@@ -112,14 +115,15 @@ void LintPass::CloseSchedule()
     m_schedules.pop_back();
     if (schedule.topLevel && schedule.interval)
         m_topScheduleHasInterval = true;
-    if (schedule.earliest && schedule.latest && schedule.earliest->minutes > schedule.latest->minutes)
+    const auto readable = [](const std::optional<Time>& time) { return time && time->readable; };
+    if (readable(schedule.earliest) && readable(schedule.latest) && schedule.earliest->minutes > schedule.latest->minutes)
         Report(schedule.latest->line, Severity::Warning,
                "EARLIESTTIME (" + Duration(schedule.earliest->minutes) + ") is later than LATESTTIME ("
                    + Duration(schedule.latest->minutes) + "): the update window is empty");
-    if (schedule.interval && schedule.interval->minutes > 0) {
+    if (readable(schedule.interval) && schedule.interval->minutes > 0) {
         const long long interval = schedule.interval->minutes;
         for (const auto& [time, name] : {std::pair{schedule.earliest, "EARLIESTTIME"}, std::pair{schedule.latest, "LATESTTIME"}}) {
-            if (time && time->minutes > interval)
+            if (readable(time) && time->minutes > interval)
                 Report(time->line, Severity::Warning,
                        std::string(name) + " (" + Duration(time->minutes) + ") lies beyond the update interval ("
                            + Duration(interval) + ")");
