@@ -66,10 +66,12 @@ std::string Quoted(std::string_view cp932)
         while (cut < kQuoteLimit)
             cut += IsSjisLeadByte(static_cast<unsigned char>(cp932[cut])) ? 2 : 1;
     }
-    std::string out = "\"" + Cp932ToUtf8(cp932.substr(0, cut));
+    std::string out(1, '"');
+    out.append(Cp932ToUtf8(cp932.substr(0, cut)));
     if (cut < cp932.size())
-        out += "...";
-    return out + "\"";
+        out.append("...");
+    out.push_back('"');
+    return out;
 }
 
 std::optional<std::string_view> UrlScheme(std::string_view url)
