@@ -71,7 +71,8 @@ run_case() {  # kind size
   report "rewrite $kind=$size" "$in" "$CLI" rewrite "$in" "$out"
   cmp -s "$in" "$out" || echo "  (warning: rewrite of $kind=$size did not give the same bytes)"
   report "show    $kind=$size" "$in" "$CLI" show "$in"
-  report "lint    $kind=$size" "$in" "$CLI" lint "$in"
+  # lint exits 1 when it warned, as it does on the generated head.
+  report "lint    $kind=$size" "$in" sh -c '"$1" lint "$2" >/dev/null; [ $? -le 1 ]' sh "$CLI" "$in"
   report "export  $kind=$size" "$in" "$CLI" export --to sitemap "$in" "$out"
   rm -f "$out" "$BENCH_DIR/stdout"
 }
