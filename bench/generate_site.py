@@ -2,12 +2,13 @@
 """A local copy of a web site, for timing `feedwright-cdf new --from-folder`.
 
   generate_site.py N DIR   N pages in folders of 100 pages, ten folders to a
-                           folder (so 100,000 pages lie three levels deep),
-                           every folder with an index.html
+                           folder (100,000 pages fill 1,000 folders, the
+                           deepest three levels down), every folder with an
+                           index.html
 
 Titles alternate between Shift-JIS declared by <meta http-equiv>, UTF-8
 declared by <meta charset>, UTF-8 without a declaration and no title at all,
-so that every way of finding a title is timed. Each page is about 600 bytes.
+so that every way of finding a title is timed. Each page is about 560 bytes.
 Written without recursion.
 """
 
