@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Times `feedwright-cdf rewrite` and `show` on large generated files, with a
+# Times `feedwright-cdf rewrite`, `show`, `lint` and `export` on large
+# generated files, and `new --from-folder` on generated sites, with a
 # Release build in its own build folder. Prints seconds, MB/s (of the input
 # file) and peak resident memory, as measured by /usr/bin/time -v.
 #
 #   bench/cli_bench.sh                       the default sizes
-#   BENCH_ITEMS="10000" BENCH_DEPTHS="" bench/cli_bench.sh
+#   BENCH_ITEMS="10000" BENCH_DEPTHS="" BENCH_SITES="" bench/cli_bench.sh
 #
-# Environment: BENCH_ITEMS, BENCH_DEPTHS (space-separated sizes), BENCH_DIR
+# Environment: BENCH_ITEMS, BENCH_DEPTHS, BENCH_SITES (space-separated sizes; a
+# site size counts pages, and its "file" size is the site's bytes), BENCH_DIR
 # (where files go, default /tmp/feedwright-cli-bench), BENCH_RUNS (runs per
 # measurement, the fastest is kept; default 3), BUILD_DIR.
 set -euo pipefail
@@ -16,6 +18,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build-bench-cli}
 BENCH_DIR=${BENCH_DIR:-/tmp/feedwright-cli-bench}
 BENCH_ITEMS=${BENCH_ITEMS-10000 100000 1000000}
 BENCH_DEPTHS=${BENCH_DEPTHS-1000 2000 4000}
+BENCH_SITES=${BENCH_SITES-10000 100000}
 BENCH_RUNS=${BENCH_RUNS:-3}
 
 [ -x /usr/bin/time ] || { echo "cli_bench.sh: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
@@ -56,7 +59,7 @@ report() {  # label command file
   read -r s cpu kb < <(measure "$@")
   awk -v l="$label" -v mb="$mb" -v s="$s" -v cpu="$cpu" -v kb="$kb" -v b="$bytes" 'BEGIN {
     rate = s > 0 ? mb / s : 0
-    printf "%-22s %8s MB %7.2f s %7.2f s %8.1f MB/s %8.1f MB %5.1fx\n",
+    printf "%-24s %8s MB %7.2f s %7.2f s %8.1f MB/s %8.1f MB %5.1fx\n",
            l, mb, s, cpu, rate, kb / 1024, kb * 1024 / b }'
 }
 
@@ -68,10 +71,28 @@ run_case() {  # kind size
   report "rewrite $kind=$size" "$in" "$CLI" rewrite "$in" "$out"
   cmp -s "$in" "$out" || echo "  (warning: rewrite of $kind=$size did not give the same bytes)"
   report "show    $kind=$size" "$in" "$CLI" show "$in"
+  # lint exits 1 when it warned, as it does on the generated head.
+  report "lint    $kind=$size" "$in" sh -c '"$1" lint "$2" >/dev/null; [ $? -le 1 ]' sh "$CLI" "$in"
+  report "export  $kind=$size" "$in" "$CLI" export --to sitemap "$in" "$out"
   rm -f "$out" "$BENCH_DIR/stdout"
 }
 
+run_site() {  # pages
+  local pages=$1 site out bytes
+  site=$BENCH_DIR/site-$pages
+  out=$BENCH_DIR/site-$pages.cdf
+  [ -d "$site" ] || python3 "$ROOT/bench/generate_site.py" "$pages" "$site"
+  # `report` takes a file for the input size: the site's bytes stand in a file of that size.
+  bytes=$(du -sb "$site" | cut -f1)
+  truncate -s "$bytes" "$BENCH_DIR/site-size"
+  report "from-folder site=$pages" "$BENCH_DIR/site-size" "$CLI" new "$out" --from-folder "$site" \
+    --url http://bench.example/
+  "$CLI" check "$out" >/dev/null || echo "  (warning: the channel from site=$pages does not load cleanly)"
+  rm -f "$out" "$BENCH_DIR/site-size"
+}
+
 echo "feedwright-cdf on $(nproc) cores, $(uname -sr), best of $BENCH_RUNS runs"
-printf "%-22s %11s %9s %9s %13s %11s %6s\n" case file wall cpu "wall rate" "peak RSS" "/file"
+printf "%-24s %11s %9s %9s %13s %11s %6s\n" case file wall cpu "wall rate" "peak RSS" "/file"
 for n in $BENCH_ITEMS; do run_case items "$n"; done
 for d in $BENCH_DEPTHS; do run_case chain "$d"; done
+for n in $BENCH_SITES; do run_site "$n"; done

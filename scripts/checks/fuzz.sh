@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Fuzzes the .cdf reader for a bounded time with libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer. Non-zero when the fuzzer finds a crash, a
+# Fuzzes the .cdf reader, and feedwright-cdf's lint over it, each for a
+# bounded time with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer. Non-zero when the fuzzer finds a crash, a
 # leak or undefined behaviour. Skipped (with a note) where clang is missing.
-#   FUZZ_SECONDS  how long to run (default 30)
+#   FUZZ_SECONDS  how long to run each target (default 30)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 
 if ! command -v clang++ >/dev/null 2>&1; then
-  echo "fuzz: clang++ not found; skipping the reader fuzz run"
+  echo "fuzz: clang++ not found; skipping the fuzz runs"
   exit 0
 fi
 
@@ -17,7 +17,7 @@ probe=$(mktemp -d)
 printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' >"$probe/probe.cpp"
 if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
   rm -rf "$probe"
-  echo "fuzz: clang++ cannot link libFuzzer (is libclang-rt-14-dev installed?); skipping the reader fuzz run"
+  echo "fuzz: clang++ cannot link libFuzzer (is libclang-rt-14-dev installed?); skipping the fuzz runs"
   exit 0
 fi
 rm -rf "$probe"
@@ -29,22 +29,25 @@ CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFEEDWRIGHT_BUILD_FUZZ=ON -DFEEDWRIGHT_BUILD_GUI=OFF -DFEEDWRIGHT_BUILD_TESTS=OFF \
   -DFEEDWRIGHT_SANITIZE=ON \
   -DCMAKE_CXX_FLAGS="${CXXFLAGS:-} -fsanitize=fuzzer-no-link" >/dev/null
-cmake --build "$build" --target cdf_reader_fuzz -j "$(nproc)"
+cmake --build "$build" --target cdf_reader_fuzz cdf_lint_fuzz -j "$(nproc)"
 
-# The fuzzer adds what it finds to its working corpus; the seeds stay as committed.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/corpus" "$work/artifacts"
-cp fuzz/corpus/*.cdf "$work/corpus/"
+for target in cdf_reader_fuzz cdf_lint_fuzz; do
+  # The fuzzer adds what it finds to its working corpus; the seeds stay as committed.
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  mkdir -p "$work/corpus" "$work/artifacts"
+  cp fuzz/corpus/*.cdf "$work/corpus/"
 
-echo "fuzz: running cdf_reader_fuzz for ${seconds}s over $(ls "$work/corpus" | wc -l) seeds"
-if ! "$build/fuzz/cdf_reader_fuzz" "$work/corpus" -dict=fuzz/cdf.dict -max_total_time="$seconds" -rss_limit_mb=2048 \
-    -timeout=20 -print_final_stats=1 -artifact_prefix="$work/artifacts/" 2>"$work/log"; then
-  tail -n 60 "$work/log"
-  mkdir -p "$root/$build/crashes"
-  cp "$work/artifacts/"* "$root/$build/crashes/" 2>/dev/null || true
-  echo "fuzz: the reader failed on an input; kept in $build/crashes/"
-  exit 1
-fi
-grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$work/log" || true
-echo "fuzz: no failure in ${seconds}s"
+  echo "fuzz: running $target for ${seconds}s over $(ls "$work/corpus" | wc -l) seeds"
+  if ! "$build/fuzz/$target" "$work/corpus" -dict=fuzz/cdf.dict -max_total_time="$seconds" -rss_limit_mb=2048 \
+      -timeout=20 -print_final_stats=1 -artifact_prefix="$work/artifacts/" 2>"$work/log"; then
+    tail -n 60 "$work/log"
+    mkdir -p "$root/$build/crashes"
+    cp "$work/artifacts/"* "$root/$build/crashes/" 2>/dev/null || true
+    echo "fuzz: $target failed on an input; kept in $build/crashes/"
+    exit 1
+  fi
+  grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$work/log" || true
+  echo "fuzz: no failure of $target in ${seconds}s"
+  rm -rf "$work"
+done

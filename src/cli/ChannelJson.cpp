@@ -1,6 +1,7 @@
 #include "ChannelJson.h"
 
 #include "JsonWriter.h"
+#include "common/LoadVerdict.h"
 #include "channel/Channel.h"
 
 namespace fw::cli {
@@ -139,24 +140,6 @@ void WriteSitemap(const SitemapItem& root, JsonWriter& json)
 }
 
 }  // namespace
-
-std::string_view StatusName(ReadStatus status)
-{
-    switch (status) {
-    case ReadStatus::Ok:
-        return "ok";
-    case ReadStatus::ElementError:
-        return "element error";
-    case ReadStatus::Phase0:
-        return "phase 0";
-    case ReadStatus::Phase1:
-        return "phase 1";
-    case ReadStatus::CannotOpen:
-    case ReadStatus::Cancelled:
-        break;
-    }
-    return "cannot open";
-}
 
 void WriteChannelJson(const Channel& channel, ReadStatus status, JsonWriter& json)
 {

@@ -13,9 +13,6 @@ namespace fw::cli {
 
 class JsonWriter;
 
-// "ok", "element error", "phase 0" or "phase 1".
-std::string_view StatusName(ReadStatus status);
-
 // Writes the load status, the head, the logos, the schedule and the whole
 // site map. The tree is walked through its parent and sibling links, so a
 // site map of any depth prints without deep recursion.

@@ -7,6 +7,8 @@
 
 #include "ChannelJson.h"
 #include "JsonWriter.h"
+#include "common/CliFiles.h"
+#include "common/LoadVerdict.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
 #include "cdf/SafeSave.h"
@@ -18,25 +20,6 @@ namespace fw::cli {
 namespace {
 
 // What `check` says about a file after "FILE: ".
-std::string_view CheckVerdict(ReadStatus status)
-{
-    switch (status) {
-    case ReadStatus::Ok:
-        return "ok";
-    case ReadStatus::CannotOpen:
-        return "cannot open";
-    case ReadStatus::ElementError:
-        return "element error";
-    case ReadStatus::Phase0:
-        return "no XML declaration (phase 0)";
-    case ReadStatus::Phase1:
-        return "incomplete XML declaration (phase 1)";
-    case ReadStatus::Cancelled:  // nothing here cancels a load
-        break;
-    }
-    return "cannot open";
-}
-
 ExitStatus ExitStatusFor(ReadStatus status)
 {
     switch (status) {
@@ -51,11 +34,6 @@ ExitStatus ExitStatusFor(ReadStatus status)
         return kExitLoadError;
     }
     return kExitCannotOpen;
-}
-
-void Complain(const std::string& text)
-{
-    std::fprintf(stderr, "feedwright-cdf: %s\n", text.c_str());
 }
 
 // Loads as the program's Load does; a problem is reported on standard error.
@@ -77,7 +55,9 @@ SaveStatus SaveCatchingOutOfMemory(Channel& channel, const std::string& out)
     }
 }
 
-ExitStatus Save(Channel& channel, const std::string& out)
+}  // namespace
+
+ExitStatus SaveChannel(Channel& channel, const std::string& out)
 {
     switch (SaveCatchingOutOfMemory(channel, out)) {
     case SaveStatus::Ok:
@@ -101,21 +81,11 @@ ExitStatus Save(Channel& channel, const std::string& out)
     return kExitCannotWrite;
 }
 
-bool FinishStandardOutput()
-{
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return true;
-    Complain("cannot write standard output");
-    return false;
-}
-
-}  // namespace
-
 ExitStatus RunNew(const std::string& out)
 {
     const auto trace = MakeTraceSinkFromEnvironment();
     Channel channel(trace.get());
-    return Save(channel, out);
+    return SaveChannel(channel, out);
 }
 
 ExitStatus RunRewrite(const std::string& in, const std::string& out)
@@ -125,7 +95,7 @@ ExitStatus RunRewrite(const std::string& in, const std::string& out)
     const ReadStatus status = Load(channel, in, *trace);
     if (status == ReadStatus::CannotOpen)
         return kExitCannotOpen;
-    return MoreSevere(ExitStatusFor(status), Save(channel, out));
+    return MoreSevere(ExitStatusFor(status), SaveChannel(channel, out));
 }
 
 ExitStatus RunCheck(const std::vector<std::string>& files)

@@ -1,5 +1,5 @@
 #pragma once
-// The four commands of feedwright-cdf. Each returns its exit status and
+// The commands of feedwright-cdf that work on a loaded channel as a whole. Each returns its exit status and
 // speaks only through standard output (results) and standard error
 // (problems, in English).
 
@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "ExitStatus.h"
+
+namespace fw {
+struct Channel;
+}
 
 namespace fw::cli {
 
@@ -19,5 +23,8 @@ ExitStatus RunRewrite(const std::string& in, const std::string& out);
 ExitStatus RunCheck(const std::vector<std::string>& files);
 // The loaded channel as JSON on standard output.
 ExitStatus RunShow(const std::string& file);
+
+// Writes the channel to OUT as Create does, safely; reports a failure.
+ExitStatus SaveChannel(Channel& channel, const std::string& out);
 
 }  // namespace fw::cli

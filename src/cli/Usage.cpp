@@ -6,9 +6,12 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: feedwright-cdf new OUT.cdf\n"
+    "       feedwright-cdf new OUT.cdf --from-folder DIR --url URL\n"
     "       feedwright-cdf rewrite IN.cdf OUT.cdf\n"
     "       feedwright-cdf check FILE.cdf...\n"
+    "       feedwright-cdf lint FILE.cdf...\n"
     "       feedwright-cdf show FILE.cdf\n"
+    "       feedwright-cdf export --to opml|html|sitemap IN.cdf [OUT]\n"
     "       feedwright-cdf --help | --version\n";
 
 }  // namespace
@@ -16,12 +19,24 @@ constexpr std::string_view kUsage =
 std::string_view HelpText()
 {
     return
-        "feedwright-cdf: check, inspect and rewrite Channel Definition Format (.cdf) files\n"
-        "exactly as Feedwright loads and creates them.\n"
+        "feedwright-cdf: check, inspect, rewrite, lint and export Channel Definition Format\n"
+        "(.cdf) files exactly as Feedwright loads and creates them, and start a channel\n"
+        "from a web site's folder.\n"
         "\n"
         "Commands:\n"
         "  new OUT.cdf              write the file Feedwright creates for a fresh channel\n"
         "                             feedwright-cdf new NewChannel.cdf\n"
+        "  new OUT.cdf --from-folder DIR --url URL\n"
+        "                           make a channel from a local copy of the site published\n"
+        "                           at URL: the home page (index.html, index.htm or\n"
+        "                           default.htm) gives the channel's HREF and title, every\n"
+        "                           other .htm/.html page an item titled by its <title> (or\n"
+        "                           its file name), every folder holding pages a\n"
+        "                           sub-channel, sorted by name; BASE is URL and items'\n"
+        "                           HREFs are relative to it. Hidden files and folders are\n"
+        "                           skipped and links are not followed out of DIR.\n"
+        "                             feedwright-cdf new site.cdf --from-folder ~/www \\\n"
+        "                                 --url http://www.example.jp/\n"
         "  rewrite IN.cdf OUT.cdf   load IN as Feedwright's Load does, then write OUT as its\n"
         "                           Create does (IN and OUT may be the same file)\n"
         "                             feedwright-cdf rewrite old.cdf tidy.cdf\n"
@@ -29,9 +44,23 @@ std::string_view HelpText()
         "                           FILE: ok | element error | no XML declaration (phase 0)\n"
         "                           | incomplete XML declaration (phase 1) | cannot open\n"
         "                             feedwright-cdf check channels/*.cdf\n"
+        "  lint FILE.cdf...         report what would make each channel misbehave in a CDF\n"
+        "                           reader of its time (schedule, links, logos, values,\n"
+        "                           titles, bare & and <) and what opening and saving it in\n"
+        "                           Feedwright would drop, one line each:\n"
+        "                           FILE:LINE: error|warning|note: TEXT\n"
+        "                             feedwright-cdf lint channels/*.cdf\n"
         "  show FILE.cdf            load the file and print the channel as one JSON object\n"
         "                           (UTF-8; status, head, logos, schedule, sitemap)\n"
         "                             feedwright-cdf show channel.cdf > channel.json\n"
+        "  export --to FORMAT IN.cdf [OUT]\n"
+        "                           write IN's site map to OUT (or standard output) as\n"
+        "                           opml     OPML 2.0, nested outlines with text and htmlUrl\n"
+        "                           html     one UTF-8 page of nested links and abstracts\n"
+        "                           sitemap  a sitemaps.org urlset of every page's absolute\n"
+        "                                    URL (relative ones resolved against BASE, or\n"
+        "                                    else the channel's HREF)\n"
+        "                             feedwright-cdf export --to sitemap c.cdf sitemap.xml\n"
         "  --help                   print this help\n"
         "  --version                print the version\n"
         "\n"
@@ -41,18 +70,20 @@ std::string_view HelpText()
         "on standard error.\n"
         "\n"
         "Exit status:\n"
-        "  0   every file loaded cleanly (and OUT was written)\n"
+        "  0   every file loaded cleanly (and OUT was written); lint found at most notes\n"
+        "  1   lint warned about at least one file\n"
         "  2   at least one file loaded with the element error or without a complete\n"
-        "      XML declaration (rewrite still writes OUT from what was read)\n"
-        "  3   a file could not be opened\n"
+        "      XML declaration (rewrite and export still write OUT from what was read)\n"
+        "  3   a file or folder could not be opened (new --from-folder still writes OUT\n"
+        "      when only something below DIR could not be read)\n"
         "  4   OUT (or standard output) could not be written\n"
         "  64  wrong usage\n"
-        "When several apply, the most severe is reported: 4 over 3 over 2.\n";
+        "When several apply, the most severe is reported: 4 over 3 over 2 over 1.\n";
 }
 
 std::string_view VersionText()
 {
-    return "feedwright-cdf 1.2\n";
+    return "feedwright-cdf " FEEDWRIGHT_VERSION "\n";
 }
 
 std::string_view UsageSummary()

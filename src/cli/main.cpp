@@ -1,15 +1,21 @@
 // feedwright-cdf: the command-line companion of Feedwright. Arguments are
 // parsed by hand; the commands reuse the program's own reader and writer.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Commands.h"
 #include "Usage.h"
+#include "export/ExportCommand.h"
+#include "fromfolder/FromFolderCommand.h"
+#include "lint/LintCommand.h"
 
 namespace {
 
@@ -38,23 +44,73 @@ ExitStatus PrintToStandardOutput(std::string_view text)
     return kExitOk;
 }
 
-// The file operands after the command; false for an option where a file was due.
-bool CollectOperands(const std::vector<std::string>& args, std::vector<std::string>& operands,
-                     std::string& problem)
+// The operands after the command and the values of its options. Each option
+// takes a value, as "--name VALUE" or "--name=VALUE"; false for an option
+// the command does not know, a missing value or an option given twice.
+bool ParseArguments(const std::vector<std::string>& args, const std::vector<std::string_view>& known,
+                    std::vector<std::string>& operands, std::map<std::string, std::string>& options,
+                    std::string& problem)
 {
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            problem = "unknown option '" + arg + "'";
-            return false;
-        } else {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            problem = "unknown option '" + name + "'";
+            return false;
+        }
+        if (options.count(name) != 0) {
+            problem = "option '" + name + "' given twice";
+            return false;
+        }
+        if (equals != std::string::npos) {
+            options[name] = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            options[name] = args[++i];
+        } else {
+            problem = "option '" + name + "' needs a value";
+            return false;
         }
     }
     return true;
+}
+
+ExitStatus RunNewCommand(const std::vector<std::string>& files, const std::map<std::string, std::string>& options)
+{
+    if (files.size() != 1)
+        return WrongUsage("new takes one file: OUT.cdf");
+    if (options.empty())
+        return RunNew(files[0]);
+    const auto folder = options.find("--from-folder");
+    const auto url = options.find("--url");
+    if (folder == options.end() || url == options.end())
+        return WrongUsage("--from-folder and --url go together");
+    std::string problem;
+    if (!IsSiteUrl(url->second, problem))
+        return WrongUsage("--url " + url->second + ": " + problem);
+    return RunNewFromFolder(files[0], folder->second, url->second);
+}
+
+ExitStatus RunExportCommand(const std::vector<std::string>& files, const std::map<std::string, std::string>& options)
+{
+    const auto to = options.find("--to");
+    if (to == options.end())
+        return WrongUsage("export needs --to opml, --to html or --to sitemap");
+    const std::optional<ExportFormat> format = ExportFormatNamed(to->second);
+    if (!format)
+        return WrongUsage("export --to " + to->second + ": the formats are opml, html and sitemap");
+    if (files.empty() || files.size() > 2)
+        return WrongUsage("export takes IN.cdf and, if the result is not for standard output, OUT");
+    return RunExport(*format, files[0], files.size() == 2 ? files[1] : std::string());
 }
 
 ExitStatus Run(const std::vector<std::string>& args)
@@ -69,15 +125,20 @@ ExitStatus Run(const std::vector<std::string>& args)
                                 : WrongUsage("--version takes no arguments");
 
     std::vector<std::string> files;
+    std::map<std::string, std::string> options;
     std::string problem;
-    if (!CollectOperands(args, files, problem))
+    std::vector<std::string_view> known;
+    if (command == "new")
+        known = {"--from-folder", "--url"};
+    else if (command == "export")
+        known = {"--to"};
+    if (!ParseArguments(args, known, files, options, problem))
         return WrongUsage(problem);
 
-    if (command == "new") {
-        if (files.size() != 1)
-            return WrongUsage("new takes one file: OUT.cdf");
-        return RunNew(files[0]);
-    }
+    if (command == "new")
+        return RunNewCommand(files, options);
+    if (command == "export")
+        return RunExportCommand(files, options);
     if (command == "rewrite") {
         if (files.size() != 2)
             return WrongUsage("rewrite takes two files: IN.cdf OUT.cdf");
@@ -87,6 +148,11 @@ ExitStatus Run(const std::vector<std::string>& args)
         if (files.empty())
             return WrongUsage("check takes at least one file");
         return RunCheck(files);
+    }
+    if (command == "lint") {
+        if (files.empty())
+            return WrongUsage("lint takes at least one file");
+        return RunLint(files);
     }
     if (command == "show") {
         if (files.size() != 1)

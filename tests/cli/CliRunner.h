@@ -68,14 +68,12 @@ struct CliResult {
     std::string out, err;
 };
 
-// `setup` is shell text run just before the shell becomes feedwright-cdf, e.g.
-// "ulimit -f 8; " or "exec >/dev/full; "; signals it ignores stay ignored.
-inline CliResult RunCli(const std::vector<std::string>& args, const std::string& setup = "")
+// Runs `words` (the program first) with standard output and error captured.
+inline CliResult RunCaptured(std::vector<std::string> words)
 {
     const TempDir capture;
-    std::vector<std::string> words{"/bin/sh", "-c", "exec >\"$1\" 2>\"$2\"; shift 2; " + setup + "exec \"$@\"",
-                                   "sh", capture / "out", capture / "err", FEEDWRIGHT_CDF_BINARY};
-    words.insert(words.end(), args.begin(), args.end());
+    words.insert(words.begin(), {"/bin/sh", "-c", "exec >\"$1\" 2>\"$2\"; shift 2; exec \"$@\"", "sh",
+                                 capture / "out", capture / "err"});
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
@@ -86,6 +84,22 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
         throw std::runtime_error("cannot run /bin/sh");
     return {WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait), ReadBytes(capture / "out"),
             ReadBytes(capture / "err")};
+}
+
+// `setup` is shell text run just before the shell becomes feedwright-cdf, e.g.
+// "ulimit -f 8; " or "exec >/dev/full; "; signals it ignores stay ignored.
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& setup = "")
+{
+    std::vector<std::string> words{"/bin/sh", "-c", setup + "exec \"$@\"", "sh", FEEDWRIGHT_CDF_BINARY};
+    words.insert(words.end(), args.begin(), args.end());
+    return RunCaptured(words);
+}
+
+// Whether xmllint finds the file well-formed; its complaint otherwise.
+inline std::string XmlProblems(const std::string& path)
+{
+    const CliResult r = RunCaptured({"xmllint", "--noout", path});
+    return r.status == 0 ? std::string() : "xmllint exit " + std::to_string(r.status) + ": " + r.err;
 }
 
 }  // namespace clitest

@@ -55,6 +55,9 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
         EXPECT_EQ(shown.err, sample.exit == 0 ? "" : "feedwright-cdf: " + checked.out);
         if (sample.exit == 3) {
             EXPECT_EQ(shown.out, "");
+            // lint and export refuse the same files, at once too.
+            EXPECT_EQ(RunCli({"lint", path}).status, 3);
+            EXPECT_EQ(RunCli({"export", "--to", "opml", path}).status, 3);
             continue;
         }
         const std::string outline = JsonOutline(shown.out);

@@ -49,7 +49,7 @@ private slots:
         });
         poll.start();
         QCOMPARE(static_cast<CFeedwrightApp*>(QCoreApplication::instance())->InitInstance(), 0);
-        QCOMPARE(seen, u"Feedwright Version.1.2|テスト"_s);
+        QCOMPARE(seen, u"Feedwright Version." FEEDWRIGHT_VERSION "|テスト"_s);
         const QDir configHome(qEnvironmentVariable("XDG_CONFIG_HOME"));
         QCOMPARE(configHome.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }

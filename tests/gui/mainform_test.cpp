@@ -461,7 +461,7 @@ private slots:
         menu->hide();
         fwtest::WhenModalOpens(inspectAndClose);
         actions[1]->trigger();
-        QCOMPARE(seen, QStringList(2, u"ﾊﾞｰｼﾞｮﾝ情報|Feedwright Version.1.2a"_s));
+        QCOMPARE(seen, QStringList(2, u"ﾊﾞｰｼﾞｮﾝ情報|Feedwright Version." FEEDWRIGHT_VERSION "a"_s));
         QVERIFY(m_dlg->isVisible());
     }
 };

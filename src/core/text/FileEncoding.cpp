@@ -72,15 +72,6 @@ std::optional<std::string> DeclaredEncoding(std::string_view file)
     return std::nullopt;
 }
 
-bool IsShiftJisName(std::string_view name)
-{
-    for (std::string_view known : kShiftJisNames) {
-        if (EqualsAsciiNoCase(name, known))
-            return true;
-    }
-    return false;
-}
-
 bool HasHighByte(std::string_view text)
 {
     for (const char byte : text) {
@@ -101,23 +92,41 @@ FileText Unconverted(std::string_view file)
 // not convert.
 FileText ConvertFrom(std::string_view text, std::string_view file, const std::string& encoding)
 {
+    std::optional<std::string> converted = ConvertToCp932(text, encoding);
+    if (!converted)
+        return Unconverted(file);
     FileText result;
-    if (EqualsAsciiNoCase(encoding, "UTF-8")) {
-        if (!IsValidUtf8(text))
-            return Unconverted(file);
-        result.storage = Utf8ToCp932(text);
-    } else {
-        const std::optional<std::string> utf8 = ConvertToUtf8(text, encoding);
-        if (!utf8)
-            return Unconverted(file);
-        result.storage = Utf8ToCp932(*utf8);
-    }
+    result.storage = std::move(*converted);
     result.bytes = result.storage;
     result.convertedFrom = encoding;
     return result;
 }
 
 }  // namespace
+
+bool IsShiftJisName(std::string_view name)
+{
+    for (std::string_view known : kShiftJisNames) {
+        if (EqualsAsciiNoCase(name, known))
+            return true;
+    }
+    return false;
+}
+
+std::optional<std::string> ConvertToCp932(std::string_view text, const std::string& encoding)
+{
+    if (IsShiftJisName(encoding))
+        return std::string(text);
+    if (EqualsAsciiNoCase(encoding, "UTF-8")) {
+        if (!IsValidUtf8(text))
+            return std::nullopt;
+        return Utf8ToCp932(text);
+    }
+    const std::optional<std::string> utf8 = ConvertToUtf8(text, encoding);
+    if (!utf8)
+        return std::nullopt;
+    return Utf8ToCp932(*utf8);
+}
 
 FileText DecodeFileText(std::string_view file)
 {

@@ -3,6 +3,7 @@
 // bytes; a file written in another encoding is converted once, before the
 // scan, so that its text reaches the members as CP932 like typed text does.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,15 @@ struct FileText {
 // references. Shift-JIS files are neither copied nor scanned twice.
 // `file` must outlive the result when nothing was converted.
 FileText DecodeFileText(std::string_view file);
+
+// True for the names under which files declare Shift-JIS ("x-sjis",
+// "Shift_JIS", "Windows-31J", ...), in any case: text in them needs no conversion.
+bool IsShiftJisName(std::string_view name);
+
+// Text in the named encoding as CP932, converted as DecodeFileText converts
+// a file: nothing to do for a Shift-JIS name; characters CP932 lacks become
+// "&#x...;". Nothing when the name is unknown or the bytes are not valid in
+// it, so the caller can keep them as they are.
+std::optional<std::string> ConvertToCp932(std::string_view text, const std::string& encoding);
 
 }  // namespace fw

@@ -36,7 +36,7 @@ void Trace(fwgui::Platform& platform, std::string_view line) { platform.Trace().
 }  // namespace
 
 CChannelDlg::CChannelDlg(fwgui::Platform& platform, QWidget* parent)
-    : CDialog(platform, parent, QStringLiteral("Feedwright Version.1.2"), 259, 241),
+    : CDialog(platform, parent, QStringLiteral("Feedwright Version." FEEDWRIGHT_VERSION), 259, 241),
       m_channel(&platform.Trace()),
       m_helpDirectories(DefaultHelpDirectories())
 {

@@ -1,0 +1,196 @@
+#include "fromfolder/PageTitle.h"
+
+#include <optional>
+
+#include "text/Cp932.h"
+#include "text/FileEncoding.h"
+#include "text/SjisText.h"
+
+namespace fw::cli {
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool IsCharsetChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_'
+           || c == '.' || c == ':';
+}
+
+std::size_t FindNoCase(std::string_view text, std::string_view word, std::size_t from)
+{
+    while (from < text.size()) {
+        const std::size_t at = text.find(word[0], from);
+        if (at == std::string_view::npos)
+            return at;
+        if (EqualsAsciiNoCase(text.substr(at, word.size()), word))
+            return at;
+        from = at + 1;
+    }
+    return std::string_view::npos;
+}
+
+// The word after `key` = in a tag's text ("charset=utf-8", "encoding='EUC-JP'").
+std::optional<std::string> ValueAfter(std::string_view tag, std::string_view key)
+{
+    for (std::size_t at = 0; at + key.size() <= tag.size(); ++at) {
+        if (!EqualsAsciiNoCase(tag.substr(at, key.size()), key))
+            continue;
+        std::size_t i = at + key.size();
+        while (i < tag.size() && IsSpace(tag[i]))
+            ++i;
+        if (i >= tag.size() || tag[i] != '=')
+            continue;
+        ++i;
+        while (i < tag.size() && (IsSpace(tag[i]) || tag[i] == '"' || tag[i] == '\''))
+            ++i;
+        const std::size_t start = i;
+        while (i < tag.size() && IsCharsetChar(tag[i]))
+            ++i;
+        if (i > start)
+            return std::string(tag.substr(start, i - start));
+    }
+    return std::nullopt;
+}
+
+// The encoding a page names for itself, if any.
+std::optional<std::string> DeclaredCharset(std::string_view page)
+{
+    std::size_t start = 0;
+    while (start < page.size() && IsSpace(page[start]))
+        ++start;
+    if (EqualsAsciiNoCase(page.substr(start, 5), "<?xml")) {
+        const std::size_t end = page.find('>', start);
+        if (auto encoding = ValueAfter(page.substr(start, end == std::string_view::npos ? end : end - start), "encoding"))
+            return encoding;
+    }
+    for (std::size_t at = FindNoCase(page, "<meta", 0); at != std::string_view::npos;
+         at = FindNoCase(page, "<meta", at + 5)) {
+        // The tag ends at its '>', or where the next one begins when that is missing.
+        const std::size_t end = page.find_first_of("<>", at + 1);
+        const std::string_view tag = page.substr(at, end == std::string_view::npos ? end : end - at);
+        if (auto charset = ValueAfter(tag, "charset"))
+            return charset;
+    }
+    return std::nullopt;
+}
+
+// The bytes between <title ...> and </title>, or nothing.
+std::optional<std::string_view> RawTitle(std::string_view page)
+{
+    for (std::size_t at = FindNoCase(page, "<title", 0); at != std::string_view::npos;
+         at = FindNoCase(page, "<title", at + 6)) {
+        const std::size_t after = at + 6;
+        if (after < page.size() && page[after] != '>' && !IsSpace(page[after]))
+            continue;  // <titlefoo>
+        const std::size_t open = page.find('>', at);
+        if (open == std::string_view::npos)
+            return std::nullopt;
+        const std::size_t close = FindNoCase(page, "</title", open);
+        return page.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
+    }
+    return std::nullopt;
+}
+
+bool HasHighByte(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+// A cut-off page may end inside a UTF-8 character; that must not make it invalid.
+std::string_view WithoutCutCharacter(std::string_view page)
+{
+    for (std::size_t back = 1; back <= 3 && back <= page.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(page[page.size() - back]);
+        if (byte < 0x80)
+            return page;
+        if (byte >= 0xC0) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+            return length > back ? page.substr(0, page.size() - back) : page;
+        }
+    }
+    return page;
+}
+
+// True when the '&' at `at` begins a reference such as "&amp;" or "&#x41;".
+bool StartsReference(std::string_view text, std::size_t at)
+{
+    std::size_t end = at + 1;
+    if (end < text.size() && text[end] == '#')
+        ++end;
+    const std::size_t start = end;
+    while (end < text.size() && end - start < 32 && (IsCharsetChar(text[end]) && text[end] != ':'))
+        ++end;
+    return end > start && end < text.size() && text[end] == ';';
+}
+
+// White space runs as one blank, and '<' and a bare '&' written as
+// references, so that the title passes Load and strict XML readers alike.
+std::string Tidied(std::string_view cp932)
+{
+    std::string out;
+    bool space = false;
+    for (std::size_t i = 0; i < cp932.size(); ++i) {
+        const char c = cp932[i];
+        if (IsSpace(c)) {
+            space = !out.empty();
+            continue;
+        }
+        if (space)
+            out += ' ';
+        space = false;
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '&' && !StartsReference(cp932, i))
+            out += "&amp;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string PageTitleCp932(std::string_view page, bool truncated)
+{
+    if (page.substr(0, 2) == "\xFF\xFE" || page.substr(0, 2) == "\xFE\xFF") {
+        // UTF-16 is no ASCII superset: convert the whole start, then look.
+        const FileText text = DecodeFileText(page.substr(0, page.size() & ~std::size_t{1}));
+        if (text.convertedFrom.empty())
+            return {};
+        const std::optional<std::string_view> raw = RawTitle(text.bytes);
+        return raw ? Tidied(*raw) : std::string();
+    }
+    std::optional<std::string> encoding;
+    if (page.substr(0, 3) == "\xEF\xBB\xBF") {
+        page.remove_prefix(3);
+        encoding = "UTF-8";
+    } else {
+        encoding = DeclaredCharset(page);
+    }
+    const std::optional<std::string_view> raw = RawTitle(page);
+    if (!raw)
+        return {};
+    if (!encoding && HasHighByte(*raw) && IsValidUtf8(truncated ? WithoutCutCharacter(page) : page))
+        encoding = "UTF-8";
+    if (encoding) {
+        if (std::optional<std::string> converted = ConvertToCp932(*raw, *encoding))
+            return Tidied(*converted);
+    }
+    return Tidied(*raw);
+}
+
+std::string NameAsCp932(std::string_view name)
+{
+    return Tidied(HasHighByte(name) && IsValidUtf8(name) ? Utf8ToCp932(name) : std::string(name));
+}
+
+}  // namespace fw::cli

@@ -1,0 +1,530 @@
+// The pass over the file's tokens: channels, items, titles, usages, logos,
+// values, and what Feedwright drops. The schedule is in ScheduleLint.cpp.
+
+#include "lint/ChannelLint.h"
+
+#include <algorithm>
+
+#include "lint/LintPass.h"
+#include "lint/PictureSize.h"
+#include "sitemap/UsageWords.h"
+#include "text/Cp932.h"
+#include "text/SjisText.h"
+
+namespace fw::cli::lint {
+
+namespace {
+
+// A file can hold a finding every few bytes; past this many the rest would
+// only repeat them, and would cost memory for nothing.
+constexpr std::size_t kMaxFindings = 100000;
+
+constexpr std::string_view kDroppedSuffix = " is dropped when Feedwright opens and saves this file";
+
+std::string Upper(std::string_view name)
+{
+    std::string upper(name);
+    MakeUpperSjis(upper);
+    return upper;
+}
+
+std::string Trimmed(std::string_view text)
+{
+    std::string trimmed(text);
+    TrimSingleByteWhiteSpace(trimmed);
+    return trimmed;
+}
+
+bool IsKnownUsage(std::string_view value)
+{
+    for (const UsageWord& entry : kUsageWords) {
+        if (EqualsAsciiNoCase(value, entry.word))
+            return true;
+    }
+    return false;
+}
+
+struct LogoStyle {
+    std::string_view name;
+    PictureSize size;
+};
+constexpr LogoStyle kLogoStyles[] = {{"ICON", {16, 16}}, {"IMAGE", {80, 32}}, {"IMAGE-WIDE", {194, 32}}};
+
+const LogoStyle* FindLogoStyle(std::string_view upper)
+{
+    for (const LogoStyle& style : kLogoStyles) {
+        if (upper == style.name)
+            return &style;
+    }
+    return nullptr;
+}
+
+std::string SizeText(const PictureSize& size)
+{
+    return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
+
+}  // namespace
+
+std::string_view SeverityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error: return "error";
+    case Severity::Warning: return "warning";
+    case Severity::Note: break;
+    }
+    return "note";
+}
+
+std::vector<Diagnostic> LintChannel(const LintInput& input)
+{
+    return LintPass(input).Run();
+}
+
+LintPass::LintPass(const LintInput& input)
+    : m_input(input), m_scanner(input.text), m_elementErrorPending(input.loadStatus == ReadStatus::ElementError)
+{
+}
+
+std::vector<Diagnostic> LintPass::Run()
+{
+    Token token;
+    while (!m_stopped && m_scanner.Next(token)) {
+        switch (token.kind) {
+        case TokenKind::Text:
+            if (!token.cdata)
+                CheckMarkup(token.text, token.text.data(), token.line, "in text");
+            break;
+        case TokenKind::Declaration:
+            if (m_declarationLine == 0 && EqualsAsciiNoCase(token.name, "?xml"))
+                m_declarationLine = token.line;
+            break;
+        case TokenKind::StartTag: StartTag(token); break;
+        case TokenKind::EndTag: EndTag(token); break;
+        }
+    }
+    while (!m_stopped && !m_stack.empty())
+        Pop();
+    if (!m_stopped && !m_sawTopChannel)
+        Report(1, Severity::Warning, "no CHANNEL element: readers find no channel in this file");
+    if (m_stopped)
+        m_found.push_back({m_stoppedLine, Severity::Note,
+                           "lint stopped here after " + std::to_string(kMaxFindings) + " findings"});
+    ReportLoadStatus();
+    std::stable_sort(m_found.begin(), m_found.end(),
+                     [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
+    return std::move(m_found);
+}
+
+void LintPass::Report(int line, Severity severity, std::string text)
+{
+    if (m_stopped)
+        return;
+    if (m_found.size() >= kMaxFindings) {
+        m_stopped = true;
+        m_stoppedLine = line;
+        return;
+    }
+    m_found.push_back({line, severity, std::move(text)});
+}
+
+void LintPass::Dropped(int line, const std::string& what)
+{
+    Report(line, Severity::Note, what + std::string(kDroppedSuffix));
+}
+
+// A bare '&' (or an entity XML does not know) and a bare '<' in text.
+void LintPass::CheckMarkup(std::string_view text, const char* from, int fromLine, std::string_view where)
+{
+    const MarkupProblem ampersand = FindAmpersandProblem(text, where);
+    if (ampersand.at != nullptr)
+        Report(Scanner::LineOf(from, fromLine, ampersand.at), Severity::Warning, ampersand.message);
+    const std::size_t less = text.find('<');
+    if (less != std::string_view::npos)
+        Report(Scanner::LineOf(from, fromLine, text.data() + less), Severity::Warning,
+               "\"<\" " + std::string(where) + ": strict XML readers refuse it; write &lt;");
+}
+
+void LintPass::CheckAttributeValues(const Token& tag)
+{
+    for (const Attribute& attribute : tag.attributes) {
+        if (attribute.value.empty())
+            continue;
+        const std::string where = "in the value of " + Upper(attribute.name);
+        const MarkupProblem ampersand = FindAmpersandProblem(attribute.value, where);
+        if (ampersand.at != nullptr)
+            Report(attribute.line, Severity::Warning, ampersand.message);
+        if (attribute.value.find('<') != std::string_view::npos)
+            Report(attribute.line, Severity::Warning, "\"<\" " + where + ": strict XML readers refuse it; write &lt;");
+    }
+}
+
+void LintPass::StartTag(const Token& tag)
+{
+    const std::string name = Upper(tag.name);
+    CheckAttributeValues(tag);
+    if (name == "CHANNEL") {
+        OpenChannel(tag);
+    } else if (name == "ITEM") {
+        OpenItem(tag);
+    } else if (name == "TITLE" || name == "ABSTRACT") {
+        ReadText(tag, name);
+    } else if (name == "SCHEDULE") {
+        OpenSchedule(tag);
+    } else if (name == "INTERVALTIME" || name == "EARLIESTTIME" || name == "LATESTTIME") {
+        ReadScheduleTime(tag, name);
+    } else if (name == "USAGE") {
+        ReadUsage(tag);
+    } else if (name == "LOGO") {
+        ReadLogo(tag);
+    } else {
+        if (m_droppedDepth == 0)
+            Dropped(tag.line, name);
+        if (!tag.selfClosing)
+            Push(Open(Kind::Dropped, name, tag.line));
+    }
+}
+
+// Closes the open elements down to the innermost one of the same name; an
+// end tag with no such element open is ignored, as readers ignore it.
+void LintPass::EndTag(const Token& tag)
+{
+    const std::string name = Upper(tag.name);
+    const auto open = m_openCount.find(name);
+    if (open == m_openCount.end() || open->second == 0)
+        return;
+    for (;;) {
+        const bool last = m_stack.back().name == name;
+        Pop();
+        if (last)
+            return;
+    }
+}
+
+void LintPass::Push(Open open)
+{
+    ++m_openCount[open.name];
+    switch (open.kind) {
+    case Kind::Channel:
+        ++m_channelDepth;
+        m_contexts.push_back(m_stack.size());
+        break;
+    case Kind::Item: m_contexts.push_back(m_stack.size()); break;
+    case Kind::Dropped: ++m_droppedDepth; break;
+    case Kind::Schedule:
+    case Kind::Usage: break;
+    }
+    m_stack.push_back(std::move(open));
+}
+
+void LintPass::Pop()
+{
+    Open& open = m_stack.back();
+    Close(open);
+    --m_openCount[open.name];
+    switch (open.kind) {
+    case Kind::Channel:
+        --m_channelDepth;
+        m_contexts.pop_back();
+        break;
+    case Kind::Item: m_contexts.pop_back(); break;
+    case Kind::Dropped: --m_droppedDepth; break;
+    case Kind::Schedule: CloseSchedule(); break;
+    case Kind::Usage: break;
+    }
+    m_stack.pop_back();
+}
+
+void LintPass::Close(Open& open)
+{
+    if (open.kind != Kind::Channel && open.kind != Kind::Item)
+        return;
+    if (!open.hasTitle)
+        Report(open.line, Severity::Warning, open.name + " without a title: readers show its bare URL");
+    if (open.kind == Kind::Channel && open.topLevel)
+        CheckTopLevelSchedule(open);
+}
+
+// Items do not nest: an ITEM or CHANNEL start tag ends an open item.
+void LintPass::CloseOpenItems()
+{
+    while (!m_contexts.empty() && m_stack[m_contexts.back()].kind == Kind::Item) {
+        const std::size_t item = m_contexts.back();
+        while (m_stack.size() > item)
+            Pop();
+    }
+}
+
+LintPass::Open* LintPass::InnermostContext()
+{
+    return m_contexts.empty() ? nullptr : &m_stack[m_contexts.back()];
+}
+
+LintPass::Open* LintPass::InnermostChannel()
+{
+    for (auto index = m_contexts.rbegin(); index != m_contexts.rend(); ++index) {
+        if (m_stack[*index].kind == Kind::Channel)
+            return &m_stack[*index];
+    }
+    return nullptr;
+}
+
+bool LintPass::InItem()
+{
+    const Open* context = InnermostContext();
+    return context != nullptr && context->kind == Kind::Item;
+}
+
+void LintPass::OpenChannel(const Token& tag)
+{
+    CloseOpenItems();
+    Open* parent = InnermostChannel();
+    const bool top = parent == nullptr;
+    if (top && m_sawTopChannel)
+        Report(tag.line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one");
+    m_sawTopChannel = true;
+    for (const Attribute& attribute : tag.attributes) {
+        const std::string name = Upper(attribute.name);
+        if (name == "HREF") {
+            CheckUrl(attribute, name);
+            NoteDuplicateHref(attribute, parent);
+        } else if ((name == "BASE" || name == "SELF") && !top) {
+            Dropped(attribute.line, name + " of a nested CHANNEL");
+        } else if (name == "BASE") {
+            CheckUrl(attribute, name);
+            const std::string base = Trimmed(attribute.value);
+            if (!IsBareHttp(base) && (base.empty() || base.back() != '/'))
+                Report(attribute.line, Severity::Warning,
+                       "BASE " + Quoted(attribute.value)
+                           + " does not end in \"/\": readers resolve relative URLs against the folder above it");
+        } else if (name == "SELF") {
+            CheckUrl(attribute, name);
+        } else if (name == "LEVEL" || name == "PRECACHE") {
+            CheckLevelAndPrecache(attribute, name);
+        } else {
+            Dropped(attribute.line, name + " of CHANNEL");
+        }
+    }
+    Push(Open(Kind::Channel, "CHANNEL", tag.line, top));
+    if (tag.selfClosing)
+        Pop();
+}
+
+void LintPass::OpenItem(const Token& tag)
+{
+    CloseOpenItems();
+    Open* channel = InnermostChannel();
+    bool hasHref = false;
+    for (const Attribute& attribute : tag.attributes) {
+        const std::string name = Upper(attribute.name);
+        if (name == "HREF") {
+            hasHref = hasHref || !Trimmed(attribute.value).empty();
+            CheckUrl(attribute, name);
+            NoteDuplicateHref(attribute, channel);
+        } else if (name == "LEVEL" || name == "PRECACHE") {
+            CheckLevelAndPrecache(attribute, name);
+        } else {
+            Dropped(attribute.line, name + " of ITEM");
+        }
+    }
+    if (!hasHref)
+        Report(tag.line, Severity::Warning, "ITEM without HREF: readers have no page to show");
+    Push(Open(Kind::Item, "ITEM", tag.line));
+    if (tag.selfClosing)
+        Pop();
+}
+
+// TITLE and ABSTRACT, read as Feedwright's reader reads them.
+void LintPass::ReadText(const Token& tag, const std::string& name)
+{
+    if (tag.raw.size() > tag.name.size() + 1 && tag.raw[tag.name.size() + 1] != '>' && !tag.selfClosing)
+        Report(tag.line, Severity::Note,
+               name + " start tag with more than its name: Feedwright takes the rest of the tag into the text");
+    Open* context = InnermostContext();
+    if (context == nullptr)
+        Dropped(tag.line, name + " outside every CHANNEL and ITEM");
+    if (tag.selfClosing || tag.unterminated)
+        return;
+
+    const ElementText text = m_scanner.ReadElementText(name);
+    const std::string where = "in " + name + " text";
+    const MarkupProblem ampersand = FindAmpersandProblem(text.text, where);
+    if (ampersand.at != nullptr)
+        Report(Scanner::LineOf(text.text.data(), text.line, ampersand.at), Severity::Warning, ampersand.message);
+    if (text.firstLess != nullptr) {
+        Report(text.firstLessLine, m_elementErrorPending ? Severity::Error : Severity::Warning,
+               "\"<\" in " + name + " text: "
+                   + (m_elementErrorPending ? "Feedwright stops loading here (element error) and " : "")
+                   + "XML readers take it for markup; write &lt;");
+        m_elementErrorPending = false;
+    }
+    if (text.spacedClose) {
+        Report(text.spacedCloseLine, m_elementErrorPending ? Severity::Error : Severity::Note,
+               "the closing tag of " + name + " has blanks before its \">\": Feedwright stops loading here"
+                   " (element error); write </" + name + ">");
+        m_elementErrorPending = false;
+    }
+    if (context != nullptr && name == "TITLE" && !Trimmed(text.text).empty())
+        context->hasTitle = true;
+}
+
+void LintPass::ReadUsage(const Token& tag)
+{
+    const bool inItem = InItem();
+    if (!inItem)
+        Dropped(tag.line, InnermostContext() != nullptr ? "USAGE of a CHANNEL" : "USAGE outside every ITEM");
+    for (const Attribute& attribute : tag.attributes) {
+        const std::string name = Upper(attribute.name);
+        if (name != "VALUE") {
+            Dropped(attribute.line, name + " of USAGE");
+            continue;
+        }
+        if (!IsKnownUsage(attribute.value))
+            Report(attribute.line, Severity::Warning,
+                   "USAGE VALUE " + Quoted(attribute.value)
+                       + ": readers know only Channel, DesktopComponent, Email, NONE, ScreenSaver and SoftwareUpdate");
+        if (inItem && !attribute.firstAfterOneBlank)
+            Report(attribute.line, Severity::Note,
+                   "USAGE VALUE" + std::string(kDroppedSuffix)
+                       + ": it reads VALUE only as the first attribute, one blank after USAGE and right before \"=\"");
+    }
+    if (!tag.selfClosing)
+        Push(Open(Kind::Usage, "USAGE", tag.line));
+}
+
+void LintPass::ReadLogo(const Token& tag)
+{
+    const bool inItem = InItem();
+    const std::size_t depth = ChannelDepth();
+    const Attribute* href = nullptr;
+    const LogoStyle* style = nullptr;
+    bool styleBeforeHref = false;
+    for (const Attribute& attribute : tag.attributes) {
+        const std::string name = Upper(attribute.name);
+        if (name == "HREF") {
+            href = &attribute;
+            CheckUrl(attribute, name);
+            continue;
+        }
+        if (name != "STYLE") {
+            Dropped(attribute.line, name + " of LOGO");
+            continue;
+        }
+        styleBeforeHref = styleBeforeHref || href == nullptr;
+        const std::string value = Upper(attribute.value);
+        style = FindLogoStyle(value);
+        if (style == nullptr) {
+            Report(attribute.line, Severity::Warning,
+                   "LOGO STYLE " + Quoted(attribute.value)
+                       + ": readers know only ICON (16x16), IMAGE (80x32) and IMAGE-WIDE (194x32)");
+        } else if (depth == 0 && !inItem) {
+            Dropped(attribute.line, "LOGO outside every CHANNEL");
+        } else if (value != "ICON" && (inItem || depth >= 2)) {
+            Dropped(attribute.line, "LOGO STYLE " + value + (inItem ? " of an ITEM" : " of a nested CHANNEL"));
+        }
+    }
+    if (href == nullptr || Trimmed(href->value).empty())
+        Report(tag.line, Severity::Warning, "LOGO without HREF: readers have no picture to show");
+    else if (styleBeforeHref && style != nullptr)
+        Report(tag.line, Severity::Note, "LOGO with STYLE before HREF loses its URL when Feedwright opens and saves this file");
+    if (href != nullptr && style != nullptr)
+        CheckPictureSize(*href, std::string(style->name));
+}
+
+// Only for a logo given as a relative path to a file that lies beside the
+// .cdf (or below it); anything else may exist only on the server.
+void LintPass::CheckPictureSize(const Attribute& href, const std::string& styleName)
+{
+    if (!m_input.readBeside)
+        return;
+    std::string path = Trimmed(href.value);
+    path = path.substr(0, path.find_first_of("?#"));
+    if (path.empty() || UrlScheme(path) || path[0] == '/' || path[0] == '\\')
+        return;
+    if (("/" + path + "/").find("/../") != std::string::npos)
+        return;
+    const std::optional<std::string> bytes = m_input.readBeside(Cp932ToUtf8(path));
+    if (!bytes)
+        return;
+    const std::vector<PictureSize> sizes = PictureSizes(*bytes);
+    const LogoStyle& style = *FindLogoStyle(styleName);
+    if (sizes.empty()) {
+        Report(href.line, Severity::Note, "LOGO " + Quoted(href.value) + " is not a GIF, PNG, JPEG, BMP or ICO picture");
+        return;
+    }
+    if (std::find(sizes.begin(), sizes.end(), style.size) != sizes.end())
+        return;
+    Report(href.line, Severity::Warning,
+           "LOGO " + Quoted(href.value) + (sizes.size() == 1 ? " is " : " holds no picture of its size (the first is ")
+               + SizeText(sizes.front()) + (sizes.size() == 1 ? "" : ")") + "; STYLE " + styleName + " wants "
+               + SizeText(style.size));
+}
+
+void LintPass::CheckUrl(const Attribute& attribute, const std::string& name)
+{
+    if (IsBareHttp(attribute.value)) {
+        Report(attribute.line, Severity::Warning, name + " is the bare \"http://\" of a new form: readers cannot open it");
+        return;
+    }
+    const std::optional<std::string_view> scheme = UrlScheme(attribute.value);
+    if (scheme && !IsFetchableScheme(*scheme))
+        Report(attribute.line, Severity::Warning,
+               name + " " + Quoted(attribute.value) + " uses the scheme " + Quoted(*scheme)
+                   + ": readers fetch only http, https and ftp URLs");
+}
+
+void LintPass::CheckLevelAndPrecache(const Attribute& attribute, const std::string& name)
+{
+    const std::string_view value = attribute.value;
+    if (name == "LEVEL") {
+        if (!IsPlainNumber(value))
+            Report(attribute.line, Severity::Warning, "LEVEL " + Quoted(value) + " is not a number of levels (0 or more)");
+        return;
+    }
+    if (value == "YES" || value == "NO")
+        return;
+    if (EqualsAsciiNoCase(value, "NO"))
+        Report(attribute.line, Severity::Note,
+               "PRECACHE " + Quoted(value)
+                   + " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals");
+    else if (!EqualsAsciiNoCase(value, "YES"))
+        Report(attribute.line, Severity::Warning, "PRECACHE " + Quoted(value) + ": readers know only YES and NO");
+}
+
+void LintPass::NoteDuplicateHref(const Attribute& href, Open* channel)
+{
+    if (channel == nullptr)
+        return;
+    std::string key(href.value);
+    NormalizeUrl(key);
+    if (key.empty() || IsBareHttp(key))
+        return;
+    const auto [entry, added] = channel->hrefs.emplace(key, href.line);
+    if (!added)
+        Report(href.line, Severity::Note,
+               "HREF " + Quoted(key) + " appears already on line " + std::to_string(entry->second) + " of this channel");
+}
+
+void LintPass::ReportLoadStatus()
+{
+    // Always told, however many findings came before.
+    const auto add = [this](int line, std::string text) { m_found.push_back({line, Severity::Error, std::move(text)}); };
+    switch (m_input.loadStatus) {
+    case ReadStatus::ElementError:
+        if (m_elementErrorPending)
+            add(1, "Feedwright stops loading this file at a TITLE or ABSTRACT not closed by its own tag (element error)");
+        break;
+    case ReadStatus::Phase0:
+        add(1, "no XML declaration: Feedwright loads the file but reports it as incomplete (phase 0);"
+               " begin the file with <?XML VERSION=\"1.0\"?>");
+        break;
+    case ReadStatus::Phase1:
+        add(m_declarationLine > 0 ? m_declarationLine : 1, "the XML declaration does not end with \"?>\": Feedwright reports the file as incomplete (phase 1)");
+        break;
+    case ReadStatus::Ok:
+    case ReadStatus::CannotOpen:
+    case ReadStatus::Cancelled: break;  // nothing here cancels a load
+    }
+}
+
+}  // namespace fw::cli::lint

@@ -1,0 +1,40 @@
+#pragma once
+// What would make a channel misbehave in a CDF reader of its time, and what
+// Feedwright itself would drop or misread, found by reading the file's own
+// text (not the loaded channel, which has already lost those things).
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cdf/CdfReader.h"
+
+namespace fw::cli::lint {
+
+enum class Severity { Error, Warning, Note };
+
+struct Diagnostic {
+    int line = 1;
+    Severity severity = Severity::Warning;
+    std::string text;  // UTF-8
+};
+
+struct LintInput {
+    // The file's text in CP932, as the reader scans it (see DecodeFileText).
+    std::string_view text;
+    // What Feedwright's Load made of the same file: its problems are errors.
+    ReadStatus loadStatus = ReadStatus::Ok;
+    // The bytes of a file named by a relative path beside the .cdf, or
+    // nothing when there is no such file. Used for the sizes of logos.
+    std::function<std::optional<std::string>(const std::string& relativePath)> readBeside;
+};
+
+// The findings in the order of their lines (several on one line in the
+// order found).
+std::vector<Diagnostic> LintChannel(const LintInput& input);
+
+std::string_view SeverityName(Severity severity);
+
+}  // namespace fw::cli::lint

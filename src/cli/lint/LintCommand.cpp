@@ -1,0 +1,74 @@
+#include "lint/LintCommand.h"
+
+#include <cstdio>
+
+#include "cdf/CdfReader.h"
+#include "channel/Channel.h"
+#include "common/CliFiles.h"
+#include "lint/ChannelLint.h"
+#include "text/FileEncoding.h"
+#include "trace/TraceSink.h"
+
+namespace fw::cli {
+
+namespace {
+
+// Logos are small; a bigger file is read only as far as its header needs.
+constexpr std::size_t kPictureHeadLimit = 1 << 20;
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+ExitStatus LintOne(const std::string& file)
+{
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(file, bytes, reason)) {
+        Complain(file + ": cannot open (" + reason + ")");
+        return kExitCannotOpen;
+    }
+    NullTraceSink trace;
+    Channel channel(&trace);
+    lint::LintInput input;
+    input.loadStatus = ReadCdfBytes(channel, bytes, trace);
+    const FileText text = DecodeFileText(bytes);
+    input.text = text.bytes;
+    const std::string folder = FolderOf(file);
+    input.readBeside = [&folder](const std::string& relativePath) -> std::optional<std::string> {
+        std::string picture;
+        bool truncated = false;
+        std::string ignored;
+        if (!ReadFileHead(folder + relativePath, kPictureHeadLimit, false, picture, truncated, ignored))
+            return std::nullopt;
+        return picture;
+    };
+
+    ExitStatus result = kExitOk;
+    for (const lint::Diagnostic& found : lint::LintChannel(input)) {
+        const std::string_view severity = lint::SeverityName(found.severity);
+        std::printf("%s:%d: %.*s: %s\n", file.c_str(), found.line, static_cast<int>(severity.size()), severity.data(),
+                    found.text.c_str());
+        if (found.severity == lint::Severity::Warning)
+            result = MoreSevere(result, kExitLintWarned);
+    }
+    if (input.loadStatus != ReadStatus::Ok)
+        result = MoreSevere(result, kExitLoadError);
+    return result;
+}
+
+}  // namespace
+
+ExitStatus RunLint(const std::vector<std::string>& files)
+{
+    ExitStatus result = kExitOk;
+    for (const std::string& file : files)
+        result = MoreSevere(result, LintOne(file));
+    if (!FinishStandardOutput())
+        result = MoreSevere(result, kExitCannotWrite);
+    return result;
+}
+
+}  // namespace fw::cli

@@ -1,0 +1,176 @@
+#include "lint/LintValues.h"
+
+#include "text/Cp932.h"
+#include "text/SjisText.h"
+
+namespace fw::cli::lint {
+
+namespace {
+
+constexpr std::size_t kQuoteLimit = 60;
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool IsEntityNameChar(char c)
+{
+    return IsAsciiLetter(c) || IsDigit(c) || c == '_' || c == ':' || c == '.' || c == '-';
+}
+
+void AppendPlural(std::string& out, long long count, const char* unit)
+{
+    if (!out.empty())
+        out += ' ';
+    out += std::to_string(count) + ' ' + unit + (count == 1 ? "" : "s");
+}
+
+int DaysInMonth(int year, int month)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// Reads 1 to `maxDigits` digits at `at`; -1 when there are none or too many.
+int ReadNumber(std::string_view text, std::size_t& at, std::size_t minDigits, std::size_t maxDigits)
+{
+    const std::size_t start = at;
+    int value = 0;
+    while (at < text.size() && IsDigit(text[at]) && at - start < maxDigits + 1) {
+        value = value * 10 + (text[at] - '0');
+        ++at;
+    }
+    const std::size_t digits = at - start;
+    return digits >= minDigits && digits <= maxDigits ? value : -1;
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view cp932)
+{
+    std::size_t cut = cp932.size();
+    if (cut > kQuoteLimit) {
+        cut = 0;
+        while (cut < kQuoteLimit)
+            cut += IsSjisLeadByte(static_cast<unsigned char>(cp932[cut])) ? 2 : 1;
+    }
+    std::string out(1, '"');
+    out.append(Cp932ToUtf8(cp932.substr(0, cut)));
+    if (cut < cp932.size())
+        out.append("...");
+    out.push_back('"');
+    return out;
+}
+
+std::optional<std::string_view> UrlScheme(std::string_view url)
+{
+    std::size_t start = 0;
+    while (start < url.size() && IsSingleByteWhiteSpace(static_cast<unsigned char>(url[start])))
+        ++start;
+    if (start >= url.size() || !IsAsciiLetter(url[start]))
+        return std::nullopt;
+    std::size_t at = start + 1;
+    while (at < url.size() && (IsAsciiLetter(url[at]) || IsDigit(url[at]) || url[at] == '+' || url[at] == '-' || url[at] == '.'))
+        ++at;
+    if (at >= url.size() || url[at] != ':')
+        return std::nullopt;
+    return url.substr(start, at - start);
+}
+
+bool IsFetchableScheme(std::string_view scheme)
+{
+    return EqualsAsciiNoCase(scheme, "http") || EqualsAsciiNoCase(scheme, "https") || EqualsAsciiNoCase(scheme, "ftp");
+}
+
+bool IsBareHttp(std::string_view url)
+{
+    std::string trimmed(url);
+    TrimSingleByteWhiteSpace(trimmed);
+    return EqualsAsciiNoCase(trimmed, "http://");
+}
+
+bool IsPlainNumber(std::string_view value)
+{
+    if (value.empty())
+        return false;
+    for (const char c : value) {
+        if (!IsDigit(c))
+            return false;
+    }
+    return true;
+}
+
+std::optional<Date> ParseDate(std::string_view value)
+{
+    std::size_t at = 0;
+    Date date;
+    date.year = ReadNumber(value, at, 4, 4);
+    if (date.year < 0 || at >= value.size() || value[at++] != '-')
+        return std::nullopt;
+    date.month = ReadNumber(value, at, 1, 2);
+    if (date.month < 1 || date.month > 12 || at >= value.size() || value[at++] != '-')
+        return std::nullopt;
+    date.day = ReadNumber(value, at, 1, 2);
+    if (date.day < 1 || at != value.size() || date.day > DaysInMonth(date.year, date.month))
+        return std::nullopt;
+    return date;
+}
+
+std::string Duration(long long minutes)
+{
+    std::string out;
+    if (minutes >= 1440)
+        AppendPlural(out, minutes / 1440, "day");
+    if (minutes % 1440 >= 60)
+        AppendPlural(out, minutes % 1440 / 60, "hour");
+    if (minutes % 60 != 0 || out.empty())
+        AppendPlural(out, minutes % 60, "minute");
+    return out;
+}
+
+MarkupProblem FindAmpersandProblem(std::string_view text, std::string_view where)
+{
+    for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1)) {
+        std::size_t end = at + 1;
+        bool wellFormed = false;
+        bool known = true;
+        if (end < text.size() && text[end] == '#') {
+            ++end;
+            const bool hex = end < text.size() && (text[end] == 'x' || text[end] == 'X');
+            if (hex)
+                ++end;
+            const std::size_t digits = end;
+            while (end < text.size() && (hex ? IsHexDigit(text[end]) : IsDigit(text[end])))
+                ++end;
+            wellFormed = end > digits && end < text.size() && text[end] == ';';
+        } else {
+            while (end < text.size() && IsEntityNameChar(text[end]))
+                ++end;
+            wellFormed = end > at + 1 && end < text.size() && text[end] == ';';
+            if (wellFormed) {
+                const std::string_view name = text.substr(at + 1, end - at - 1);
+                known = name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
+            }
+        }
+        if (!wellFormed)
+            return {text.data() + at, "bare \"&\" " + std::string(where) + ": strict XML readers refuse it; write &amp;"};
+        if (!known)
+            return {text.data() + at, Quoted(text.substr(at, end - at + 1))
+                                          + " " + std::string(where) + ": XML readers know only &amp; &lt; &gt; &quot; &apos; and numeric references"};
+    }
+    return {};
+}
+
+}  // namespace fw::cli::lint

@@ -1,0 +1,56 @@
+// new --from-folder: a generated site becomes the channel the writer
+// writes, one that loads cleanly and passes lint.
+
+#include <gtest/gtest.h>
+
+#include "CliRunner.h"
+
+using namespace clitest;
+
+TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
+{
+    const TempDir dir;
+    const fs::path site = dir.path / "site";
+    for (const char* folder : {"b/c", ".hidden", "images", "empty/deeper"})
+        fs::create_directories(site / folder);
+    // "ホーム" in Shift-JIS, declared the old way.
+    WriteBytes(site / "index.html", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
+                                    "<title>\x83z\x81[\x83\x80</title></head></html>");
+    WriteBytes(site / "b/index.htm", "<meta charset='utf-8'><TITLE>\n  ニュース & 一覧 \n</TITLE>");
+    WriteBytes(site / "b/c/deep.html", "<title>深い</title>");  // UTF-8 without a declaration
+    WriteBytes(site / "a.htm", "no title");
+    WriteBytes(site / "my page.html", "<title>My page</title>");
+    WriteBytes(site / ".secret.html", "<title>hidden</title>");
+    WriteBytes(site / ".hidden/x.html", "<title>hidden</title>");
+    WriteBytes(site / "images/pic.gif", "GIF89a");
+    WriteBytes(dir.path / "outside.html", "<title>outside</title>");
+    fs::create_directory(dir.path / "outside");
+    WriteBytes(dir.path / "outside/o.html", "<title>outside</title>");
+    fs::create_symlink("../outside.html", site / "out.html");
+    fs::create_symlink("../outside", site / "linked");
+
+    const std::string out = dir / "site.cdf";
+    const CliResult made = RunCli({"new", out, "--from-folder", site.string(), "--url", "http://www.example.jp/site/"});
+    EXPECT_EQ(made.status, 0);
+    EXPECT_EQ(made.err, "");
+    const CliResult text = RunCaptured({"iconv", "-f", "CP932", "-t", "UTF-8", out});
+    EXPECT_EQ(text.out,
+              "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n\r\n<CHANNEL\r\n"
+              "  BASE=\"http://www.example.jp/site/\"\r\n  HREF=\"http://www.example.jp/site/index.html\"\r\n"
+              "  SELF=\"http://www.example.jp/site/site.cdf\"\r\n  PRECACHE=\"YES\">\r\n"
+              "<TITLE>ホーム</TITLE>\r\n<ABSTRACT></ABSTRACT>\r\n\r\n"
+              "  <SCHEDULE>\r\n    <INTERVALTIME DAY=\"7\"/>\r\n  </SCHEDULE>\r\n\r\n"
+              "  <CHANNEL HREF=\"b/index.htm\" PRECACHE=\"YES\">\r\n  <TITLE>ニュース &amp; 一覧</TITLE>\r\n\r\n"
+              "    <CHANNEL PRECACHE=\"YES\">\r\n    <TITLE>c</TITLE>\r\n\r\n"
+              "      <ITEM HREF=\"b/c/deep.html\" PRECACHE=\"YES\">\r\n      <TITLE>深い</TITLE>\r\n      </ITEM>\r\n\r\n"
+              "    </CHANNEL>\r\n\r\n  </CHANNEL>\r\n\r\n"
+              "  <ITEM HREF=\"a.htm\" PRECACHE=\"YES\">\r\n  <TITLE>a.htm</TITLE>\r\n  </ITEM>\r\n\r\n"
+              "  <ITEM HREF=\"my%20page.html\" PRECACHE=\"YES\">\r\n  <TITLE>My page</TITLE>\r\n  </ITEM>\r\n\r\n"
+              "</CHANNEL>\r\n");
+    EXPECT_EQ(RunCli({"check", out}).out, out + ": ok\n");
+    EXPECT_EQ(RunCli({"lint", out}).status, 0);
+
+    const CliResult missing = RunCli({"new", out, "--from-folder", dir / "none", "--url", "http://s/"});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err, "feedwright-cdf: cannot read the folder " + (dir / "none") + " (No such file or directory)\n");
+}
