@@ -187,33 +187,52 @@ class Runner:
                 proc.wait()
                 raise
 
-    def run_test(self, name, log):
-        """(passed, detail) for one test binary."""
+    def run_test(self, name, log, baseline=False):
+        """(passed, detail) for one test binary. A GoogleTest binary runs its
+        quick tests first and the slow ones (as the baseline timed them) only
+        when the quick ones pass: the same tests, but a fault that a quick test
+        catches costs no wait for the slow ones."""
         path = self.binary(name)
-        cmd = [str(path)]
-        if name in ("core_tests", "cli_tests"):
-            cmd += ["--gtest_fail_fast", "--gtest_brief=1"]
         limit = self.args.timeout
         if limit is None:
             base = self.timings.get(name)
             limit = 300 if base is None else max(60, int(5 * base) + 30)
-        started = time.monotonic()
-        status = self.call(cmd, log, timeout=limit, cwd=path.parent)
-        took = time.monotonic() - started
-        if status == 0:
-            return True, f"{took:.1f} s"
-        if status == "timeout":
-            return False, f"{name} ran past {limit} s"
-        if isinstance(status, int) and status < 0:
-            return False, f"{name} died of {signal.Signals(-status).name}"
-        return False, f"{name} failed"
+        passes = [[]]
+        if name in ("core_tests", "cli_tests"):
+            if baseline:
+                passes = [["--gtest_fail_fast"]]
+            else:
+                slow = ":".join(self.timings.get("slow tests", {}).get(name, []))
+                flags = ["--gtest_fail_fast", "--gtest_brief=1"]
+                passes = [flags + [f"--gtest_filter=-{slow}"], flags + [f"--gtest_filter={slow}"]] if slow else [flags]
+        for extra in passes:
+            size = log.stat().st_size
+            status = self.call([str(path)] + extra, log, timeout=limit, cwd=path.parent)
+            if baseline and status == 0 and extra:
+                self.note_slow_tests(name, log, size)
+            if status == "timeout":
+                return False, f"{name} ran past {limit} s"
+            if isinstance(status, int) and status < 0:
+                return False, f"{name} died of {signal.Signals(-status).name}"
+            if status != 0:
+                return False, f"{name} failed"
+        return True, ""
+
+    def note_slow_tests(self, name, log, offset):
+        """Remembers the tests of a GoogleTest run that took 300 ms or more."""
+        with open(log, "rb") as f:
+            f.seek(offset)
+            text = f.read().decode("utf-8", "replace")
+        slow = [m.group(1) for m in re.finditer(r"^\[       OK \] (\S+) \((\d+) ms\)", text, re.M)
+                if int(m.group(2)) >= 300]
+        self.timings.setdefault("slow tests", {})[name] = slow
 
     # --- which tests a layer runs -----------------------------------------
 
     def gui_order(self, mutant):
         first = GUI_FIRST.get(Path(mutant.file).stem, [])
         rest = [t for t in self.gui_tests if t not in first]
-        rest.sort(key=lambda t: self.timings.get(t, 0.0))
+        rest.sort(key=lambda t: self.timings.get(t, 0.0) if isinstance(self.timings.get(t), float) else 0.0)
         return [t for t in first if t in self.gui_tests] + rest
 
     def suites(self, layer):
@@ -242,7 +261,7 @@ class Runner:
             return
         for name in names:
             started = time.monotonic()
-            ok, detail = self.run_test(name, log)
+            ok, detail = self.run_test(name, log, baseline=True)
             if not ok:
                 sys.exit(f"baseline: {detail} on the unchanged code; see {log}")
             self.timings[name] = round(time.monotonic() - started, 2)
@@ -360,18 +379,20 @@ def write_results(path, selected, results, started, finished):
 
 
 def read_results(path):
+    """{id: (status, detail)} of a results file."""
     out = {}
     for line in Path(path).read_text().splitlines():
         if line.startswith("#") or not line.strip():
             continue
         parts = line.split("\t")
         if len(parts) >= 3:
-            out[parts[2]] = parts[0]
+            out[parts[2]] = (parts[0], parts[3] if len(parts) > 3 else "")
     return out
 
 
 def compare(old_path, new_path):
-    old, new = read_results(old_path), read_results(new_path)
+    old = {i: r[0] for i, r in read_results(old_path).items()}
+    new = {i: r[0] for i, r in read_results(new_path).items()}
     lost = sorted(i for i, s in old.items() if s == "caught" and new.get(i) not in (None, "caught"))
     gained = sorted(i for i, s in new.items() if s == "caught" and old.get(i) not in (None, "caught"))
     absent = sorted(i for i in old if i not in new)
@@ -393,6 +414,9 @@ def main():
     parser.add_argument("--layer", choices=LAYERS, action="append", help="run only this layer's mutants")
     parser.add_argument("--list", action="store_true", help="list the mutants and check their snippets")
     parser.add_argument("--out", help="results file (default: BUILD_DIR/results.txt)")
+    parser.add_argument("--update", metavar="FILE",
+                        help="put the results into FILE, keeping those of other mutants; without --only, run only "
+                             "the mutants FILE has no result for (resumes an interrupted run)")
     parser.add_argument("--build-dir", default=str(ROOT / "build" / "mutants"))
     parser.add_argument("--jobs", type=int, default=2, help="build jobs (default 2)")
     parser.add_argument("--timeout", type=int, help="seconds per test binary (default: from the baseline run)")
@@ -433,18 +457,29 @@ def main():
     runner = Runner(args)
     out = Path(args.out).resolve() if args.out else runner.build / "results.txt"
     results = {}
+    run = selected
+    if args.update:
+        out = Path(args.update).resolve()
+        known = {m.id for m in mutants}
+        results = {i: r for i, r in read_results(out).items() if i in known} if out.is_file() else {}
+        if not args.only:
+            run = [m for m in run if m.id not in results]  # resume: only what the file lacks
+        for m in run:
+            results.pop(m.id, None)
+        # The report covers every mutant the file had and the ones run now.
+        selected = [m for m in mutants if m.id in results or m in run]
     started = datetime.datetime.now()
     try:
         runner.build.mkdir(parents=True, exist_ok=True)
         runner.logs.mkdir(parents=True, exist_ok=True)
         runner.restore_leftovers()
         runner.configure()
-        runner.baseline({m.layer for m in selected})
-        for index, m in enumerate(selected, 1):
+        runner.baseline({m.layer for m in run})
+        for index, m in enumerate(run, 1):
             t0 = time.monotonic()
             status, detail = runner.apply_and_test(m)
             results[m.id] = (status, detail)
-            print(f"[{index}/{len(selected)}] {status:<8} {m.id}  {detail}  ({time.monotonic() - t0:.0f} s)",
+            print(f"[{index}/{len(run)}] {status:<8} {m.id}  {detail}  ({time.monotonic() - t0:.0f} s)",
                   flush=True)
             write_results(out, selected, results, started, finished=False)
     except Interrupted as stop:
@@ -452,7 +487,7 @@ def main():
         write_results(out, selected, results, started, finished=False)
         print(f"partial results: {out}")
         sys.exit(130)
-    rows = write_results(out, selected, results, started, finished=True)
+    rows = write_results(out, selected, results, started, finished=len(selected) == len(mutants) or not args.update)
     print("\nlayer caught missed no-build invalid caught/(caught+missed)")
     for r in rows:
         print(r)
