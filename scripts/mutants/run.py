@@ -343,7 +343,7 @@ def commit_description():
 STATUSES = ("caught", "missed", "no-build", "invalid")
 
 
-def write_results(path, selected, results, started, finished):
+def write_results(path, selected, results, started, finished, total=None):
     rows = []
     for layer in LAYERS + ("all",):
         counts = {s: 0 for s in STATUSES}
@@ -358,7 +358,8 @@ def write_results(path, selected, results, started, finished):
     lines = [
         f"# Mutation run of {started:%Y-%m-%d %H:%M}, commit {commit_description()}",
         f"# {test_ratio()}",
-        f"# {done} of {len(selected)} mutants run" + ("" if finished else " (PARTIAL: the run did not finish)"),
+        f"# {done} of {total or len(selected)} mutants run" + ("" if finished else " (PARTIAL: the run did not finish;"
+                                                             " resume it with --update FILE)"),
         "#",
         "# layer caught missed no-build invalid caught/(caught+missed)",
     ]
@@ -481,13 +482,14 @@ def main():
             results[m.id] = (status, detail)
             print(f"[{index}/{len(run)}] {status:<8} {m.id}  {detail}  ({time.monotonic() - t0:.0f} s)",
                   flush=True)
-            write_results(out, selected, results, started, finished=False)
+            write_results(out, selected, results, started, finished=False, total=len(mutants) if args.update else None)
     except Interrupted as stop:
         print(f"\nstopped by {stop}; the files are restored", file=sys.stderr)
-        write_results(out, selected, results, started, finished=False)
+        write_results(out, selected, results, started, finished=False, total=len(mutants) if args.update else None)
         print(f"partial results: {out}")
         sys.exit(130)
-    rows = write_results(out, selected, results, started, finished=len(selected) == len(mutants) or not args.update)
+    complete = len(selected) == len(mutants) or not args.update
+    rows = write_results(out, selected, results, started, finished=complete, total=len(mutants) if args.update else None)
     print("\nlayer caught missed no-build invalid caught/(caught+missed)")
     for r in rows:
         print(r)
