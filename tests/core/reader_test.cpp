@@ -1,6 +1,7 @@
 // The reader: its byte source and scans, what each element of a .cdf file
-// does to the channel (cases in tests/data/reader/elements.txt), files that
-// cannot be read, progress and cancelling, and the running trace.
+// does to the channel and how its encoding is found (cases in
+// tests/data/reader/elements.txt), files that cannot be read, progress and
+// cancelling, and the running trace.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "cdf/CdfProgress.h"
 #include "core/core_test_support.h"
 #include "text/Cp932.h"
+#include "text/FileEncoding.h"
 
 namespace {
 
@@ -95,6 +97,9 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         const cdftest::Loaded loaded = cdftest::Load(file);
         EXPECT_EQ(statuses.at(static_cast<std::size_t>(loaded.status)), fields["status"]);
         EXPECT_EQ(fw::Cp932ToUtf8(cdftest::Describe(*loaded.channel)), fields["expect"]);
+        if (fields.contains("from")) {
+            EXPECT_EQ(fw::DecodeFileText(file).convertedFrom, fields["from"]);
+        }
         fields.clear();
     };
     for (std::string line; std::getline(in, line);) {
@@ -106,13 +111,13 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
             check();
         if (key == "let")
             pieces[value.substr(0, value.find(' '))] = value.substr(value.find(' ') + 1);
-        else if (key == "==" || key == "status" || key == "expect" || key == "file")
+        else if (key == "==" || key == "status" || key == "expect" || key == "file" || key == "from")
             fields[key] = value;
         else
             fields["bytes"] += Unescape(line, pieces);
     }
     check();
-    EXPECT_GE(cases, 40);
+    EXPECT_GE(cases, 50);
 }
 
 // A mistyped name, a folder or a file whose bytes cannot be read (reading
