@@ -9,27 +9,29 @@
 
 namespace {
 
+// Every field of a record full of 75s (and flags set) comes back: the pace
+// of a fresh record, and the given date, else today's.
 TEST(ScheduleRecord, ResetScheduleBringsBackTheInitialPaceAndTheGivenDate)
 {
     fw::ScheduleRecord r;
-    r.m_nIntervalDay = r.m_nIntervalMin = r.m_nEarliestDay = r.m_nEarliestHour = r.m_nEarliestMin = 75;
-    r.m_nLatestDay = r.m_nLatestHour = r.m_nLatestMin = 75;
-    r.m_nStartYear = r.m_nStartMonth = r.m_nStartDay = r.m_nStopYear = r.m_nStopMonth = r.m_nStopDay = 75;
+    for (unsigned* field : {&r.m_nIntervalDay, &r.m_nIntervalMin, &r.m_nEarliestDay, &r.m_nEarliestHour,
+                            &r.m_nEarliestMin, &r.m_nLatestDay, &r.m_nLatestHour, &r.m_nLatestMin, &r.m_nStartYear,
+                            &r.m_nStartMonth, &r.m_nStartDay, &r.m_nStopYear, &r.m_nStopMonth, &r.m_nStopDay})
+        *field = 75;
     r.m_nUpdateUnit = r.m_bStartDate = r.m_bStopDate = 1;
     r.SelectHourEntry(7);
+    const fw::ScheduleRecord garbled = r;
     r.ResetSchedule(fw::LocalDate{2004, 2, 29});
-    std::string values;
-    for (const auto& field : cdftest::ScheduleFields(r))
-        values += field.second + " ";
-    EXPECT_EQ(values, "6 7 0 0 0 0 0 0 0 0 5 2 29 2004 29 2 2004 0 0 ");
+    EXPECT_EQ(cdftest::Differences(cdftest::ScheduleFields(r), cdftest::ScheduleFields(garbled)),
+              "IntervalHour=6 IntervalDay=7 IntervalMin=0 EarliestDay=0 EarliestHour=0 EarliestMin=0 LatestDay=0 "
+              "LatestHour=0 LatestMin=0 UpdateUnit=0 HourSel=5 StartMonth=2 StartDay=29 StartYear=2004 StopDay=29 "
+              "StopMonth=2 StopYear=2004 StartDate=0 StopDate=0");
 
-    // Without a date, as in a fresh record, it takes today's.
     fw::ScheduleRecord today;
     today.ResetSchedule(fw::TodayLocalDate());
     r.ResetSchedule();
-    const cdftest::Fields expected = cdftest::ScheduleFields(today);
-    EXPECT_EQ(cdftest::Differences(cdftest::ScheduleFields(r), expected), "");
-    EXPECT_EQ(cdftest::Differences(cdftest::ScheduleFields(fw::ScheduleRecord()), expected), "");
+    EXPECT_EQ(r, today);
+    EXPECT_EQ(fw::ScheduleRecord(), today);
 }
 
 TEST(ScheduleRecord, HourListMapsIndexesToHoursAndBack)

@@ -164,6 +164,15 @@ inline std::string Written(fw::Channel& channel)
     return fw::WriteCdf(channel, sink) ? sink.Bytes() : "<write failed>";
 }
 
+// `bytes` load into a channel the same as `built`, and write again as `bytes`.
+inline void ExpectReadsBack(fw::Channel& built, const std::string& bytes)
+{
+    const Loaded loaded = Load(bytes);
+    ASSERT_EQ(loaded.status, fw::ReadStatus::Ok);
+    EXPECT_TRUE(SameChannel(*loaded.channel, built));
+    EXPECT_TRUE(Written(*loaded.channel) == bytes) << "the rewrite differs";
+}
+
 // Takes bytes until `limit` have arrived, like a disk that fills up: the
 // write that crosses the limit keeps its first bytes (passed on to `next`
 // when given) and fails, and so does every write after it.

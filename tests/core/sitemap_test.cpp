@@ -35,12 +35,8 @@ void AddRootChildren(SitemapTree& tree, const std::string& words)
 {
     bool pages = false;
     std::istringstream in(words);
-    for (std::string word; in >> word;) {
-        if (word == "|")
-            pages = true;
-        else
-            AddUnder(tree, tree.Root(), word, pages);
-    }
+    for (std::string word; in >> word;)
+        pages = word == "|" || (AddUnder(tree, tree.Root(), word, pages), pages);
 }
 
 std::string Labels(const SitemapItem& parent)
@@ -51,67 +47,72 @@ std::string Labels(const SitemapItem& parent)
     return labels;
 }
 
+// Every item, breadth first.
+std::vector<SitemapItem*> AllItems(const SitemapTree& tree)
+{
+    std::vector<SitemapItem*> items{tree.Root()};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (SitemapItem* child = items[i]->FirstChild(); child != nullptr; child = child->NextSibling())
+            items.push_back(child);
+    }
+    return items;
+}
+
 SitemapItem* Find(const SitemapTree& tree, const std::string& label)
 {
-    for (std::vector<SitemapItem*> pending{tree.Root()}; !pending.empty();) {
-        SitemapItem* item = pending.back();
-        pending.pop_back();
+    for (SitemapItem* item : AllItems(tree)) {
         if (item->Label() == label)
             return item;
-        for (SitemapItem* child = item->FirstChild(); child != nullptr; child = child->NextSibling())
-            pending.push_back(child);
     }
     return nullptr;
 }
 
-struct InsertionCase {
-    const char* tree;      // the root's children, as AddRootChildren takes them
-    const char* selected;  // a child's label, or "" for the root
-    bool page;             // AddPage, else AddSubChannel
-    bool interactive;
-    const char* expected;  // the root's children afterwards, the new item "*"
-    bool blast;            // "BLAST\n" traced
-};
-
+// Where a new item goes, by the selection and its kind, when the user adds
+// it ("typed") and when the reader does ("loaded"), and what that traces.
 TEST(SitemapInsertion, NewItemGoesWhereTheSelectionAndKindSay)
 {
-    const InsertionCase cases[] = {
+    const struct {
+        const char* tree;      // the root's children, as AddRootChildren takes them
+        const char* selected;  // a child's label, or "" for the root
+        std::string add;       // "page" or "sub", then "typed" or "loaded"
+        const char* expected;  // the root's children afterwards, the new item "*"
+        const char* traced;
+    } cases[] = {
         // A channel selected: with a sub-channel run and a page, only a run, no run, no children.
-        {"A B | P", "", true, true, "A B * P", false}, {"A B | P", "", true, false, "A B P *", true},
-        {"A B | P", "", false, true, "* A B P", false}, {"A B | P", "", false, false, "A B * P", true},
-        {"A B |", "", true, true, "A B *", false}, {"A B |", "", false, false, "A B *", true},
-        {"| P1 P2", "", true, true, "* P1 P2", false}, {"| P1 P2", "", true, false, "P1 P2 *", true},
-        {"| P1 P2", "", false, true, "* P1 P2", false}, {"| P1 P2", "", false, false, "* P1 P2", true},
-        {"", "", true, true, "*", false}, {"", "", true, false, "*", true},
-        {"", "", false, true, "*", false}, {"", "", false, false, "*", true},
+        {"A B | P", "", "page typed", "A B * P", ""},      {"A B | P", "", "page loaded", "A B P *", "BLAST\n"},
+        {"A B | P", "", "sub typed", "* A B P", ""},       {"A B | P", "", "sub loaded", "A B * P", "BLAST\n"},
+        {"A B |", "", "page typed", "A B *", ""},          {"A B |", "", "sub loaded", "A B *", "BLAST\n"},
+        {"| P1 P2", "", "page typed", "* P1 P2", ""},      {"| P1 P2", "", "page loaded", "P1 P2 *", "BLAST\n"},
+        {"| P1 P2", "", "sub typed", "* P1 P2", ""},       {"| P1 P2", "", "sub loaded", "* P1 P2", "BLAST\n"},
+        {"", "", "page typed", "*", ""},                   {"", "", "page loaded", "*", "BLAST\n"},
+        {"", "", "sub typed", "*", ""},                    {"", "", "sub loaded", "*", "BLAST\n"},
         // A page selected, with and without a sub-channel sibling.
-        {"A | P1 P2 P3", "P2", true, true, "A P1 P2 * P3", false},
-        {"A | P1 P2 P3", "P2", true, false, "A P1 P2 P3 *", true},
-        {"A | P1 P2 P3", "P2", false, true, "A * P1 P2 P3", false},
-        {"A | P1 P2 P3", "P2", false, false, "A * P1 P2 P3", false},
-        {"A | P1 P2 P3", "P3", true, true, "A P1 P2 P3 *", false}, {"| P1 P2", "P1", true, true, "P1 * P2", false},
-        {"| P1 P2", "P1", true, false, "P1 P2 *", true}, {"| P1 P2", "P1", false, true, "* P1 P2", false},
-        {"| P1 P2", "P2", false, false, "* P1 P2", false},
+        {"A | P1 P2 P3", "P2", "page typed", "A P1 P2 * P3", ""},
+        {"A | P1 P2 P3", "P2", "page loaded", "A P1 P2 P3 *", "BLAST\n"},
+        {"A | P1 P2 P3", "P2", "sub typed", "A * P1 P2 P3", ""}, {"A | P1 P2 P3", "P2", "sub loaded", "A * P1 P2 P3", ""},
+        {"A | P1 P2 P3", "P3", "page typed", "A P1 P2 P3 *", ""}, {"| P1 P2", "P1", "page typed", "P1 * P2", ""},
+        {"| P1 P2", "P1", "page loaded", "P1 P2 *", "BLAST\n"}, {"| P1 P2", "P1", "sub typed", "* P1 P2", ""},
+        {"| P1 P2", "P2", "sub loaded", "* P1 P2", ""},
     };
-    for (const InsertionCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "[" << c.tree << "] " << c.selected << (c.page ? " page " : " sub ")
-                                          << c.interactive);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "[" << c.tree << "] " << c.selected << " " << c.add);
         CapturingTraceSink trace;
         SitemapTree tree(RootRecord(), &trace);
         AddRootChildren(tree, c.tree);
         tree.Select(*c.selected != '\0' ? Find(tree, c.selected) : tree.Root());
         trace.Reset();
+        const bool page = c.add.starts_with("page"), typed = c.add.ends_with("typed");
 
-        SitemapItem* item = c.page ? tree.AddPage(c.interactive) : tree.AddSubChannel(c.interactive);
+        SitemapItem* item = page ? tree.AddPage(typed) : tree.AddSubChannel(typed);
 
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->Node(), c.page ? SitemapNode::NewPage() : SitemapNode::NewSubChannel());
-        EXPECT_EQ(item->Image(), c.page ? kImagePage : kImageChannel);
+        EXPECT_EQ(item->Node(), page ? SitemapNode::NewPage() : SitemapNode::NewSubChannel());
+        EXPECT_EQ(item->Image(), page ? kImagePage : kImageChannel);
         EXPECT_EQ(item->Label(), item->Node().m_strTitle);
         tree.SetLabel(item, "*");
         EXPECT_EQ(Labels(*tree.Root()), c.expected);
         EXPECT_EQ(tree.Selected(), item);
-        EXPECT_EQ(trace.Text(), c.blast ? "BLAST\n" : "");
+        EXPECT_EQ(trace.Text(), c.traced);
     }
 }
 
@@ -173,7 +174,8 @@ TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
 
 SitemapNode SampleRecord(int isPage)
 {
-    return {"http://example.com/a.htm", "\x83\x65\x83\x58\x83\x67", "comment", 3, 0, isPage, "i.ico", kUsageEmail};
+    return {.m_strHref = "http://example.com/a.htm", .m_strTitle = "\x83\x65\x83\x58\x83\x67", .m_strAbstract = "c",
+            .m_nLevel = 3, .m_bPrecache = 0, .m_bIsPage = isPage, .m_strIconHref = "i.ico", .m_nUsage = kUsageEmail};
 }
 
 TEST(SitemapCopyPaste, PasteInsertsTheCopiedRecordOnlyWhereSomethingIsSelected)
@@ -233,14 +235,12 @@ public:
     void OnItemInserted(SitemapItem& item) override
     {
         EXPECT_EQ(std::make_pair(item.Parent(), m_tree.RowOf(item)), m_announced);
-        ++inserts;
-        Log("inserted " + item.Parent()->Label() + " " + std::to_string(m_tree.RowOf(item)));
+        Log("inserted " + item.Parent()->Label() + " " + std::to_string(m_tree.RowOf(item)), inserts);
     }
     void OnItemAboutToBeDeleted(SitemapItem& item) override
     {
         EXPECT_EQ(m_tree.ChildAt(*item.Parent(), m_tree.RowOf(item)), &item);
-        ++deletes;
-        Log("about-to-delete " + item.Label() + " " + std::to_string(m_tree.RowOf(item)));
+        Log("about-to-delete " + item.Label() + " " + std::to_string(m_tree.RowOf(item)), deletes);
     }
     void OnItemDeleted(SitemapItem& parent) override { Log("deleted-from " + parent.Label()); }
     void OnLabelChanged(SitemapItem& item) override { Log("label " + item.Label()); }
@@ -248,11 +248,11 @@ public:
     void OnEnsureVisible(SitemapItem& item) override { Log("visible " + item.Label()); }
     void OnBulkBegin() override { Log("bulk-begin"); }
     void OnBulkEnd() override { Log("bulk-end"); }
+    void Log(const std::string& line, int& count) { ++count, Log(line); }
     void Log(const std::string& line) { events += line + "\n"; }
 
     std::string events;
-    int inserts = 0;
-    int deletes = 0;
+    int inserts = 0, deletes = 0;
 
 private:
     const SitemapTree& m_tree;
@@ -279,11 +279,7 @@ TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
         // Checking rows between edits uses the row caches and leaves them to go stale.
         if (step % 7 == 0)
             ExpectConsistent(tree);
-        items = {tree.Root()};
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            for (SitemapItem* child = items[i]->FirstChild(); child != nullptr; child = child->NextSibling())
-                items.push_back(child);
-        }
+        items = AllItems(tree);
     }
     ExpectConsistent(tree);
     EXPECT_GT(observer.inserts, 300);
@@ -325,10 +321,12 @@ TEST(SitemapStructure, ObserversHearEachChangeInOrderAndBulkUpdatesOnlyAtTheirEn
 
 constexpr std::size_t kHuge = 100000;
 
-TEST(SitemapStructure, DeepChainIsBuiltDeletedAndDestroyedWithoutRecursion)
+// A chain kHuge deep is built, deleted and destroyed on a small stack; one
+// channel takes kHuge sub-channels and kHuge pages, each row announced to a view.
+TEST(SitemapStructure, HugeTreesNeedNoRecursionAndKeepTheirRows)
 {
-    auto tree = std::make_unique<SitemapTree>(RootRecord());
-    const bool ran = cdftest::RunOnSmallStack([&] {
+    auto chain = std::make_unique<SitemapTree>(RootRecord());
+    EXPECT_TRUE(cdftest::RunOnSmallStack([&tree = chain] {
         for (int round = 0; round < 2; ++round) {
             tree->Select(tree->Root());
             SitemapItem* top = tree->AddSubChannel(false);
@@ -343,14 +341,10 @@ TEST(SitemapStructure, DeepChainIsBuiltDeletedAndDestroyedWithoutRecursion)
             }
         }
         tree.reset();  // the destructor walks the chain too
-    });
-    EXPECT_TRUE(ran);
-}
+    }));
 
-TEST(SitemapStructure, OneChannelTakesAHundredThousandSubChannelsAndPages)
-{
     SitemapTree tree(RootRecord());
-    SitemapObserver view;  // a view makes every insertion announce its row
+    SitemapObserver view;
     tree.AddObserver(&view);
     SitemapItem* root = tree.Root();
     for (std::size_t i = 0; i < kHuge; ++i) {

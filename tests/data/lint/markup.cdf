@@ -1,0 +1,7 @@
+<?XML VERSION="1.0"?>
+<CHANNEL HREF="http://s/" SELF="http://s/c.cdf">
+<TITLE>T</TITLE>
+<SCHEDULE><INTERVALTIME DAY="1"/></SCHEDULE>
+<ITEM HREF="a.htm?x=1&y=2"><TITLE>Tom &nbsp; Jerry</TITLE>
+<ABSTRACT>1 < 2 & 3</ABSTRACT></ITEM>
+</CHANNEL>
