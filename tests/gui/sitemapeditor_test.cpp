@@ -219,13 +219,6 @@ private slots:
         QCOMPARE(b->Node().m_nLevel, 20);
         QCOMPARE(b->Label(), std::string("label of b"));
         QCOMPARE(a->Node().m_nLevel, 5);
-
-        // After a load the fields show the item the load selected last.
-        {
-            fw::SitemapTree::BulkUpdate bulk(h.tree);
-            h.LoadedPage(h.tree.Root(), "read", 2);
-        }
-        QCOMPARE(h.Fields(), h.LoadedFields(u"read"_s, u"2"_s));
     }
 
     // Each showing overwrites the root with the main form's values; only OK copies them back.
