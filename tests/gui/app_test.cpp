@@ -60,16 +60,10 @@ int main(int argc, char* argv[])
     // Started with a .cdf file, as a file manager starts it, and with a
     // configuration folder of its own where settings would go.
     QTemporaryDir dir;
-    QFile file(dir.filePath(u"sample.cdf"_s));
-    const QByteArray sample = "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n<CHANNEL HREF=\"http://server/\">\r\n"
-                              "<TITLE>\x83\x65\x83\x58\x83\x67</TITLE>\r\n</CHANNEL>\r\n";
-    if (!dir.isValid() || !QDir(dir.path()).mkdir(u"config"_s) || !file.open(QIODevice::WriteOnly) ||
-        file.write(sample) != sample.size())
+    if (!dir.isValid() || !QDir(dir.path()).mkdir(u"config"_s))
         return EXIT_FAILURE;
-    file.close();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(u"config"_s)));
-
-    QByteArray program(argv[0]), path = QFile::encodeName(file.fileName());
+    QByteArray program(argv[0]), path = QFile::encodeName(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/sample.cdf"_s);
     char* appArgv[] = {program.data(), path.data(), nullptr};
     int appArgc = 2;
     CFeedwrightApp app(appArgc, appArgv);

@@ -1,21 +1,34 @@
 // The dialog framework on real widgets: each kind of data exchange both
-// ways, the number and range refusals, and Shift-JIS at the widget edge.
+// ways, the number and range refusals, and Shift-JIS at the widget edge; and
+// the real desktop platform: message boxes as plain text with the given
+// buttons and icon, the save dialog as the program asks for it, and the
+// progress window of a long load or save.
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "framework/DataExchange.h"
+#include "framework/DesktopPlatform.h"
 #include "framework/Dialog.h"
+#include "framework/ProgressWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
 using fwtest::Outline;
+using fwgui::MessageAnswer;
+using fwgui::MessageButtons;
+using fwgui::MessageIcon;
 
 namespace {
 
@@ -23,17 +36,8 @@ namespace {
 class ProbeDlg : public fwgui::CDialog {
     Q_OBJECT
 public:
-    enum ControlId {
-        IDC_EDIT_LINE = 1001,
-        IDC_EDIT_MULTI,
-        IDC_CHECK,
-        IDC_RADIO_A,
-        IDC_RADIO_B,
-        IDC_RADIO_C,
-        IDC_COMBO,
-        IDC_EDIT_DAYS,
-        IDC_EDIT_HOUR,
-    };
+    enum ControlId { IDC_EDIT_LINE = 1001, IDC_EDIT_MULTI, IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO,
+                     IDC_EDIT_DAYS, IDC_EDIT_HOUR };
     Q_ENUM(ControlId)
 
     explicit ProbeDlg(fwgui::Platform& platform) : CDialog(platform, nullptr, u"probe"_s, 200, 150)
@@ -41,11 +45,8 @@ public:
         Add(new QLineEdit(this), IDC_EDIT_LINE, 5, 5, 100, 12);
         Add(new QPlainTextEdit(this), IDC_EDIT_MULTI, 5, 20, 100, 30);
         Add(new QCheckBox(u"check"_s, this), IDC_CHECK, 5, 55, 60, 10);
-        int x = 5;
-        for (const int id : {IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C}) {
-            m_radios.append(Add(new QRadioButton(u"radio"_s, this), id, x, 70, 28, 10));
-            x += 30;
-        }
+        for (const int id : {IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C})
+            m_radios.append(Add(new QRadioButton(u"radio"_s, this), id, 5 + 30 * (id - IDC_RADIO_A), 70, 28, 10));
         Add(new QComboBox(this), IDC_COMBO, 5, 85, 60, 40)->addItems({u"a"_s, u"b"_s, u"c"_s});
         Add(new QLineEdit(this), IDC_EDIT_DAYS, 5, 100, 40, 12);
         Add(new QLineEdit(this), IDC_EDIT_HOUR, 50, 100, 40, 12);
@@ -80,6 +81,7 @@ class FrameworkTest : public QObject {
 
     std::unique_ptr<fwtest::ScriptedPlatform> m_platform;
     std::unique_ptr<ProbeDlg> m_dlg;
+    fwgui::DesktopPlatform m_desktop{std::make_unique<fw::NullTraceSink>()};
 
     QLineEdit* Edit(int id) const { return fwtest::FindControl<QLineEdit>(m_dlg.get(), id); }
     QList<int> Choices() const { return {m_dlg->m_bCheck, m_dlg->m_nRadio, m_dlg->m_nCombo}; }
@@ -183,6 +185,77 @@ private slots:
         };
         for (const auto& c : cases)
             QCOMPARE(c.days + u" -> "_s + Take(c.days, c.hour), c.days + u" -> "_s + c.outcome);
+    }
+
+    // Nothing for the first half second; then the window, whose Cancel
+    // makes the next report ask the work to stop.
+    void progressWindowAppearsLateAndCancels()
+    {
+        QWidget owner;
+        qint64 now = 1000;
+        fwgui::ProgressWindow progress(&owner, u"ファイルを書き込んでいます..."_s, [&now] { return now; });
+        now += fwgui::ProgressWindow::kDelayMs - 1;
+        QVERIFY(progress.Advance(10, 100));
+        QCOMPARE(progress.Window(), nullptr);
+        now += 1;
+        QVERIFY(progress.Advance(25, 100));
+        QProgressDialog* window = progress.Window();
+        QVERIFY(window != nullptr && window->isVisible() && window->isModal());
+        QCOMPARE(window->labelText(), u"ファイルを書き込んでいます..."_s);
+        QCOMPARE(window->value() * 4, window->maximum());
+        QPushButton* cancel = window->findChild<QPushButton*>();
+        QVERIFY(cancel != nullptr);
+        QCOMPARE(cancel->text(), u"キャンセル"_s);
+        cancel->click();
+        QVERIFY(!progress.Advance(50, 100));
+    }
+
+    void messageBoxShowsPlainTextWithItsButtonsAndIcon()
+    {
+        struct Case {
+            MessageButtons buttons; MessageIcon icon; QMessageBox::StandardButton press; MessageAnswer answer;
+            QMessageBox::StandardButtons qtButtons; QMessageBox::Icon qtIcon;
+        };
+        const Case cases[] = {
+            {MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
+             QMessageBox::Warning},
+            {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question},
+        };
+        for (const Case& c : cases) {
+            QString shown;
+            fwtest::WhenModalOpens([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                shown = u"%1|%2|%3|%4|%5"_s.arg(box->windowTitle(), box->text())
+                            .arg(box->textFormat())
+                            .arg(box->standardButtons().toInt())
+                            .arg(box->icon());
+                box->button(c.press)->click();
+            });
+            QCOMPARE(m_desktop.MessageBox(nullptr, u"<b>本文</b>"_s, u"題"_s, c.buttons, c.icon), c.answer);
+            QCOMPARE(shown, u"題|<b>本文</b>|%1|%2|%3"_s.arg(Qt::PlainText).arg(c.qtButtons.toInt()).arg(c.qtIcon));
+        }
+    }
+
+    void saveDialogAsAsked()
+    {
+        QTemporaryDir dir;
+        QStringList seen;
+        fwtest::WhenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+            seen << dialog->nameFilters().join(u";;"_s) << name->text()
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? u"replaces"_s : u"asks"_s);
+            dialog->setDirectory(dir.path());
+            name->selectAll();
+            fwtest::TypeText(name, u"typed"_s);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        fwgui::FileDialogRequest request{u"CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"_s, u"cdf"_s,
+                                         u"NewChannel"_s, true};
+        const std::optional<QString> chosen = m_desktop.GetSaveFileName(nullptr, request);
+        QCOMPARE(seen, (QStringList{u"CDF Files (*.cdf);;All Files (*)"_s, u"NewChannel"_s, u"asks"_s}));
+        QCOMPARE(chosen.value_or(QString()), dir.filePath(u"typed.cdf"_s));
     }
 };
 

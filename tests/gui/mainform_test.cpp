@@ -45,13 +45,6 @@ const QString kSampleShown = u"IDC_EDIT_HOMEURL=http://server/dir IDC_EDIT_TITLE
                              "IDC_CHECK_BASEURL=[x]"_s;
 const QString kCannotOpen = u"ファイルエラー: ファイルを開けません"_s;
 
-// A title in Shift-JIS (テスト), a two-line abstract and a base URL.
-const QByteArray kSampleCdf =
-    "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n\r\n"
-    "<CHANNEL\r\n  BASE=\"http://server/dir/\"\r\n  HREF=\"http://server/dir\"\r\n"
-    "  SELF=\"http://server/dir/channel.cdf\"\r\n  PRECACHE=\"YES\">\r\n"
-    "<TITLE>\x83\x65\x83\x58\x83\x67</TITLE>\r\n<ABSTRACT>one\r\ntwo</ABSTRACT>\r\n</CHANNEL>\r\n";
-
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -63,6 +56,9 @@ QByteArray ReadFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+// A title in Shift-JIS (テスト), a two-line abstract and a base URL.
+const QByteArray kSampleCdf = ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/sample.cdf"_s);
 
 }  // namespace
 
@@ -81,8 +77,7 @@ class MainFormTest : public QObject {
 
     // The form as the program starts it with `commandLine`, given as the
     // bytes the system passes.
-    void OpenForm(const QString& commandLine = QString()) { OpenForm(QFile::encodeName(commandLine).toStdString()); }
-    void OpenForm(const std::string& commandLine)
+    void OpenForm(const std::string& commandLine = {})
     {
         m_dlg = std::make_unique<CChannelDlg>(*m_platform);
         m_dlg->SetHelpDirectories({InDir(u"share"_s)});
@@ -153,53 +148,34 @@ private slots:
         QVERIFY(m_platform->Messages().isEmpty());
     }
 
-    void toolTipsInOrder()
-    {
-        OpenForm();
-        QList<int> ids;
-        for (const auto& [id, text] : CChannelDlg::ToolTipTable()) {
-            ids << id;
-            QCOMPARE(Control(id)->toolTip(), text);
-        }
-        QCOMPARE(ids, (QList<int>{IDC_INFO, IDC_CHECK_BASEURL, IDC_EDIT_BASEURL, IDC_EDIT_HOMEURL, IDC_EDIT_TITLE,
-                                  IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL, IDC_BUTTON_CREATE, IDC_BUTTON_LOAD, IDC_BUTTON_CLEAR,
-                                  IDC_BUTTON_LOGO, IDC_BUTTON_SCHEDULE, IDC_BUTTON_SITEMAP}));
-    }
-
+    // A name in Shift-JIS from an old archive is not valid UTF-8: the bytes
+    // given reach the file system unchanged.
     void commandLine_data()
     {
-        QTest::addColumn<QString>("line");  // %1 is the current directory
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("blanks around a .CDF path") << u"  \t%1/sample.CDF  "_s << kSampleShown + u" | "_s;
-        QTest::newRow(".cdf alone") << u".cdf"_s << kSampleShown + u" | "_s;
-        for (const QString& line : {u"\"%1/sample.CDF\""_s, u"a.c"_s, u"samplecdf"_s, QString()})
-            QTest::newRow(qPrintable(u"ignored: "_s + line)) << line << kDefaultsShown + u" | "_s;
+        QTest::addColumn<QByteArray>("line");  // %1 is the current directory
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("blanks around a .CDF path") << QByteArray("  \t%1/sample.CDF  ") << true;
+        QTest::newRow(".cdf alone") << QByteArray(".cdf") << true;
+        QTest::newRow("Shift-JIS name") << QByteArray("%1/\x83\x65\x83\x58\x83\x67.cdf") << true;
+        for (const char* line : {"\"%1/sample.CDF\"", "a.c", "samplecdf", ""})
+            QTest::newRow(qPrintable(u"ignored: "_s + QString::fromLatin1(line))) << QByteArray(line) << false;
     }
 
     void commandLine()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, outcome);
-        for (const QString& name : {u"sample.CDF"_s, u".cdf"_s, u"samplecdf"_s, u"a.c"_s})
-            QVERIFY(WriteFile(name, kSampleCdf));
-        OpenForm(line.replace(u"%1"_s, QDir::currentPath()));
-        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), outcome);
-    }
-
-    // A name in Shift-JIS from an old archive is not valid UTF-8; the bytes
-    // given reach the file system unchanged.
-    void shiftJisFileNameFromTheCommandLine()
-    {
-        const std::string name = "\x83\x65\x83\x58\x83\x67.cdf";  // テスト.cdf
-        const std::string path = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + name;
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        QVERIFY(file != nullptr && std::fwrite(kSampleCdf.constData(), 1, kSampleCdf.size(), file) == size_t(kSampleCdf.size()));
-        std::fclose(file);
+        QFETCH(QByteArray, line);
+        QFETCH(bool, opens);
+        const char* sjisName = "\x83\x65\x83\x58\x83\x67.cdf";  // テスト.cdf: QTemporaryDir cannot name it
+        for (const char* name : {"sample.CDF", ".cdf", "samplecdf", "a.c", sjisName}) {
+            std::FILE* file = std::fopen(name, "wb");
+            QVERIFY(file != nullptr && std::fwrite(kSampleCdf.constData(), 1, kSampleCdf.size(), file) == size_t(kSampleCdf.size()));
+            std::fclose(file);
+        }
+        const std::string path = line.replace("%1", QFile::encodeName(QDir::currentPath())).toStdString();
         OpenForm(path);
-        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), kSampleShown + u" | "_s);
-        QCOMPARE(CFeedwrightApp::CommandLine(3, std::array<const char*, 3>{"feedwright", path.c_str(), "x"}.data()),
-                 path + " x");
-        std::remove(path.c_str());  // QTemporaryDir cannot name it
+        std::remove(sjisName);
+        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), (opens ? kSampleShown : kDefaultsShown) + u" | "_s);
+        QCOMPARE(CFeedwrightApp::CommandLine(3, std::array<const char*, 3>{"feedwright", path.c_str(), "x"}.data()), path + " x");
     }
 
     // Neither a FIFO without a writer nor an endless device is waited for
@@ -207,7 +183,7 @@ private slots:
     void fifoAndDeviceAreRefusedAtOnce()
     {
         QVERIFY(mkfifo("fifo.cdf", 0600) == 0 && QFile::link(u"/dev/zero"_s, u"zero.cdf"_s));
-        OpenForm(u"zero.cdf"_s);
+        OpenForm("zero.cdf");
         QCOMPARE(m_platform->Messages(), QStringList{kCannotOpen});
         QVERIFY(WriteFile(u"sample.cdf"_s, kSampleCdf));
         Load(InDir(u"work/sample.cdf"_s));
@@ -303,13 +279,17 @@ private slots:
                  text + u"3|"_s + url + u"3|"_s + text + u"4|"_s + url + u'4');
     }
 
-    void loadClearAndWhatTheyReport()
+    void createLoadClearAndWhatTheyReport()
     {
         OpenForm();
+        m_platform->QueueFileName(InDir(u"NewChannel.cdf"_s));
+        Click(IDC_BUTTON_CREATE);  // the fresh channel
+        QCOMPARE(ReadFile(InDir(u"NewChannel.cdf"_s)), ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/golden/fresh.cdf"_s));
         QVERIFY(WriteFile(InDir(u"sample.txt"_s), kSampleCdf) && WriteFile(InDir(u"Sample.Cdf"_s), kSampleCdf));
         Load(InDir(u"sample.txt"_s));
         QCOMPARE(m_platform->Messages(), QStringList{u"ファイルエラー: ファイルが、CDFファイルではありません"_s});
-        QCOMPARE(m_platform->FileDialogs(), QStringList{u"open CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf "_s});
+        QCOMPARE(m_platform->FileDialogs(), (QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s,
+                                                          u"open CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf "_s}));
         QCOMPARE(HeadShown(), kDefaultsShown);
         Load(InDir(u"Sample.Cdf"_s));
         QCOMPARE(HeadShown(), kSampleShown);
@@ -348,17 +328,6 @@ private slots:
         }
     }
 
-    void createWritesTheFreshChannel()
-    {
-        OpenForm();
-        m_platform->QueueFileName(InDir(u"NewChannel.cdf"_s));
-        Click(IDC_BUTTON_CREATE);
-        QCOMPARE(m_platform->FileDialogs(),
-                 QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s});
-        QVERIFY(m_platform->Messages().isEmpty());
-        QCOMPARE(ReadFile(InDir(u"NewChannel.cdf"_s)), ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/golden/fresh.cdf"_s));
-    }
-
     void createNeverDamagesAFileItCannotReplace()
     {
         const QString folder = InDir(u"locked"_s), target = folder + u"/old.cdf"_s;
@@ -387,13 +356,7 @@ private slots:
     // without an edit.
     void untouchedTextSurvivesEveryDialog()
     {
-        const QByteArray file = "<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\r\n<CHANNEL BASE=\"b\xA0/\" HREF=\"h\x80\" "
-                                "SELF=\"s\xFD\">\r\n<TITLE>" + QByteArray(100000, 'x') + "\xED\x40</TITLE>\r\n"
-                                "<ABSTRACT>a\x85\x40 b</ABSTRACT>\r\n<LOGO HREF=\"i\xED\x40\" STYLE=\"ICON\"/>\r\n"
-                                "<LOGO HREF=\"l\x80\" STYLE=\"IMAGE\"/><LOGO HREF=\"w\xFF\" STYLE=\"IMAGE-WIDE\"/>\r\n"
-                                "<CHANNEL HREF=\"c\x80\"><TITLE>\xFF chan</TITLE></CHANNEL>\r\n"
-                                "<ITEM HREF=\"p\xA0\"><TITLE>p\xED\x40</TITLE><ABSTRACT>c\x80</ABSTRACT>"
-                                "<LOGO HREF=\"i\xFD\" STYLE=\"ICON\"/></ITEM>\r\n</CHANNEL>\r\n";
+        const QByteArray file = ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/stray_bytes.cdf"_s).replace("@LONG@", QByteArray(100000, 'x'));
         const QString path = InDir(u"stray.cdf"_s);
         QVERIFY(WriteFile(path, file));
         fw::Channel channel;
@@ -425,7 +388,7 @@ private slots:
         QVERIFY(ReadFile(InDir(u"saved.cdf"_s)) == QByteArray::fromStdString(rewritten.Bytes()));
     }
 
-    void helpOpensThePageItFinds()
+    void helpAndAbout()
     {
         OpenForm();
         Click(IDC_HELP);
@@ -434,11 +397,8 @@ private slots:
         Click(IDC_HELP);
         QCOMPARE(m_platform->OpenedDocuments(), QStringList{InDir(u"share/Feedwright.htm"_s)});
         QCOMPARE(m_platform->Messages().size(), 1);
-    }
 
-    void aboutBoxFromTheButtonAndTheContextMenu()
-    {
-        OpenForm();
+        // The About box, from the button and from the context menu.
         QStringList seen;
         const auto inspectAndClose = [&seen](QWidget* about) {
             seen << about->windowTitle() + u'|' + about->findChild<QLabel*>(u"version"_s)->text();

@@ -1,11 +1,16 @@
-// The schedule dialog driven offscreen: what it shows, how it words the pace
-// while the user types, which fields it refuses, and one message per refusal.
+// The main form's settings dialogs driven offscreen. The schedule dialog:
+// what it shows, how it words the pace while the user types, which fields it
+// refuses, and one message per refusal. The logo dialog: it shows the logo
+// set on opening, takes the edits on OK and leaves the set alone on Cancel.
 
 #include <QApplication>
 #include <QDate>
 #include <QTest>
 
+#include "channel/LogoSet.h"
 #include "channel/ScheduleRecord.h"
+#include "dialogs/LogoDlg.h"
+#include "dialogs/LogoDlgIds.h"
 #include "dialogs/ScheduleDlg.h"
 #include "dialogs/ScheduleDlgIds.h"
 #include "support/ScriptedPlatform.h"
@@ -58,7 +63,7 @@ struct Harness {
 
 }  // namespace
 
-class ScheduleDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -223,7 +228,38 @@ private slots:
         QCOMPARE((QList<unsigned>{r.m_nIntervalHour, r.m_nStartYear, r.m_nStopYear}), (QList<unsigned>{12, 1, 99999}));
         QCOMPARE((QList<int>{r.m_bStartDate, r.m_bStopDate}), (QList<int>{0, 1}));
     }
+
+    void logoDialogShowsTakesAndLeavesTheLogoSet()
+    {
+        fwtest::ScriptedPlatform platform;
+        fw::LogoSet logos;
+        CLogoDlg dlg(platform, logos, nullptr);
+        const auto control = [&dlg](int id) { return fwtest::FindControl<QWidget>(&dlg, id); };
+        QStringList shown;
+        const auto retypeLogoAnd = [&](int closer) {
+            const QWidget* focus = QApplication::focusWidget();
+            shown << fwtest::Outline(&dlg, {logo_dlg::IDC_EDIT_ICONURL, logo_dlg::IDC_EDIT_LOGOURL,
+                                            logo_dlg::IDC_EDIT_WIDELOGOURL}) + u" focus="_s +
+                         fwtest::NameOf(focus);
+            fwtest::Retype(control(logo_dlg::IDC_EDIT_LOGOURL), u"http://例.jp/ロゴ.gif"_s);
+            fwtest::Click(control(closer));
+        };
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(logo_dlg::IDCANCEL); }), int(QDialog::Rejected));
+        QCOMPARE(logos.m_strLogoUrl, std::string("http://"));
+
+        // As a Create leaves the members after trimming them.
+        logos.m_strIconUrl = "http://server/logo.ico";
+        logos.m_strWideLogoUrl = "";
+        QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(logo_dlg::IDOK); }), int(QDialog::Accepted));
+        // Each opening starts on the first tab stop, wherever the focus was left.
+        QCOMPARE(shown, (QStringList{
+                            u"IDC_EDIT_ICONURL=http:// IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL=http:// focus=IDOK"_s,
+                            u"IDC_EDIT_ICONURL=http://server/logo.ico IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL= focus=IDOK"_s}));
+        QCOMPARE(logos.m_strLogoUrl, std::string("http://\x97\xe1.jp/\x83\x8d\x83\x53.gif"));
+        QCOMPARE(logos.m_strIconUrl, std::string("http://server/logo.ico"));
+        QVERIFY(platform.Messages().isEmpty());
+    }
 };
 
-QTEST_MAIN(ScheduleDialogTest)
-#include "schedule_dialog_test.moc"
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"

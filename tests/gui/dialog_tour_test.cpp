@@ -1,0 +1,271 @@
+// Every dialog on the tour of support/DialogTour: each control lies inside
+// its dialog at the dialog font, covers no other (a group box only frames
+// whole controls) and shows its text whole; assistive technology finds each
+// control under the name a sighted user reads beside it; tooltips say what
+// tests/data/gui/control_words.txt says; and a screen reader's actions do
+// what a click does.
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTest>
+#include <QTreeView>
+#include <algorithm>
+#include <optional>
+
+#include "framework/Dialog.h"
+#include "support/DialogTour.h"
+#include "support/Widgets.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "dialog/control kind" to the words a user reads or hears: the accessible
+// names that do not come from a control's own text, and every tooltip.
+QHash<QString, QString> ExpectedWords()
+{
+    QFile file(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/control_words.txt"_s);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    QHash<QString, QString> words;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u' ');
+        if (!line.startsWith(u'#') && fields.size() >= 4)
+            words.insert(fields[0] + u'/' + fields[1] + u' ' + fields[2], fields.mid(3).join(u' '));
+    }
+    return words;
+}
+
+QList<QWidget*> Controls(const QWidget* dialog) { return dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly); }
+
+QString Describe(const QWidget* widget)
+{
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        text = button->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        text = group->title();
+    return u"%1 \"%2\""_s.arg(fwtest::NameOf(widget), text.replace(u'\n', u' '));
+}
+
+// The size a control needs to show its text (or icon) whole; an empty size
+// where the control scrolls its content instead. A line of text needs the
+// font's height: the leading only parts one line from the next.
+QSize NeededSize(const QWidget* widget)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QStyle* style = widget->style();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty())
+            return label->sizeHint();  // a picture
+        const int lines = static_cast<int>(label->text().count(u'\n'));
+        return QSize(label->sizeHint().width(), metrics.height() + lines * metrics.lineSpacing());
+    }
+    if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
+        // The hint's width holds the indicator, its spacing and the text.
+        const auto indicator = qobject_cast<const QRadioButton*>(widget) ? QStyle::PM_ExclusiveIndicatorHeight
+                                                                          : QStyle::PM_IndicatorHeight;
+        return QSize(widget->sizeHint().width(), std::max(metrics.height(), style->pixelMetric(indicator)));
+    }
+    if (qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QComboBox*>(widget))
+        return widget->minimumSizeHint();  // the title; the widest entry beside the arrow
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        // URLs scroll; a right-aligned number must show whole.
+        const QSize oneLine = edit->minimumSizeHint();
+        if (!(edit->alignment() & Qt::AlignRight))
+            return QSize(0, oneLine.height());
+        return QSize(metrics.horizontalAdvance(edit->text()) + oneLine.width() - metrics.maxWidth(), oneLine.height());
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        // The style's own minimum width for text buttons is wider than any
+        // template button; what must fit is the text inside the bevel.
+        if (button->text().isEmpty()) {
+            const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+            return button->iconSize() + QSize(frame, frame);
+        }
+        const int margin = 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return QSize(metrics.horizontalAdvance(button->text()) + margin, metrics.height() + margin / 2);
+    }
+    return {};
+}
+
+void CheckLayout(const QString& dialogName, const QWidget* dialog, QStringList& faults)
+{
+    QList<const QWidget*> controls;
+    for (const QWidget* widget : Controls(dialog))
+        if (!widget->isWindow() && widget->isVisibleTo(dialog))
+            controls << widget;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QWidget* control = controls[i];
+        const QString where = dialogName + u'/' + Describe(control) + u": "_s;
+        const QRect box = control->geometry();
+        if (!dialog->rect().contains(box))
+            faults << where + u"outside the dialog"_s;
+        const QSize needed = NeededSize(control);
+        if (needed.width() > box.width() || needed.height() > box.height())
+            faults << where + u"needs %1x%2, has %3x%4"_s.arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height());
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QRect other = controls[j]->geometry();
+            const bool framed = (qobject_cast<const QGroupBox*>(control) && box.contains(other))
+                || (qobject_cast<const QGroupBox*>(controls[j]) && other.contains(box));
+            if (box.intersects(other) && !framed)
+                faults << where + u"overlaps "_s + Describe(controls[j]);
+        }
+    }
+}
+
+// The name assistive technology announces. Qt on Linux gives a combo box its
+// current entry as name and its label through the "labelled by" relation.
+QString AccessibleText(QWidget* widget, QAccessible::Text kind = QAccessible::Name)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    if (accessible == nullptr)
+        return {};
+    if (kind == QAccessible::Name && qobject_cast<QComboBox*>(widget) != nullptr) {
+        const auto labels = accessible->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return accessible->text(kind);
+}
+
+// Names and tooltips against `words`; each entry used is taken out of it.
+void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QString>& words, QStringList& faults)
+{
+    QHash<QString, int> inputNames, buttonsSaid;
+    for (QWidget* widget : Controls(dialog)) {
+        const QString key = dialogName + u'/' + fwtest::NameOf(widget), where = key + u": "_s;
+        if (const QString tip = words.take(key + u" tip"_s); widget->toolTip() != tip)
+            faults << where + u"tooltip \"%1\", expected \"%2\""_s.arg(widget->toolTip(), tip);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        if (!button && !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget)
+            && !qobject_cast<QComboBox*>(widget) && !qobject_cast<QTreeView*>(widget))
+            continue;
+        const int id = widget->objectName().toInt();
+        const QString name = AccessibleText(widget);
+        const QString visible = button != nullptr ? QString(button->text()).remove(u'&') : QString();
+        const std::optional<QString> expected =
+            words.contains(key + u" name"_s) ? std::optional(words.take(key + u" name"_s)) : std::nullopt;
+        if (expected && name != *expected)
+            faults << where + u"named \"%1\", expected \"%2\""_s.arg(name, *expected);
+        else if (!expected && !visible.isEmpty() && name != visible)
+            faults << where + u"named \"%1\", not by its text \"%2\""_s.arg(name, visible);
+        else if (name.trimmed().isEmpty())
+            faults << where + u"has no accessible name"_s;
+        // Buttons, and fields, that share what is said of them cannot be told apart by ear.
+        const QString said = button != nullptr ? name + u" / "_s + AccessibleText(widget, QAccessible::Description) : name;
+        QHash<QString, int>& seen = button != nullptr ? buttonsSaid : inputNames;
+        if (!said.isEmpty() && seen.contains(said))
+            faults << where + u"is said as \"%1\" like %2"_s.arg(said).arg(seen.value(said));
+        seen.insert(said, id);
+    }
+}
+
+// The controls of a dialog as shown, then as they show the dialog's members
+// after an exchange into the controls: a handler that did not take a switch
+// into the members shows there.
+QString State(QWidget* dialog)
+{
+    QList<int> ids;
+    for (const QWidget* widget : Controls(dialog)) {
+        bool numbered = false;
+        if (const int id = widget->objectName().toInt(&numbered); numbered)
+            ids << id;
+    }
+    std::sort(ids.begin(), ids.end());
+    const QString shown = fwtest::Outline(dialog, ids);
+    static_cast<fwgui::CDialog*>(dialog)->UpdateData(false);
+    return shown + u" || "_s + fwtest::Outline(dialog, ids);
+}
+
+void Report(const QStringList& faults)
+{
+    for (const QString& fault : faults)
+        qWarning("%s", qPrintable(fault));
+    QVERIFY2(faults.isEmpty(), "faults listed above");
+}
+
+}  // namespace
+
+class DialogTourTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyDialogFitsAndNamesItsControls()
+    {
+        QStringList faults, visited;
+        QHash<QString, QString> words = ExpectedWords();
+        fwtest::VisitEveryDialog([&](const QString& dialogName, QWidget* dialog) {
+            visited << dialogName;
+            CheckLayout(dialogName, dialog, faults);
+            CheckWords(dialogName, dialog, words, faults);
+        });
+        QCOMPARE(visited.size(), 7);
+        for (auto unused = words.cbegin(); unused != words.cend(); ++unused)
+            faults << unused.key() + u": no such control on the tour"_s;
+        Report(faults);
+    }
+
+    // Every check box and radio button, switched through the action a screen
+    // reader uses (Toggle or Press), leaves its dialog as a mouse click on it does.
+    void screenReaderActionsDoWhatAClickDoes()
+    {
+        QStringList faults, switched;
+        fwtest::VisitEveryDialog([&](const QString& dialogName, QWidget* dialog) {
+            for (auto* button : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+                if (!button->isCheckable())
+                    continue;
+                const QString where = dialogName + u'/' + fwtest::NameOf(button);
+                switched << where;
+                QAbstractButton* checkedBefore = nullptr;
+                for (auto* sibling : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+                    if (sibling->autoExclusive() && sibling->isChecked())
+                        checkedBefore = sibling;
+                // Switches a check box back, or gives the check back to the radio button that had it.
+                const auto restore = [&] {
+                    if (qobject_cast<QCheckBox*>(button) != nullptr || checkedBefore != nullptr)
+                        fwtest::Click(qobject_cast<QCheckBox*>(button) != nullptr ? button : checkedBefore);
+                };
+                const QString before = State(dialog);
+                fwtest::Click(button);
+                const QString byMouse = State(dialog);
+                restore();
+                if ((byMouse == before) != (button == checkedBefore) || State(dialog) != before) {
+                    faults << where + u": a click does not switch it, or it cannot be switched back"_s;
+                    continue;
+                }
+                QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+                if (!actions->actionNames().contains(QAccessibleActionInterface::toggleAction()))
+                    faults << where + u": offers no Toggle action"_s;
+                for (const QString& action : {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+                    actions->doAction(action);
+                    QTRY_VERIFY(!button->isDown());  // Press clicks after a short animation
+                    if (const QString byAction = State(dialog); byAction != byMouse)
+                        faults << where + u" by %1:\n  %2\nby the mouse:\n  %3"_s.arg(action, byAction, byMouse);
+                    restore();
+                }
+            }
+        });
+        Report(faults);
+        QCOMPARE(switched.join(u' '),
+                 u"mainform/IDC_CHECK_BASEURL schedule-day/IDC_RADIO_DAY schedule-day/IDC_RADIO_HOUR "
+                 u"schedule-day/IDC_CHECK_STARTDATE schedule-day/IDC_CHECK_STOPDATE schedule-hour/IDC_RADIO_DAY "
+                 u"schedule-hour/IDC_RADIO_HOUR schedule-hour/IDC_CHECK_STARTDATE schedule-hour/IDC_CHECK_STOPDATE "
+                 u"sitemap/IDC_CHECK_PRECACHE comment/IDC_CHECK_USEICON comment/IDC_RADIO_SITEMAP "
+                 u"comment/IDC_RADIO_NOSITEMAP comment/IDC_RADIO_EMAIL comment/IDC_RADIO_SCREENSAVER "
+                 u"comment/IDC_RADIO_DESKTOP"_s);
+    }
+};
+
+QTEST_MAIN(DialogTourTest)
+#include "dialog_tour_test.moc"
