@@ -31,6 +31,7 @@ import fnmatch
 import json
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -61,6 +62,12 @@ GUI_FIRST = {
     "EnterKey": ["framework_test", "comment_dialog_test", "mainform_test"],
     "DesktopPlatform": ["desktop_platform_test"],
 }
+
+
+def no_core_dumps():
+    # A mutant that crashes a test with a large heap (a deep site map) would
+    # otherwise spend minutes writing its core file.
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
 
 
 class Interrupted(Exception):
@@ -172,7 +179,7 @@ class Runner:
             out.write(("$ " + " ".join(map(str, cmd)) + "\n").encode())
             out.flush()
             proc = subprocess.Popen(cmd, stdout=out, stderr=subprocess.STDOUT, cwd=cwd, env=self.env,
-                                    start_new_session=True)
+                                    start_new_session=True, preexec_fn=no_core_dumps)
             try:
                 return proc.wait(timeout=timeout)
             except subprocess.TimeoutExpired:
