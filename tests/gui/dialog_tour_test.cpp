@@ -1,9 +1,9 @@
 // Every dialog on the tour of support/DialogTour: each control lies inside
 // its dialog at the dialog font, covers no other (a group box only frames
 // whole controls) and shows its text whole; assistive technology finds each
-// control under the name a sighted user reads beside it; tooltips say what
-// tests/data/gui/control_words.txt says; and a screen reader's actions do
-// what a click does.
+// control under the name a sighted user reads beside it; captions, button
+// texts and tooltips say what tests/data/gui/control_words.txt says; and a
+// screen reader's actions do what a click does.
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -30,7 +30,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // "dialog/control kind" to the words a user reads or hears: the accessible
-// names that do not come from a control's own text, and every tooltip.
+// names that do not come from a control's own text, every tooltip, and
+// captions and button texts.
 QHash<QString, QString> ExpectedWords()
 {
     QFile file(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/control_words.txt"_s);
@@ -139,15 +140,20 @@ QString AccessibleText(QWidget* widget, QAccessible::Text kind = QAccessible::Na
     return accessible->text(kind);
 }
 
-// Names and tooltips against `words`; each entry used is taken out of it.
+// Caption, button texts, names and tooltips against `words`; each entry
+// used is taken out of it.
 void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QString>& words, QStringList& faults)
 {
     QHash<QString, int> inputNames, buttonsSaid;
+    if (const QString title = words.take(dialogName + u"/- title"_s); !title.isEmpty() && dialog->windowTitle() != title)
+        faults << dialogName + u": caption \"%1\", expected \"%2\""_s.arg(dialog->windowTitle(), title);
     for (QWidget* widget : Controls(dialog)) {
         const QString key = dialogName + u'/' + fwtest::NameOf(widget), where = key + u": "_s;
         if (const QString tip = words.take(key + u" tip"_s); widget->toolTip() != tip)
             faults << where + u"tooltip \"%1\", expected \"%2\""_s.arg(widget->toolTip(), tip);
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        if (const QString text = words.take(key + u" text"_s); button != nullptr && !text.isEmpty() && button->text() != text)
+            faults << where + u"reads \"%1\", expected \"%2\""_s.arg(button->text(), text);
         if (!button && !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget)
             && !qobject_cast<QComboBox*>(widget) && !qobject_cast<QTreeView*>(widget))
             continue;

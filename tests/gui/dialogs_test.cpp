@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QLineEdit>
 #include <QTest>
 
 #include "channel/LogoSet.h"
@@ -183,6 +184,36 @@ private slots:
             QCOMPARE(h.Messages().size(), 1);
             QCOMPARE(h.record.m_nEarliestMin, 30u);
         }
+    }
+
+    // Every validated field takes both of its bounds and refuses one past
+    // either, naming its range.
+    void everyFieldTakesItsBoundsAndRefusesOnePast()
+    {
+        const struct { int id; unsigned min, max; } ranges[] = {
+            {IDC_EDIT_INTERVALDAY, 1, 365}, {IDC_EDIT_INTERVALMIN, 0, 59}, {IDC_EDIT_EARLIESTDAY, 0, 365},
+            {IDC_EDIT_EARLIESTHOUR, 0, 24}, {IDC_EDIT_EARLIESTMIN, 0, 59}, {IDC_EDIT_LATESTDAY, 0, 365},
+            {IDC_EDIT_LATESTHOUR, 0, 24},   {IDC_EDIT_LATESTMIN, 0, 59},   {IDC_EDIT_STARTMONTH, 1, 12},
+            {IDC_EDIT_STARTDAY, 1, 31},     {IDC_EDIT_STOPMONTH, 1, 12},   {IDC_EDIT_STOPDAY, 1, 31},
+        };
+        Harness h;
+        h.Run([&] {
+            QStringList taken, expected;
+            for (const auto& r : ranges) {
+                for (const unsigned value : {r.min - 1, r.min, r.max, r.max + 1}) {
+                    if (value == unsigned(-1))
+                        continue;
+                    const QString field = fwtest::ControlName(&h.dlg, r.id) + u'=' + QString::number(value);
+                    qobject_cast<QLineEdit*>(h.Control(r.id))->setText(QString::number(value));  // also when disabled
+                    const qsizetype before = h.Messages().size();
+                    const bool ok = h.dlg.UpdateData(true);
+                    taken << field + (ok ? u" taken"_s : u" refused: "_s + h.Messages().value(before));
+                    expected << field + (value >= r.min && value <= r.max ? u" taken"_s : u" refused: "_s + Range(r.min, r.max));
+                    qobject_cast<QLineEdit*>(h.Control(r.id))->setText(QString::number(r.min));
+                }
+            }
+            QCOMPARE(taken.join(u'\n'), expected.join(u'\n'));
+        });
     }
 
     // A unit's click takes the fields once, also on the unit already chosen.
