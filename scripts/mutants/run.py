@@ -46,21 +46,21 @@ LAYERS = ("core", "gui", "cli")
 
 # GUI test binaries to try first for a mutant in a file, by the file's stem.
 GUI_FIRST = {
-    "ScheduleDlg": ["schedule_dialog_test"],
-    "LogoDlg": ["logo_dialog_test"],
-    "CommentDlg": ["comment_dialog_test"],
-    "SitemapDlg": ["sitemap_dialog_test"],
-    "SitemapDlgControls": ["sitemap_dialog_test", "accessibility_test"],
-    "SitemapTreeView": ["sitemap_dialog_test"],
-    "SitemapModel": ["sitemap_model_test", "sitemap_dialog_test"],
+    "ScheduleDlg": ["dialogs_test"],
+    "LogoDlg": ["dialogs_test"],
+    "CommentDlg": ["dialogs_test", "sitemapeditor_test"],
+    "SitemapDlg": ["sitemapeditor_test"],
+    "SitemapDlgControls": ["sitemapeditor_test", "dialog_tour_test"],
+    "SitemapTreeView": ["sitemapeditor_test"],
+    "SitemapModel": ["sitemapeditor_test"],
     "ChannelDlg": ["mainform_test", "app_test"],
     "ChannelDlgFiles": ["mainform_test", "app_test"],
     "AboutDlg": ["app_test", "mainform_test"],
-    "DataExchange": ["framework_test", "schedule_dialog_test"],
+    "DataExchange": ["framework_test", "dialogs_test"],
     "Dialog": ["framework_test"],
-    "DialogUnits": ["layout_test", "framework_test"],
-    "EnterKey": ["framework_test", "comment_dialog_test", "mainform_test"],
-    "DesktopPlatform": ["desktop_platform_test"],
+    "DialogUnits": ["framework_test", "app_test", "dialog_tour_test"],
+    "EnterKey": ["framework_test", "dialogs_test", "mainform_test"],
+    "DesktopPlatform": ["framework_test", "app_test"],
 }
 
 
