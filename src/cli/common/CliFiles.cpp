@@ -1,5 +1,7 @@
 #include "common/CliFiles.h"
 
+#include "os/UniqueFd.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,29 +12,6 @@
 namespace fw::cli {
 
 namespace {
-
-// Closes a descriptor on every way out.
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int Get() const { return m_fd; }
-    int Release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
 
 // Reads until end of file or `limit` bytes; false on a read error.
 bool ReadFd(int fd, std::size_t limit, std::string& bytes, bool& truncated)
@@ -84,7 +63,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
     bytes.clear();
     // As Load does: never wait for a FIFO's writer, never read a device
     // that does not end; only a regular file has bytes to give.
-    const Fd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat info {};
     if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
         reason = std::strerror(errno);
@@ -108,7 +87,7 @@ bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std
                   bool& truncated, std::string& reason)
 {
     bytes.clear();
-    const Fd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noFollow ? O_NOFOLLOW : 0)));
+    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noFollow ? O_NOFOLLOW : 0)));
     struct stat info {};
     if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
         reason = std::strerror(errno);
@@ -143,7 +122,7 @@ ExitStatus WriteResult(const std::string& out, std::string_view bytes)
     const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : out.substr(0, slash));
     const std::string name = slash == std::string::npos ? out : out.substr(slash + 1);
     std::string temporary = folder + "/." + name + ".XXXXXX";
-    Fd fd(mkstemp(temporary.data()));
+    UniqueFd fd(mkstemp(temporary.data()));
     if (fd.Get() < 0)
         return refuse(std::strerror(errno));
     const mode_t mask = umask(022);

@@ -13,6 +13,7 @@
 #include "cdf/CdfProgress.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
+#include "os/UniqueFd.h"
 #include "text/FileEncoding.h"
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
@@ -346,22 +347,6 @@ ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& tra
 
 namespace {
 
-// Closes a file descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-private:
-    int m_fd;
-};
-
 // A file's bytes in memory mapped for them alone, not taken from the
 // allocator: it is made exactly as large as the file, filled by read()
 // without being cleared first, and the part the reader has passed can be
@@ -445,7 +430,7 @@ void FileBuffer::Release()
 // for a FIFO's writer. Throws std::bad_alloc for a file larger than memory.
 bool ReadRegularFile(const std::string& path, FileBuffer& buffer)
 {
-    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const UniqueFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
     if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;

@@ -40,6 +40,7 @@
 #include "cdf/CdfProgress.h"
 #include "cdf/SaveSignals.h"
 #include "channel/Channel.h"
+#include "os/UniqueFd.h"
 
 namespace fw {
 
@@ -120,26 +121,19 @@ public:
     TemporaryFile(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
     ~TemporaryFile()
     {
-        if (m_fd >= 0)
-            close(m_fd);
         if (!m_kept)
             unlink(m_path.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    int Fd() const { return m_fd; }
+    int Fd() const { return m_fd.Get(); }
     const std::string& Path() const { return m_path; }
-    bool Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return close(fd) == 0;
-    }
+    bool Close() { return m_fd.Close(); }
     void Keep() { m_kept = true; }
 
 private:
-    int m_fd;
+    UniqueFd m_fd;
     std::string m_path;
     bool m_kept = false;
 };
