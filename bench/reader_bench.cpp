@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "bench_channels.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
-#include "bench_channels.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
 #include "trace/TraceSink.h"
@@ -29,8 +29,14 @@ std::string Written(fw::Channel& channel)
     return fw::WriteCdf(channel, sink) ? sink.Bytes() : std::string();
 }
 
-std::string WideFile(int items) { return Written(*benchdata::WideChannel(items)); }
-std::string ChainFile(int depth) { return Written(*benchdata::ChainChannel(depth)); }
+std::string WideFile(int items)
+{
+    return Written(*benchdata::WideChannel(items));
+}
+std::string ChainFile(int depth)
+{
+    return Written(*benchdata::ChainChannel(depth));
+}
 
 // Each iteration loads into a fresh channel, so the time includes building
 // the tree and, when the channel goes, taking it down again.

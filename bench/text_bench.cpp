@@ -48,7 +48,10 @@ BENCHMARK(BM_Cp932ToUtf8Clean)->Unit(benchmark::kMillisecond);
 
 void BM_Cp932ToUtf8ManyInvalidBytes(benchmark::State& state)
 {
-    const std::string cp932 = Repeat("ab\xA0" "c", kSize);
+    const std::string cp932 = Repeat(
+        "ab\xA0"
+        "c",
+        kSize);
     for (auto _ : state)
         benchmark::DoNotOptimize(fw::Cp932ToUtf8(cp932));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * cp932.size()));

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
+#include "bench_channels.h"
 #include "cdf/CdfWriter.h"
 #include "cdf/SafeSave.h"
-#include "bench_channels.h"
 #include "channel/Channel.h"
 #include "sitemap/SitemapTree.h"
 

@@ -1,8 +1,8 @@
 #include "ChannelJson.h"
 
 #include "JsonWriter.h"
-#include "common/LoadVerdict.h"
 #include "channel/Channel.h"
+#include "common/LoadVerdict.h"
 
 namespace fw::cli {
 

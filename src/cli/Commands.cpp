@@ -7,12 +7,12 @@
 
 #include "ChannelJson.h"
 #include "JsonWriter.h"
-#include "common/CliFiles.h"
-#include "common/LoadVerdict.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
 #include "cdf/SafeSave.h"
 #include "channel/Channel.h"
+#include "common/CliFiles.h"
+#include "common/LoadVerdict.h"
 #include "trace/TraceSink.h"
 
 namespace fw::cli {
@@ -55,6 +55,11 @@ SaveStatus SaveCatchingOutOfMemory(Channel& channel, const std::string& out)
     }
 }
 
+std::string LeftAsItWas(const std::string& out)
+{
+    return "an existing " + out + " is left as it was";
+}
+
 }  // namespace
 
 ExitStatus SaveChannel(Channel& channel, const std::string& out)
@@ -63,17 +68,16 @@ ExitStatus SaveChannel(Channel& channel, const std::string& out)
     case SaveStatus::Ok:
         return kExitOk;
     case SaveStatus::CannotCreate:
-        Complain("cannot write " + out + ": the file or its temporary file could not be created;"
-                 " an existing " + out + " is left as it was");
+        Complain("cannot write " + out + ": the file or its temporary file could not be created; " + LeftAsItWas(out));
         return kExitCannotWrite;
     case SaveStatus::WriteFailed:
-        Complain("cannot write " + out + ": writing failed (is the disk full?);"
-                 " an existing " + out + " is left as it was");
+        Complain("cannot write " + out + ": writing failed (is the disk full?); " + LeftAsItWas(out));
         return kExitCannotWrite;
     case SaveStatus::NoSpace:
-        Complain("cannot write " + out + ": it would not fit in the free space of its file system"
-                 " (or under the file-size limit); nothing was written, an existing " + out +
-                 " is left as it was");
+        Complain("cannot write " + out +
+                 ": it would not fit in the free space of its file system (or under the file-size limit);"
+                 " nothing was written, " +
+                 LeftAsItWas(out));
         return kExitCannotWrite;
     case SaveStatus::Cancelled:  // nothing here cancels a save
         return kExitCannotWrite;

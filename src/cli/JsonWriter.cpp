@@ -139,8 +139,7 @@ void JsonWriter::FlushIfLarge()
 
 void JsonWriter::Flush()
 {
-    if (!m_buffer.empty() && !m_failed
-        && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size())
+    if (!m_buffer.empty() && !m_failed && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size())
         m_failed = true;
     m_buffer.clear();
 }

@@ -121,8 +121,7 @@ ExitStatus Run(const std::vector<std::string>& args)
     if (command == "--help" || command == "-h")
         return args.size() == 1 ? PrintToStandardOutput(HelpText()) : WrongUsage("--help takes no arguments");
     if (command == "--version")
-        return args.size() == 1 ? PrintToStandardOutput(VersionText())
-                                : WrongUsage("--version takes no arguments");
+        return args.size() == 1 ? PrintToStandardOutput(VersionText()) : WrongUsage("--version takes no arguments");
 
     std::vector<std::string> files;
     std::map<std::string, std::string> options;

@@ -72,8 +72,9 @@ struct CliResult {
 inline CliResult RunCaptured(std::vector<std::string> words)
 {
     const TempDir capture;
-    words.insert(words.begin(), {"/bin/sh", "-c", "exec >\"$1\" 2>\"$2\"; shift 2; exec \"$@\"", "sh",
-                                 capture / "out", capture / "err"});
+    words.insert(
+        words.begin(),
+        {"/bin/sh", "-c", "exec >\"$1\" 2>\"$2\"; shift 2; exec \"$@\"", "sh", capture / "out", capture / "err"});
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());

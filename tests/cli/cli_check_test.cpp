@@ -41,8 +41,11 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
         SCOPED_TRACE(sample.name);
         const std::string path = dir / sample.name;
         if (sample.prolog != nullptr)
-            WriteBytes(path, sample.prolog + ("<CHANNEL HREF=\"http://server\">\r\n<TITLE>T</TITLE>\r\n"
-                                              "<ITEM HREF=\"p.htm\"></ITEM>\r\n" + sample.tail));
+            WriteBytes(path,
+                       sample.prolog +
+                           ("<CHANNEL HREF=\"http://server\">\r\n<TITLE>T</TITLE>\r\n"
+                            "<ITEM HREF=\"p.htm\"></ITEM>\r\n" +
+                            sample.tail));
         const CliResult checked = RunCli({"check", path});
         EXPECT_EQ(checked.out, path + ": " + sample.verdict + "\n");
         EXPECT_EQ(checked.status, sample.exit);
@@ -62,7 +65,8 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
         }
         const std::string outline = JsonOutline(shown.out);
         EXPECT_EQ(outline.substr(0, outline.find(",\"cdfUrl\"")),
-                  R"({"status":")" + sample.status + R"(","head":{"homeUrl":"http://server","title":"T","abstract":"")");
+                  R"({"status":")" + sample.status +
+                      R"(","head":{"homeUrl":"http://server","title":"T","abstract":"")");
         EXPECT_NE(outline.find(R"("children":[{"label":"新規ページ","href":"p.htm",)"), std::string::npos);
     }
     const CliResult r = RunCli(all);

@@ -25,8 +25,9 @@ TEST(CliExport, EachFormatIsWellFormedAndOpmlAndSitemapAreExact)
     ASSERT_EQ(RunCli({"export", "--to", "html", in, html}).status, 0);
     EXPECT_EQ(XmlProblems(html), "");
     const std::string page = ReadBytes(html);
-    for (const char* part : {"<meta charset=\"UTF-8\"/>", "<h1><a href=\"http://s/dir/index.htm\">Tom &amp; Jerry</a></h1>\n"
-                                                        "<p>R &amp; D \"quoted\" &gt; x</p>\n<ul>\n",
+    for (const char* part : {"<meta charset=\"UTF-8\"/>",
+                             "<h1><a href=\"http://s/dir/index.htm\">Tom &amp; Jerry</a></h1>\n"
+                             "<p>R &amp; D \"quoted\" &gt; x</p>\n<ul>\n",
                              "    <li><a href=\"http://s/top.htm#part\">Up 😀</a>\n    <p>1 &lt; 2</p>\n    </li>\n",
                              "  <li>No link\n  <ul>\n"})
         EXPECT_NE(page.find(part), std::string::npos) << part << "\n" << page;
@@ -36,7 +37,8 @@ TEST(CliExport, EachFormatIsWellFormedAndOpmlAndSitemapAreExact)
     const std::string sitemap = dir / "sitemap.xml";
     const CliResult r = RunCli({"export", "--to", "sitemap", in, sitemap});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "feedwright-cdf: " + in + ": left out of the sitemap, not an absolute http or https URL: mailto:x@y\n");
+    EXPECT_EQ(r.err,
+              "feedwright-cdf: " + in + ": left out of the sitemap, not an absolute http or https URL: mailto:x@y\n");
     EXPECT_EQ(XmlProblems(sitemap), "");
     EXPECT_EQ(ReadBytes(sitemap), ReadBytes(data / "sitemap.xml"));
 }

@@ -14,8 +14,9 @@ TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
     for (const char* folder : {"b/c", ".hidden", "images", "empty/deeper"})
         fs::create_directories(site / folder);
     // "ホーム" in Shift-JIS, declared the old way.
-    WriteBytes(site / "index.html", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
-                                    "<title>\x83z\x81[\x83\x80</title></head></html>");
+    WriteBytes(site / "index.html",
+               "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
+               "<title>\x83z\x81[\x83\x80</title></head></html>");
     WriteBytes(site / "b/index.htm", "<meta charset='utf-8'><TITLE>\n  ニュース & 一覧 \n</TITLE>");
     WriteBytes(site / "b/c/deep.html", "<title>深い</title>");  // UTF-8 without a declaration
     WriteBytes(site / "a.htm", "no title");
@@ -39,5 +40,6 @@ TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
 
     const CliResult missing = RunCli({"new", out, "--from-folder", dir / "none", "--url", "http://s/"});
     EXPECT_EQ(missing.status, 3);
-    EXPECT_EQ(missing.err, "feedwright-cdf: cannot read the folder " + (dir / "none") + " (No such file or directory)\n");
+    EXPECT_EQ(missing.err,
+              "feedwright-cdf: cannot read the folder " + (dir / "none") + " (No such file or directory)\n");
 }

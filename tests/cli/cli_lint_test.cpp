@@ -20,7 +20,8 @@ TEST(CliLint, EachFileGivesExactlyItsLinesAndSeveralTheMostSevereStatus)
     for (std::string line; std::getline(in, line);) {
         const std::size_t blank = line.rfind(' ');
         if (line.starts_with("== "))
-            files.push_back({(folder / line.substr(3, blank - 3)).lexically_normal(), "", std::stoi(line.substr(blank))});
+            files.push_back(
+                {(folder / line.substr(3, blank - 3)).lexically_normal(), "", std::stoi(line.substr(blank))});
         else if (!line.empty() && line[0] != '#')
             files.back().out += files.back().path + ":" + line + "\n";
     }

@@ -12,8 +12,8 @@ namespace {
 // A sitemap node as the outline shows it, up to the opening of its children.
 std::string Node(const std::string& label, const std::string& href, const std::string& rest)
 {
-    return R"({"label":")" + label + R"(","href":")" + href + R"(","title":")" + label + "\"," + rest
-           + R"(,"children":[)";
+    return R"({"label":")" + label + R"(","href":")" + href + R"(","title":")" + label + "\"," + rest +
+        R"(,"children":[)";
 }
 
 }  // namespace

@@ -11,12 +11,11 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* part : {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite IN.cdf OUT.cdf ",
-                             "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ",
-                             "feedwright-cdf check channels/*.cdf\n", "  show FILE.cdf ",
-                             "feedwright-cdf show channel.cdf > channel.json\n", "  lint FILE.cdf... ",
-                             "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n",
-                             "  --version "})
+    for (const char* part :
+         {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite IN.cdf OUT.cdf ",
+          "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ", "feedwright-cdf check channels/*.cdf\n",
+          "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint FILE.cdf... ",
+          "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version "})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
 
     const CliResult version = RunCli({"--version"});
@@ -26,15 +25,30 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
 
 TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
 {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate", "a.cdf"}, {"new"}, {"new", "a.cdf", "b.cdf"}, {"rewrite", "a.cdf"},
-             {"rewrite", "a.cdf", "b.cdf", "c.cdf"}, {"check"}, {"show"}, {"show", "a.cdf", "b.cdf"},
-             {"check", "--verbose", "a.cdf"}, {"--version", "extra"}, {"-x"}, {"lint"}, {"lint", "--to", "x", "a"},
-             {"export", "a.cdf"}, {"export", "--to", "pdf", "a.cdf"}, {"export", "--to", "html"},
-             {"export", "--to", "html", "a", "b", "c"}, {"export", "a.cdf", "--to"},
-             {"export", "--to", "html", "--to", "opml", "a.cdf"}, {"new", "a.cdf", "--url", "http://s/"},
-             {"new", "a.cdf", "--from-folder", ".", "--url", "file:///x"},
-             {"new", "a.cdf", "--from-folder", ".", "--url", "http://s/a b"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"frobnicate", "a.cdf"},
+                                               {"new"},
+                                               {"new", "a.cdf", "b.cdf"},
+                                               {"rewrite", "a.cdf"},
+                                               {"rewrite", "a.cdf", "b.cdf", "c.cdf"},
+                                               {"check"},
+                                               {"show"},
+                                               {"show", "a.cdf", "b.cdf"},
+                                               {"check", "--verbose", "a.cdf"},
+                                               {"--version", "extra"},
+                                               {"-x"},
+                                               {"lint"},
+                                               {"lint", "--to", "x", "a"},
+                                               {"export", "a.cdf"},
+                                               {"export", "--to", "pdf", "a.cdf"},
+                                               {"export", "--to", "html"},
+                                               {"export", "--to", "html", "a", "b", "c"},
+                                               {"export", "a.cdf", "--to"},
+                                               {"export", "--to", "html", "--to", "opml", "a.cdf"},
+                                               {"new", "a.cdf", "--url", "http://s/"},
+                                               {"new", "a.cdf", "--from-folder", ".", "--url", "file:///x"},
+                                               {"new", "a.cdf", "--from-folder", ".", "--url", "http://s/a b"}}) {
         SCOPED_TRACE(testing::PrintToString(args));
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 64);

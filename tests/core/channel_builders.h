@@ -15,7 +15,10 @@
 
 namespace cdftest {
 
-inline std::string GoldenDir() { return FEEDWRIGHT_TEST_DATA_DIR "/golden"; }
+inline std::string GoldenDir()
+{
+    return FEEDWRIGHT_TEST_DATA_DIR "/golden";
+}
 
 inline std::string ReadFileBytes(const std::string& path)
 {
@@ -84,9 +87,12 @@ inline void SetDates(fw::ScheduleRecord& s)
 // both dates, an update window at each end.
 inline void BuildFullHead(fw::Channel& channel)
 {
-    channel.head = {.m_strCdfUrl = "http://server/dir/channel.cdf", .m_strAbstract = "Pages of the example server",
-                    .m_strTitle = "Example channel", .m_strHomeUrl = "http://server/dir",
-                    .m_strBaseUrl = "http://server/dir/", .m_bUseBaseUrl = 1};
+    channel.head = {.m_strCdfUrl = "http://server/dir/channel.cdf",
+                    .m_strAbstract = "Pages of the example server",
+                    .m_strTitle = "Example channel",
+                    .m_strHomeUrl = "http://server/dir",
+                    .m_strBaseUrl = "http://server/dir/",
+                    .m_bUseBaseUrl = 1};
     channel.logos = {"http://server/dir/icon.ico", "http://server/dir/logo.gif", "http://server/dir/wide.gif"};
     channel.sitemap.Root()->Node().m_nLevel = 1;
     fw::ScheduleRecord& s = channel.schedule;
@@ -102,8 +108,8 @@ inline void BuildWorkedExample(fw::Channel& channel)
 {
     BuildFullHead(channel);
     fw::SitemapItem* root = channel.sitemap.Root();
-    fw::SitemapItem* b = AddChild(channel, root, {.m_strTitle = "B", .m_strAbstract = "", .m_nLevel = 2,
-                                                  .m_bPrecache = 0});
+    fw::SitemapItem* b =
+        AddChild(channel, root, {.m_strTitle = "B", .m_strAbstract = "", .m_nLevel = 2, .m_bPrecache = 0});
     fw::SitemapNode b1 = Page("b1.htm", "B1");
     b1.m_strIconHref = "i.ico", b1.m_nUsage = fw::kUsageEmail;
     AddChild(channel, b, b1);
@@ -116,24 +122,40 @@ inline void BuildWorkedExample(fw::Channel& channel)
 inline void BuildEveryOptionalPiece(fw::Channel& channel)
 {
     BuildFullHead(channel);
-    channel.head.m_strTitle = "\x83\x5c\x83\x74\x83\x67\x8d\x58\x90\x56";                 // ソフト更新
+    channel.head.m_strTitle = "\x83\x5c\x83\x74\x83\x67\x8d\x58\x90\x56";                     // ソフト更新
     channel.head.m_strAbstract = "\x95\x5c\x8e\xa6\x82\xb7\x82\xe9\x83\x79\x81\x5b\x83\x57";  // 表示するページ
     fw::ScheduleRecord& s = channel.schedule;
     s.m_nIntervalDay = 3;
     s.m_nEarliestDay = 1, s.m_nEarliestHour = 2, s.m_nEarliestMin = 3;
     MirrorHeadInRoot(channel);
     fw::SitemapItem* root = channel.sitemap.Root();
-    fw::SitemapItem* soft = AddChild(
-        channel, root,
-        {.m_strHref = "http://server/dir/soft", .m_strTitle = "\x83\x5c\x83\x74\x83\x67" /* ソフト */,
-         .m_strAbstract = "Updates", .m_nLevel = 4, .m_bPrecache = 0, .m_bIsPage = 0,
-         .m_strIconHref = "http://server/dir/s.ico", .m_nUsage = fw::kUsageSoftwareUpdate});
-    AddChild(channel, soft, {.m_strHref = "http://server/dir/soft/setup.htm", .m_strTitle = "Setup",
-                             .m_strAbstract = "How to install", .m_nLevel = 12, .m_bPrecache = 1, .m_bIsPage = 1,
-                             .m_strIconHref = "p.ico", .m_nUsage = fw::kUsageScreenSaver});
-    AddChild(channel, root, {.m_strHref = "q.htm", .m_strTitle = "Q", .m_strAbstract = "Desktop piece", .m_nLevel = 1,
-                             .m_bPrecache = 0, .m_bIsPage = 1, .m_strIconHref = "q.ico",
-                             .m_nUsage = fw::kUsageDesktopComponent});
+    fw::SitemapItem* soft = AddChild(channel, root,
+                                     {.m_strHref = "http://server/dir/soft",
+                                      .m_strTitle = "\x83\x5c\x83\x74\x83\x67" /* ソフト */,
+                                      .m_strAbstract = "Updates",
+                                      .m_nLevel = 4,
+                                      .m_bPrecache = 0,
+                                      .m_bIsPage = 0,
+                                      .m_strIconHref = "http://server/dir/s.ico",
+                                      .m_nUsage = fw::kUsageSoftwareUpdate});
+    AddChild(channel, soft,
+             {.m_strHref = "http://server/dir/soft/setup.htm",
+              .m_strTitle = "Setup",
+              .m_strAbstract = "How to install",
+              .m_nLevel = 12,
+              .m_bPrecache = 1,
+              .m_bIsPage = 1,
+              .m_strIconHref = "p.ico",
+              .m_nUsage = fw::kUsageScreenSaver});
+    AddChild(channel, root,
+             {.m_strHref = "q.htm",
+              .m_strTitle = "Q",
+              .m_strAbstract = "Desktop piece",
+              .m_nLevel = 1,
+              .m_bPrecache = 0,
+              .m_bIsPage = 1,
+              .m_strIconHref = "q.ico",
+              .m_nUsage = fw::kUsageDesktopComponent});
 }
 
 // Markup in texts and URLs: '<' in text goes out as "&lt;", '"' in a value
@@ -173,7 +195,7 @@ inline void BuildThreeNestedChannels(fw::Channel& channel)
 enum Reading { kReadsBack, kLossy };
 
 struct GoldenCase {
-    const char* file;  // in GoldenDir()
+    const char* file;             // in GoldenDir()
     void (*build)(fw::Channel&);  // MirrorHeadInRoot follows
     Reading reading;
 };
@@ -192,12 +214,13 @@ inline const std::vector<GoldenCase>& GoldenCases()
         {"schedule_day14.cdf", [](C& c) { c.schedule.m_nIntervalDay = 14; }, kReadsBack},
         // Hour unit, entry 7 ("12") and 30 minutes; then "0" hours and no minutes, an
         // <INTERVALTIME/> that keeps nothing to tell it from the day unit.
-        {"schedule_hour12_min30.cdf", [](C& c) { c.schedule.m_nUpdateUnit = 1, c.schedule.SelectHourEntry(7),
-                                                 c.schedule.m_nIntervalMin = 30; }, kReadsBack},
+        {"schedule_hour12_min30.cdf",
+         [](C& c) { c.schedule.m_nUpdateUnit = 1, c.schedule.SelectHourEntry(7), c.schedule.m_nIntervalMin = 30; },
+         kReadsBack},
         {"schedule_hour0_min0.cdf", [](C& c) { c.schedule.m_nUpdateUnit = 1, c.schedule.SelectHourEntry(0); }, kLossy},
         {"window_hour2.cdf", [](C& c) { c.schedule.m_nEarliestHour = 2; }, kReadsBack},
-        {"root_level3_noprecache.cdf", [](C& c) { c.sitemap.Root()->Node().m_nLevel = 3,
-                                                  c.sitemap.Root()->Node().m_bPrecache = 0; }, kReadsBack},
+        {"root_level3_noprecache.cdf",
+         [](C& c) { c.sitemap.Root()->Node().m_nLevel = 3, c.sitemap.Root()->Node().m_bPrecache = 0; }, kReadsBack},
         {"markup.cdf", BuildMarkup, kReadsBack},
         {"three_nested_channels.cdf", BuildThreeNestedChannels, kReadsBack},
     };

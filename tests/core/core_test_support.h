@@ -50,10 +50,14 @@ inline Fields ScheduleFields(const fw::ScheduleRecord& s)
 
 inline Fields NodeFields(const fw::SitemapNode& n)
 {
-    return {{"Href", n.m_strHref},          {"Title", n.m_strTitle},
-            {"Abstract", n.m_strAbstract},  {"Level", to_string(n.m_nLevel)},
-            {"Precache", to_string(n.m_bPrecache)}, {"IsPage", to_string(n.m_bIsPage)},
-            {"IconHref", n.m_strIconHref},  {"Usage", to_string(n.m_nUsage)}};
+    return {{"Href", n.m_strHref},
+            {"Title", n.m_strTitle},
+            {"Abstract", n.m_strAbstract},
+            {"Level", to_string(n.m_nLevel)},
+            {"Precache", to_string(n.m_bPrecache)},
+            {"IsPage", to_string(n.m_bIsPage)},
+            {"IconHref", n.m_strIconHref},
+            {"Usage", to_string(n.m_nUsage)}};
 }
 
 // "name=value" for each field that differs from `usual`, blank-separated.
@@ -127,14 +131,15 @@ inline std::string Describe(const fw::Channel& c)
 inline ::testing::AssertionResult SameChannel(const fw::Channel& a, const fw::Channel& b)
 {
     bool same = a.head == b.head && a.logos == b.logos && a.schedule == b.schedule;
-    std::vector<std::pair<const fw::SitemapItem*, const fw::SitemapItem*>> pending{{a.sitemap.Root(), b.sitemap.Root()}};
+    std::vector<std::pair<const fw::SitemapItem*, const fw::SitemapItem*>> pending{
+        {a.sitemap.Root(), b.sitemap.Root()}};
     while (same && !pending.empty()) {
         const auto [x, y] = pending.back();
         pending.pop_back();
         same = x->Node() == y->Node() && x->Label() == y->Label() && x->IsPageImage() == y->IsPageImage() &&
-               x->ChildCount() == y->ChildCount();
-        for (auto cx = x->FirstChild(), cy = y->FirstChild(); same && cx != nullptr; cx = cx->NextSibling(),
-                  cy = cy->NextSibling())
+            x->ChildCount() == y->ChildCount();
+        for (auto cx = x->FirstChild(), cy = y->FirstChild(); same && cx != nullptr;
+             cx = cx->NextSibling(), cy = cy->NextSibling())
             pending.emplace_back(cx, cy);
     }
     if (same)
@@ -205,8 +210,7 @@ private:
 
 // Runs `body` on a thread with a 256 KB stack, where anything that recursed
 // along a deep tree would overflow.
-template <typename Body>
-bool RunOnSmallStack(Body body)
+template <typename Body> bool RunOnSmallStack(Body body)
 {
     pthread_attr_t attributes;
     pthread_t thread;
@@ -215,7 +219,7 @@ bool RunOnSmallStack(Body body)
         return nullptr;
     };
     const bool ok = pthread_attr_init(&attributes) == 0 && pthread_attr_setstacksize(&attributes, 256 * 1024) == 0 &&
-                    pthread_create(&thread, &attributes, run, &body) == 0 && pthread_join(thread, nullptr) == 0;
+        pthread_create(&thread, &attributes, run, &body) == 0 && pthread_join(thread, nullptr) == 0;
     pthread_attr_destroy(&attributes);
     return ok;
 }

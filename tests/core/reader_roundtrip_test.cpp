@@ -25,8 +25,11 @@ public:
     {
         // The head's title and abstract are written as they are, blanks and '/' included.
         fw::ChannelHead& head = channel.head;
-        head = {.m_strCdfUrl = Url(), .m_strAbstract = OneIn(3) ? "" : " " + Text() + "/\t",
-                .m_strTitle = Text() + "/ ", .m_strHomeUrl = OneIn(8) ? "" : Url(), .m_strBaseUrl = "http://",
+        head = {.m_strCdfUrl = Url(),
+                .m_strAbstract = OneIn(3) ? "" : " " + Text() + "/\t",
+                .m_strTitle = Text() + "/ ",
+                .m_strHomeUrl = OneIn(8) ? "" : Url(),
+                .m_strBaseUrl = "http://",
                 .m_bUseBaseUrl = OneIn(2)};
         if (head.m_bUseBaseUrl != 0)
             head.m_strBaseUrl = Url() + "/";
@@ -54,9 +57,12 @@ public:
         for (std::size_t i = 0; i < items; ++i) {
             const bool page = !OneIn(3);
             // Only a page takes a usage back.
-            fw::SitemapNode record{.m_strHref = OneIn(4) ? "http://" : Url(), .m_strTitle = Text(),
-                                   .m_strAbstract = OneIn(2) ? "" : Text(), .m_nLevel = Level(),
-                                   .m_bPrecache = OneIn(2), .m_bIsPage = page,
+            fw::SitemapNode record{.m_strHref = OneIn(4) ? "http://" : Url(),
+                                   .m_strTitle = Text(),
+                                   .m_strAbstract = OneIn(2) ? "" : Text(),
+                                   .m_nLevel = Level(),
+                                   .m_bPrecache = OneIn(2),
+                                   .m_bIsPage = page,
                                    .m_strIconHref = OneIn(2) ? "http://" : Url(),
                                    .m_nUsage = page ? int(Below(6)) : 0};
             fw::SitemapItem* item = cdftest::AddChild(channel, channels[Below(channels.size())], record);
@@ -86,8 +92,8 @@ private:
     }
     std::string Url()
     {
-        return Pieces({"http://", "server", "/", "a.htm", "?q=1&r=2", "<x>", "\"", "\x83\x5c", " ", "\t", "HTTP://"}, "h",
-                      "m");
+        return Pieces({"http://", "server", "/", "a.htm", "?q=1&r=2", "<x>", "\"", "\x83\x5c", " ", "\t", "HTTP://"},
+                      "h", "m");
     }
     std::string Logo() { return OneIn(3) ? "http://" : Url(); }
 
@@ -133,10 +139,40 @@ TEST(ReaderRobustness, MillionNestedChannelsLoadClearAndGo)
 // which reach far more of its paths than plain noise does.
 TEST(ReaderRobustness, GarbageLoadsWithoutHarm)
 {
-    const std::array<std::string_view, 34> pieces = {
-        "<", ">", "\"", "=", "/", " ", "\n", "\r", "\t", "-", "?", "\x83\x61", "?XML", "CHANNEL", "/CHANNEL",
-        "ITEM", "/ITEM", "TITLE", "/TITLE", "ABSTRACT", "SCHEDULE", "/SCHEDULE", "INTERVALTIME", "EARLIESTTIME",
-        "LATESTTIME", "USAGE", "LOGO", "HREF", "STYLE", "ICON", "VALUE", "HOUR", "-99999999999", "2004-1-2"};
+    const std::array<std::string_view, 34> pieces = {"<",
+                                                     ">",
+                                                     "\"",
+                                                     "=",
+                                                     "/",
+                                                     " ",
+                                                     "\n",
+                                                     "\r",
+                                                     "\t",
+                                                     "-",
+                                                     "?",
+                                                     "\x83\x61",
+                                                     "?XML",
+                                                     "CHANNEL",
+                                                     "/CHANNEL",
+                                                     "ITEM",
+                                                     "/ITEM",
+                                                     "TITLE",
+                                                     "/TITLE",
+                                                     "ABSTRACT",
+                                                     "SCHEDULE",
+                                                     "/SCHEDULE",
+                                                     "INTERVALTIME",
+                                                     "EARLIESTTIME",
+                                                     "LATESTTIME",
+                                                     "USAGE",
+                                                     "LOGO",
+                                                     "HREF",
+                                                     "STYLE",
+                                                     "ICON",
+                                                     "VALUE",
+                                                     "HOUR",
+                                                     "-99999999999",
+                                                     "2004-1-2"};
     std::mt19937 random(20240607);
     for (int round = 0; round < 300; ++round) {
         std::string file;
@@ -161,9 +197,9 @@ TEST(ReaderRobustness, EveryTruncationOfARichFileLoads)
     const std::size_t declarationComplete = file.find('>') + 1;
     for (std::size_t length = 0; length <= file.size(); ++length) {
         const cdftest::Loaded loaded = cdftest::Load(std::string_view(file).substr(0, length));
-        const ReadStatus expected = length < declarationStarted    ? ReadStatus::Phase0
-                                    : length < declarationComplete ? ReadStatus::Phase1
-                                                                   : ReadStatus::Ok;
+        const ReadStatus expected = length < declarationStarted ? ReadStatus::Phase0
+            : length < declarationComplete                      ? ReadStatus::Phase1
+                                                                : ReadStatus::Ok;
         ASSERT_EQ(loaded.status, expected) << "length " << length;
     }
 }

@@ -37,14 +37,20 @@ TEST(ByteScanner, ScansStopAtTheirDelimiterOrAtTheEnd)
         int stop;
         const char* out;
     } scans[] = {
-        {"<one=t\x83\x61o\r\n\"rest", "<", false, 1, ""},  {nullptr, "=", false, 1, "one"},
+        {"<one=t\x83\x61o\r\n\"rest", "<", false, 1, ""},
+        {nullptr, "=", false, 1, "one"},
         {nullptr, "\"", true, 1, "T\x83\x61O\n"},  // the trail byte 0x61 of a double-byte character stays
-        {nullptr, ">", true, 0, "REST"},             {nullptr, ">", false, 0, ""},
-        {" href=Style>\tX\nItem\r\nzz", "=>", true, 1, " HREF"}, {nullptr, "=>", true, 2, "STYLE"},
-        {nullptr, "> \n\t", false, 4, ""},            {nullptr, "> \n\t", false, 3, "X"},
-        {nullptr, "> \n\t", false, 3, "Item"},        {nullptr, "=>", true, 0, "ZZ"},
+        {nullptr, ">", true, 0, "REST"},
+        {nullptr, ">", false, 0, ""},
+        {" href=Style>\tX\nItem\r\nzz", "=>", true, 1, " HREF"},
+        {nullptr, "=>", true, 2, "STYLE"},
+        {nullptr, "> \n\t", false, 4, ""},
+        {nullptr, "> \n\t", false, 3, "X"},
+        {nullptr, "> \n\t", false, 3, "Item"},
+        {nullptr, "=>", true, 0, "ZZ"},
         {nullptr, "=>", false, 0, ""},
-        {"a\r\nb\rc\r\r\n\n\r\x83\xff\r", "|", false, 0, "a\nb\rc\r\n\n\r\x83\xff\r"}, {nullptr, "|", false, 0, ""},
+        {"a\r\nb\rc\r\r\n\n\r\x83\xff\r", "|", false, 0, "a\nb\rc\r\n\n\r\x83\xff\r"},
+        {nullptr, "|", false, 0, ""},
     };
     std::optional<fw::CdfInput> input;
     for (const auto& scan : scans) {
@@ -92,8 +98,8 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         SCOPED_TRACE(fields["=="]);
         ++cases;
         const std::string file = fields.contains("file")
-                                     ? cdftest::ReadFileBytes(FEEDWRIGHT_TEST_DATA_DIR "/" + fields["file"])
-                                     : fields["bytes"];
+            ? cdftest::ReadFileBytes(FEEDWRIGHT_TEST_DATA_DIR "/" + fields["file"])
+            : fields["bytes"];
         const cdftest::Loaded loaded = cdftest::Load(file);
         EXPECT_EQ(statuses.at(static_cast<std::size_t>(loaded.status)), fields["status"]);
         EXPECT_EQ(fw::Cp932ToUtf8(cdftest::Describe(*loaded.channel)), fields["expect"]);
@@ -149,8 +155,14 @@ std::string RespellNames(const std::string& file, char (*fold)(char, bool first)
     return out;
 }
 
-char Lower(char byte, bool) { return static_cast<char>(byte | 0x20); }
-char Capitalised(char byte, bool first) { return static_cast<char>(first ? byte & ~0x20 : byte | 0x20); }
+char Lower(char byte, bool)
+{
+    return static_cast<char>(byte | 0x20);
+}
+char Capitalised(char byte, bool first)
+{
+    return static_cast<char>(first ? byte & ~0x20 : byte | 0x20);
+}
 
 // Every golden file as another tool might spell its names.
 TEST(Reader, NamesInAnyCaseReadLikeUpperCase)
@@ -195,7 +207,11 @@ TEST(Reader, WhatCannotBeOpenedOrReadLeavesTheChannelAsItWas)
 // Says stop at its `stopAt`th report, and remembers the last one.
 struct StopAt final : fw::CdfProgress {
     explicit StopAt(int call) : stopAt(call) {}
-    bool Advance(std::uint64_t, std::uint64_t t) override { total = t; return ++calls != stopAt; }
+    bool Advance(std::uint64_t, std::uint64_t t) override
+    {
+        total = t;
+        return ++calls != stopAt;
+    }
     int stopAt, calls = 0;
     std::uint64_t total = 0;
 };

@@ -63,8 +63,7 @@ protected:
 
     // Runs `body` in a child process and tells how it ended: its exit
     // status, or 1000 + the signal that ended it.
-    template <typename Body>
-    static int InChild(Body body)
+    template <typename Body> static int InChild(Body body)
     {
         const pid_t child = fork();
         if (child == 0) {
@@ -204,8 +203,8 @@ fw::SaveStatus SaveFailingAfter(fw::Channel& channel, const std::string& path, s
         fw::FdSink disk;
         cdftest::FailAfterSink gate;
     };
-    return fw::SaveCdfFileThrough(
-        channel, path, [limit](int fd) { return std::make_unique<DiskFillingUp>(fd, limit); });
+    return fw::SaveCdfFileThrough(channel, path,
+                                  [limit](int fd) { return std::make_unique<DiskFillingUp>(fd, limit); });
 }
 
 // A write that fails part way, or a save ended by a signal (which still

@@ -79,19 +79,29 @@ TEST(SitemapInsertion, NewItemGoesWhereTheSelectionAndKindSay)
         const char* traced;
     } cases[] = {
         // A channel selected: with a sub-channel run and a page, only a run, no run, no children.
-        {"A B | P", "", "page typed", "A B * P", ""},      {"A B | P", "", "page loaded", "A B P *", "BLAST\n"},
-        {"A B | P", "", "sub typed", "* A B P", ""},       {"A B | P", "", "sub loaded", "A B * P", "BLAST\n"},
-        {"A B |", "", "page typed", "A B *", ""},          {"A B |", "", "sub loaded", "A B *", "BLAST\n"},
-        {"| P1 P2", "", "page typed", "* P1 P2", ""},      {"| P1 P2", "", "page loaded", "P1 P2 *", "BLAST\n"},
-        {"| P1 P2", "", "sub typed", "* P1 P2", ""},       {"| P1 P2", "", "sub loaded", "* P1 P2", "BLAST\n"},
-        {"", "", "page typed", "*", ""},                   {"", "", "page loaded", "*", "BLAST\n"},
-        {"", "", "sub typed", "*", ""},                    {"", "", "sub loaded", "*", "BLAST\n"},
+        {"A B | P", "", "page typed", "A B * P", ""},
+        {"A B | P", "", "page loaded", "A B P *", "BLAST\n"},
+        {"A B | P", "", "sub typed", "* A B P", ""},
+        {"A B | P", "", "sub loaded", "A B * P", "BLAST\n"},
+        {"A B |", "", "page typed", "A B *", ""},
+        {"A B |", "", "sub loaded", "A B *", "BLAST\n"},
+        {"| P1 P2", "", "page typed", "* P1 P2", ""},
+        {"| P1 P2", "", "page loaded", "P1 P2 *", "BLAST\n"},
+        {"| P1 P2", "", "sub typed", "* P1 P2", ""},
+        {"| P1 P2", "", "sub loaded", "* P1 P2", "BLAST\n"},
+        {"", "", "page typed", "*", ""},
+        {"", "", "page loaded", "*", "BLAST\n"},
+        {"", "", "sub typed", "*", ""},
+        {"", "", "sub loaded", "*", "BLAST\n"},
         // A page selected, with and without a sub-channel sibling.
         {"A | P1 P2 P3", "P2", "page typed", "A P1 P2 * P3", ""},
         {"A | P1 P2 P3", "P2", "page loaded", "A P1 P2 P3 *", "BLAST\n"},
-        {"A | P1 P2 P3", "P2", "sub typed", "A * P1 P2 P3", ""}, {"A | P1 P2 P3", "P2", "sub loaded", "A * P1 P2 P3", ""},
-        {"A | P1 P2 P3", "P3", "page typed", "A P1 P2 P3 *", ""}, {"| P1 P2", "P1", "page typed", "P1 * P2", ""},
-        {"| P1 P2", "P1", "page loaded", "P1 P2 *", "BLAST\n"}, {"| P1 P2", "P1", "sub typed", "* P1 P2", ""},
+        {"A | P1 P2 P3", "P2", "sub typed", "A * P1 P2 P3", ""},
+        {"A | P1 P2 P3", "P2", "sub loaded", "A * P1 P2 P3", ""},
+        {"A | P1 P2 P3", "P3", "page typed", "A P1 P2 P3 *", ""},
+        {"| P1 P2", "P1", "page typed", "P1 * P2", ""},
+        {"| P1 P2", "P1", "page loaded", "P1 P2 *", "BLAST\n"},
+        {"| P1 P2", "P1", "sub typed", "* P1 P2", ""},
         {"| P1 P2", "P2", "sub loaded", "* P1 P2", ""},
     };
     for (const auto& c : cases) {
@@ -155,8 +165,8 @@ TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
         const char* expected;
         std::size_t count;
     } cases[] = {
-        {"A", "A", "P1", 3},  {"A", "A1P", "P1", 3}, {"P2", "P2", "P1", 5},     {"A1", "A1", "A", 4},
-        {"P2", "A1", "A1", 5}, {"A1", "A", "A", 4},  {"Root", "Root", "Root", 6}, {"", "A", "A", 6},
+        {"A", "A", "P1", 3},   {"A", "A1P", "P1", 3}, {"P2", "P2", "P1", 5},       {"A1", "A1", "A", 4},
+        {"P2", "A1", "A1", 5}, {"A1", "A", "A", 4},   {"Root", "Root", "Root", 6}, {"", "A", "A", 6},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "delete " << c.deleted << " with " << c.selected << " selected");
@@ -174,8 +184,14 @@ TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
 
 SitemapNode SampleRecord(int isPage)
 {
-    return {.m_strHref = "http://example.com/a.htm", .m_strTitle = "\x83\x65\x83\x58\x83\x67", .m_strAbstract = "c",
-            .m_nLevel = 3, .m_bPrecache = 0, .m_bIsPage = isPage, .m_strIconHref = "i.ico", .m_nUsage = kUsageEmail};
+    return {.m_strHref = "http://example.com/a.htm",
+            .m_strTitle = "\x83\x65\x83\x58\x83\x67",
+            .m_strAbstract = "c",
+            .m_nLevel = 3,
+            .m_bPrecache = 0,
+            .m_bIsPage = isPage,
+            .m_strIconHref = "i.ico",
+            .m_nUsage = kUsageEmail};
 }
 
 TEST(SitemapCopyPaste, PasteInsertsTheCopiedRecordOnlyWhereSomethingIsSelected)
@@ -269,12 +285,26 @@ TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
     for (int step = 0; step < 600; ++step) {
         tree.Select(items[random() % items.size()]);
         switch (random() % 6) {
-        case 0: tree.AddPage(true); break;
-        case 1: tree.AddPage(false); break;
-        case 2: tree.AddSubChannel(true); break;
-        case 3: tree.AddSubChannel(false); break;
-        case 4: if (random() % 3 == 0) tree.DeleteSelected(); break;
-        case 5: tree.CopySelected(); tree.Paste(); break;
+        case 0:
+            tree.AddPage(true);
+            break;
+        case 1:
+            tree.AddPage(false);
+            break;
+        case 2:
+            tree.AddSubChannel(true);
+            break;
+        case 3:
+            tree.AddSubChannel(false);
+            break;
+        case 4:
+            if (random() % 3 == 0)
+                tree.DeleteSelected();
+            break;
+        case 5:
+            tree.CopySelected();
+            tree.Paste();
+            break;
         }
         // Checking rows between edits uses the row caches and leaves them to go stale.
         if (step % 7 == 0)
@@ -300,8 +330,9 @@ TEST(SitemapStructure, ObserversHearEachChangeInOrderAndBulkUpdatesOnlyAtTheirEn
     tree.SetLabel(item, "X");
     tree.Select(item);  // already selected: nothing to hear
     tree.DeleteSelected();
-    EXPECT_EQ(observer.events, "about-to-insert Root 1\ninserted Root 1\nvisible " + newPage + "\nselected " +
-                                   newPage + "\nlabel X\nselected P\nabout-to-delete X 1\ndeleted-from Root\n");
+    EXPECT_EQ(observer.events,
+              "about-to-insert Root 1\ninserted Root 1\nvisible " + newPage + "\nselected " + newPage +
+                  "\nlabel X\nselected P\nabout-to-delete X 1\ndeleted-from Root\n");
 
     observer.events.clear();
     {

@@ -100,10 +100,14 @@ TEST(Writer, PagesWriteTheirUsageWordAndOneCrLfPerLineBreak)
         std::string held, written;
         const char* word;  // null: no USAGE element
     } cases[] = {
-        {-1, "one\ntwo", "one\r\ntwo", nullptr},  {0, "one\r\ntwo", "one\r\ntwo", nullptr},
-        {1, "one\rtwo", "one\rtwo", "NONE"},      {2, "one\r\r\ntwo", "one\r\r\ntwo", "Email"},
-        {3, "a\n\nb\r\n\r\nc", "a\r\n\r\nb\r\n\r\nc", "ScreenSaver"}, {4, "P", "P", "DesktopComponent"},
-        {5, "P", "P", "SoftwareUpdate"},          {6, "P", "P", nullptr},
+        {-1, "one\ntwo", "one\r\ntwo", nullptr},
+        {0, "one\r\ntwo", "one\r\ntwo", nullptr},
+        {1, "one\rtwo", "one\rtwo", "NONE"},
+        {2, "one\r\r\ntwo", "one\r\r\ntwo", "Email"},
+        {3, "a\n\nb\r\n\r\nc", "a\r\n\r\nb\r\n\r\nc", "ScreenSaver"},
+        {4, "P", "P", "DesktopComponent"},
+        {5, "P", "P", "SoftwareUpdate"},
+        {6, "P", "P", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.usage);
@@ -148,7 +152,10 @@ TEST(Writer, DeepChainIsWrittenWholeOnASmallStackAndReadsBack)
     fw::StringSink sink;
     bool ok = false;
     std::uint64_t size = 0;
-    EXPECT_TRUE(cdftest::RunOnSmallStack([&] { ok = fw::WriteCdf(channel, sink); size = fw::CdfFileSize(channel); }));
+    EXPECT_TRUE(cdftest::RunOnSmallStack([&] {
+        ok = fw::WriteCdf(channel, sink);
+        size = fw::CdfFileSize(channel);
+    }));
     EXPECT_TRUE(ok);
     EXPECT_EQ(fw::g_nItemDepth, 0);
     const std::string expected = ExpectedChain(3000);

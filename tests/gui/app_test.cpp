@@ -41,7 +41,8 @@ private slots:
                 if (form == nullptr || !form->isVisible())
                     continue;
                 poll.stop();
-                seen = form->windowTitle() + u'|' + fwtest::FindControl<QLineEdit>(form, channel_dlg::IDC_EDIT_TITLE)->text();
+                seen = form->windowTitle() + u'|' +
+                    fwtest::FindControl<QLineEdit>(form, channel_dlg::IDC_EDIT_TITLE)->text();
                 // Exit deletes the form's other windows: stop looking at the list.
                 fwtest::FindControl<QPushButton>(form, channel_dlg::IDC_EXIT)->click();
                 return;

@@ -46,7 +46,10 @@ QHash<QString, QString> ExpectedWords()
     return words;
 }
 
-QList<QWidget*> Controls(const QWidget* dialog) { return dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly); }
+QList<QWidget*> Controls(const QWidget* dialog)
+{
+    return dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+}
 
 QString Describe(const QWidget* widget)
 {
@@ -76,7 +79,7 @@ QSize NeededSize(const QWidget* widget)
     if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
         // The hint's width holds the indicator, its spacing and the text.
         const auto indicator = qobject_cast<const QRadioButton*>(widget) ? QStyle::PM_ExclusiveIndicatorHeight
-                                                                          : QStyle::PM_IndicatorHeight;
+                                                                         : QStyle::PM_IndicatorHeight;
         return QSize(widget->sizeHint().width(), std::max(metrics.height(), style->pixelMetric(indicator)));
     }
     if (qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QComboBox*>(widget))
@@ -115,11 +118,15 @@ void CheckLayout(const QString& dialogName, const QWidget* dialog, QStringList& 
             faults << where + u"outside the dialog"_s;
         const QSize needed = NeededSize(control);
         if (needed.width() > box.width() || needed.height() > box.height())
-            faults << where + u"needs %1x%2, has %3x%4"_s.arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height());
+            faults << where +
+                    u"needs %1x%2, has %3x%4"_s.arg(needed.width())
+                        .arg(needed.height())
+                        .arg(box.width())
+                        .arg(box.height());
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
             const QRect other = controls[j]->geometry();
-            const bool framed = (qobject_cast<const QGroupBox*>(control) && box.contains(other))
-                || (qobject_cast<const QGroupBox*>(controls[j]) && other.contains(box));
+            const bool framed = (qobject_cast<const QGroupBox*>(control) && box.contains(other)) ||
+                (qobject_cast<const QGroupBox*>(controls[j]) && other.contains(box));
             if (box.intersects(other) && !framed)
                 faults << where + u"overlaps "_s + Describe(controls[j]);
         }
@@ -145,17 +152,19 @@ QString AccessibleText(QWidget* widget, QAccessible::Text kind = QAccessible::Na
 void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QString>& words, QStringList& faults)
 {
     QHash<QString, int> inputNames, buttonsSaid;
-    if (const QString title = words.take(dialogName + u"/- title"_s); !title.isEmpty() && dialog->windowTitle() != title)
+    if (const QString title = words.take(dialogName + u"/- title"_s);
+        !title.isEmpty() && dialog->windowTitle() != title)
         faults << dialogName + u": caption \"%1\", expected \"%2\""_s.arg(dialog->windowTitle(), title);
     for (QWidget* widget : Controls(dialog)) {
         const QString key = dialogName + u'/' + fwtest::NameOf(widget), where = key + u": "_s;
         if (const QString tip = words.take(key + u" tip"_s); widget->toolTip() != tip)
             faults << where + u"tooltip \"%1\", expected \"%2\""_s.arg(widget->toolTip(), tip);
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
-        if (const QString text = words.take(key + u" text"_s); button != nullptr && !text.isEmpty() && button->text() != text)
+        if (const QString text = words.take(key + u" text"_s);
+            button != nullptr && !text.isEmpty() && button->text() != text)
             faults << where + u"reads \"%1\", expected \"%2\""_s.arg(button->text(), text);
-        if (!button && !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget)
-            && !qobject_cast<QComboBox*>(widget) && !qobject_cast<QTreeView*>(widget))
+        if (!button && !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget) &&
+            !qobject_cast<QComboBox*>(widget) && !qobject_cast<QTreeView*>(widget))
             continue;
         const int id = widget->objectName().toInt();
         const QString name = AccessibleText(widget);
@@ -169,7 +178,8 @@ void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QStri
         else if (name.trimmed().isEmpty())
             faults << where + u"has no accessible name"_s;
         // Buttons, and fields, that share what is said of them cannot be told apart by ear.
-        const QString said = button != nullptr ? name + u" / "_s + AccessibleText(widget, QAccessible::Description) : name;
+        const QString said =
+            button != nullptr ? name + u" / "_s + AccessibleText(widget, QAccessible::Description) : name;
         QHash<QString, int>& seen = button != nullptr ? buttonsSaid : inputNames;
         if (!said.isEmpty() && seen.contains(said))
             faults << where + u"is said as \"%1\" like %2"_s.arg(said).arg(seen.value(said));
@@ -253,7 +263,8 @@ private slots:
                 QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
                 if (!actions->actionNames().contains(QAccessibleActionInterface::toggleAction()))
                     faults << where + u": offers no Toggle action"_s;
-                for (const QString& action : {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+                for (const QString& action :
+                     {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
                     actions->doAction(action);
                     QTRY_VERIFY(!button->isDown());  // Press clicks after a short animation
                     if (const QString byAction = State(dialog); byAction != byMouse)

@@ -25,16 +25,20 @@ namespace {
 
 const QList<int> kPace = {IDC_RADIO_DAY,        IDC_RADIO_HOUR,  IDC_EDIT_INTERVALDAY,    IDC_COMBO_HOUR,
                           IDC_EDIT_INTERVALMIN, IDC_STATIC_PACE, IDC_STATIC_EARLIESTHOUR, IDC_STATIC_LATESTHOUR};
-const QString kWeeks1 = u"IDC_RADIO_DAY=[x] IDC_RADIO_HOUR=[ ] IDC_EDIT_INTERVALDAY=7 !IDC_COMBO_HOUR=6 "
-                        "!IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=1週間おきに\n\nその日＋ IDC_STATIC_EARLIESTHOUR=時 "
-                        "IDC_STATIC_LATESTHOUR=時"_s;
+const QString kWeeks1 =
+    u"IDC_RADIO_DAY=[x] IDC_RADIO_HOUR=[ ] IDC_EDIT_INTERVALDAY=7 !IDC_COMBO_HOUR=6 "
+    "!IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=1週間おきに\n\nその日＋ IDC_STATIC_EARLIESTHOUR=時 "
+    "IDC_STATIC_LATESTHOUR=時"_s;
 const QList<int> kDates = {IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY,
                            IDC_CHECK_STOPDATE,  IDC_EDIT_STOPYEAR,  IDC_EDIT_STOPMONTH,  IDC_EDIT_STOPDAY};
 const QList<int> kWindow = {IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN,
                             IDC_EDIT_LATESTDAY,   IDC_EDIT_LATESTHOUR,   IDC_EDIT_LATESTMIN};
 const QString kNotPositive = u"feedwright: 正の整数を入力してください。"_s;
 
-QString Range(int min, int max) { return u"feedwright: %1 から %2 までの整数を入力してください。 (!)"_s.arg(min).arg(max); }
+QString Range(int min, int max)
+{
+    return u"feedwright: %1 から %2 までの整数を入力してください。 (!)"_s.arg(min).arg(max);
+}
 
 // `pattern` with "=Y", "=M" and "=D" standing for today's year, month and day.
 QString Today(QString pattern)
@@ -75,8 +79,9 @@ private slots:
         Harness h;
         const auto expectFirstOpening = [&] {
             QCOMPARE(h.Shown(kPace), kWeeks1);
-            QCOMPARE(h.Shown(kWindow), u"IDC_EDIT_EARLIESTDAY=0 IDC_EDIT_EARLIESTHOUR=0 IDC_EDIT_EARLIESTMIN=0 "
-                                       "IDC_EDIT_LATESTDAY=0 IDC_EDIT_LATESTHOUR=0 IDC_EDIT_LATESTMIN=0"_s);
+            QCOMPARE(h.Shown(kWindow),
+                     u"IDC_EDIT_EARLIESTDAY=0 IDC_EDIT_EARLIESTHOUR=0 IDC_EDIT_EARLIESTMIN=0 "
+                     "IDC_EDIT_LATESTDAY=0 IDC_EDIT_LATESTHOUR=0 IDC_EDIT_LATESTMIN=0"_s);
             QCOMPARE(h.Shown(kDates),
                      Today(u"IDC_CHECK_STARTDATE=[ ] !IDC_EDIT_STARTYEAR=Y !IDC_EDIT_STARTMONTH=M !IDC_EDIT_STARTDAY=D "
                            "IDC_CHECK_STOPDATE=[ ] !IDC_EDIT_STOPYEAR=Y !IDC_EDIT_STOPMONTH=M !IDC_EDIT_STOPDAY=D"_s));
@@ -180,7 +185,8 @@ private slots:
                 Retype(h.Control(IDC_EDIT_EARLIESTMIN), u"7"_s);
                 Retype(h.Control(IDC_EDIT_INTERVALDAY), QString());
                 escape ? QTest::keyClick(h.Control(IDC_EDIT_INTERVALDAY), Qt::Key_Escape) : h.Click(IDCANCEL);
-            }), int(QDialog::Rejected));
+            }),
+                     int(QDialog::Rejected));
             QCOMPARE(h.Messages().size(), 1);
             QCOMPARE(h.record.m_nEarliestMin, 30u);
         }
@@ -190,7 +196,10 @@ private slots:
     // either, naming its range.
     void everyFieldTakesItsBoundsAndRefusesOnePast()
     {
-        const struct { int id; unsigned min, max; } ranges[] = {
+        const struct {
+            int id;
+            unsigned min, max;
+        } ranges[] = {
             {IDC_EDIT_INTERVALDAY, 1, 365}, {IDC_EDIT_INTERVALMIN, 0, 59}, {IDC_EDIT_EARLIESTDAY, 0, 365},
             {IDC_EDIT_EARLIESTHOUR, 0, 24}, {IDC_EDIT_EARLIESTMIN, 0, 59}, {IDC_EDIT_LATESTDAY, 0, 365},
             {IDC_EDIT_LATESTHOUR, 0, 24},   {IDC_EDIT_LATESTMIN, 0, 59},   {IDC_EDIT_STARTMONTH, 1, 12},
@@ -208,7 +217,8 @@ private slots:
                     const qsizetype before = h.Messages().size();
                     const bool ok = h.dlg.UpdateData(true);
                     taken << field + (ok ? u" taken"_s : u" refused: "_s + h.Messages().value(before));
-                    expected << field + (value >= r.min && value <= r.max ? u" taken"_s : u" refused: "_s + Range(r.min, r.max));
+                    expected << field +
+                            (value >= r.min && value <= r.max ? u" taken"_s : u" refused: "_s + Range(r.min, r.max));
                     qobject_cast<QLineEdit*>(h.Control(r.id))->setText(QString::number(r.min));
                 }
             }
@@ -234,9 +244,10 @@ private slots:
         Harness h;
         h.Run([&] {
             h.Click(IDC_RADIO_HOUR);
-            QCOMPARE(h.Shown(kPace), u"IDC_RADIO_DAY=[ ] IDC_RADIO_HOUR=[x] !IDC_EDIT_INTERVALDAY=7 IDC_COMBO_HOUR=6 "
-                                     "IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=毎日、0時から 6時間おきに\n\n"
-                                     "そのときの時間＋ IDC_STATIC_EARLIESTHOUR=時間 IDC_STATIC_LATESTHOUR=時間"_s);
+            QCOMPARE(h.Shown(kPace),
+                     u"IDC_RADIO_DAY=[ ] IDC_RADIO_HOUR=[x] !IDC_EDIT_INTERVALDAY=7 IDC_COMBO_HOUR=6 "
+                     "IDC_EDIT_INTERVALMIN=0 IDC_STATIC_PACE=毎日、0時から 6時間おきに\n\n"
+                     "そのときの時間＋ IDC_STATIC_EARLIESTHOUR=時間 IDC_STATIC_LATESTHOUR=時間"_s);
             h.ChooseLastHour();
             QCOMPARE(h.Shown({IDC_STATIC_PACE}), u"IDC_STATIC_PACE=毎日、0時から 12時間おきに\n\nそのときの時間＋"_s);
             h.Click(IDC_RADIO_DAY);
@@ -251,7 +262,8 @@ private slots:
             Retype(h.Control(IDC_EDIT_STARTYEAR), u"1"_s);
             Retype(h.Control(IDC_EDIT_STOPYEAR), u"99999"_s);
             h.Click(IDC_CHECK_STARTDATE);
-            QCOMPARE(h.Shown({IDC_EDIT_STARTYEAR, IDC_EDIT_STOPYEAR}), u"!IDC_EDIT_STARTYEAR=1 IDC_EDIT_STOPYEAR=99999"_s);
+            QCOMPARE(h.Shown({IDC_EDIT_STARTYEAR, IDC_EDIT_STOPYEAR}),
+                     u"!IDC_EDIT_STARTYEAR=1 IDC_EDIT_STOPYEAR=99999"_s);
             h.Click(IDOK);
         });
         QVERIFY(h.Messages().isEmpty());
@@ -269,9 +281,10 @@ private slots:
         QStringList shown;
         const auto retypeLogoAnd = [&](int closer) {
             const QWidget* focus = QApplication::focusWidget();
-            shown << fwtest::Outline(&dlg, {logo_dlg::IDC_EDIT_ICONURL, logo_dlg::IDC_EDIT_LOGOURL,
-                                            logo_dlg::IDC_EDIT_WIDELOGOURL}) + u" focus="_s +
-                         fwtest::NameOf(focus);
+            shown << fwtest::Outline(
+                         &dlg,
+                         {logo_dlg::IDC_EDIT_ICONURL, logo_dlg::IDC_EDIT_LOGOURL, logo_dlg::IDC_EDIT_WIDELOGOURL}) +
+                    u" focus="_s + fwtest::NameOf(focus);
             fwtest::Retype(control(logo_dlg::IDC_EDIT_LOGOURL), u"http://例.jp/ロゴ.gif"_s);
             fwtest::Click(control(closer));
         };
@@ -283,9 +296,11 @@ private slots:
         logos.m_strWideLogoUrl = "";
         QCOMPARE(fwtest::RunModal(dlg, [&] { retypeLogoAnd(logo_dlg::IDOK); }), int(QDialog::Accepted));
         // Each opening starts on the first tab stop, wherever the focus was left.
-        QCOMPARE(shown, (QStringList{
-                            u"IDC_EDIT_ICONURL=http:// IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL=http:// focus=IDOK"_s,
-                            u"IDC_EDIT_ICONURL=http://server/logo.ico IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL= focus=IDOK"_s}));
+        QCOMPARE(
+            shown,
+            (QStringList{
+                u"IDC_EDIT_ICONURL=http:// IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL=http:// focus=IDOK"_s,
+                u"IDC_EDIT_ICONURL=http://server/logo.ico IDC_EDIT_LOGOURL=http:// IDC_EDIT_WIDELOGOURL= focus=IDOK"_s}));
         QCOMPARE(logos.m_strLogoUrl, std::string("http://\x97\xe1.jp/\x83\x8d\x83\x53.gif"));
         QCOMPARE(logos.m_strIconUrl, std::string("http://server/logo.ico"));
         QVERIFY(platform.Messages().isEmpty());

@@ -25,10 +25,10 @@
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
-using fwtest::Outline;
 using fwgui::MessageAnswer;
 using fwgui::MessageButtons;
 using fwgui::MessageIcon;
+using fwtest::Outline;
 
 namespace {
 
@@ -36,8 +36,17 @@ namespace {
 class ProbeDlg : public fwgui::CDialog {
     Q_OBJECT
 public:
-    enum ControlId { IDC_EDIT_LINE = 1001, IDC_EDIT_MULTI, IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO,
-                     IDC_EDIT_DAYS, IDC_EDIT_HOUR };
+    enum ControlId {
+        IDC_EDIT_LINE = 1001,
+        IDC_EDIT_MULTI,
+        IDC_CHECK,
+        IDC_RADIO_A,
+        IDC_RADIO_B,
+        IDC_RADIO_C,
+        IDC_COMBO,
+        IDC_EDIT_DAYS,
+        IDC_EDIT_HOUR
+    };
     Q_ENUM(ControlId)
 
     explicit ProbeDlg(fwgui::Platform& platform) : CDialog(platform, nullptr, u"probe"_s, 200, 150)
@@ -140,10 +149,18 @@ private slots:
 
     void choicesBothWays()
     {
-        struct Case { int check, radio, combo; QString shown; QList<int> taken; };
+        struct Case {
+            int check, radio, combo;
+            QString shown;
+            QList<int> taken;
+        };
         const Case cases[] = {
             {1, 2, 1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b"_s, {1, 2, 1}},
-            {0, 7, 9, u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {0, -1, -1}},  // outside: nothing chosen
+            {0,
+             7,
+             9,
+             u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s,
+             {0, -1, -1}},  // outside: nothing chosen
             {1, -1, -1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {1, -1, -1}},
             {1, 0, 2, u"IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c"_s, {1, 0, 2}},
         };
@@ -171,8 +188,11 @@ private slots:
     void numberRefusals()
     {
         const QString notNumber = u"refused: feedwright: 正の整数を入力してください。 | days %1 hour 0 | focus %2"_s;
-        const QString range = u"refused: feedwright: %1 から %2 までの整数を入力してください。 (!) | days %3 hour %4 | focus %5"_s;
-        const struct { QString days, hour, outcome; } cases[] = {
+        const QString range =
+            u"refused: feedwright: %1 から %2 までの整数を入力してください。 (!) | days %3 hour %4 | focus %5"_s;
+        const struct {
+            QString days, hour, outcome;
+        } cases[] = {
             {u"-1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
             {u"+1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
             {QString(), u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
@@ -213,8 +233,12 @@ private slots:
     void messageBoxShowsPlainTextWithItsButtonsAndIcon()
     {
         struct Case {
-            MessageButtons buttons; MessageIcon icon; QMessageBox::StandardButton press; MessageAnswer answer;
-            QMessageBox::StandardButtons qtButtons; QMessageBox::Icon qtIcon;
+            MessageButtons buttons;
+            MessageIcon icon;
+            QMessageBox::StandardButton press;
+            MessageAnswer answer;
+            QMessageBox::StandardButtons qtButtons;
+            QMessageBox::Icon qtIcon;
         };
         const Case cases[] = {
             {MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
@@ -251,8 +275,8 @@ private slots:
             fwtest::TypeText(name, u"typed"_s);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        fwgui::FileDialogRequest request{u"CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"_s, u"cdf"_s,
-                                         u"NewChannel"_s, true};
+        fwgui::FileDialogRequest request{u"CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||"_s, u"cdf"_s, u"NewChannel"_s,
+                                         true};
         const std::optional<QString> chosen = m_desktop.GetSaveFileName(nullptr, request);
         QCOMPARE(seen, (QStringList{u"CDF Files (*.cdf);;All Files (*)"_s, u"NewChannel"_s, u"asks"_s}));
         QCOMPARE(chosen.value_or(QString()), dir.filePath(u"typed.cdf"_s));

@@ -38,11 +38,13 @@ namespace {
 
 const QList<int> kHeadFields = {IDC_EDIT_HOMEURL, IDC_EDIT_TITLE,   IDC_EDIT_ABSTRACT,
                                 IDC_EDIT_CDFURL,  IDC_EDIT_BASEURL, IDC_CHECK_BASEURL};
-const QString kDefaultsShown = u"IDC_EDIT_HOMEURL=http:// IDC_EDIT_TITLE=タイトル IDC_EDIT_ABSTRACT= "
-                               "IDC_EDIT_CDFURL=http:// !IDC_EDIT_BASEURL=http:// IDC_CHECK_BASEURL=[ ]"_s;
-const QString kSampleShown = u"IDC_EDIT_HOMEURL=http://server/dir IDC_EDIT_TITLE=テスト IDC_EDIT_ABSTRACT=one\ntwo "
-                             "IDC_EDIT_CDFURL=http://server/dir/channel.cdf IDC_EDIT_BASEURL=http://server/dir/ "
-                             "IDC_CHECK_BASEURL=[x]"_s;
+const QString kDefaultsShown =
+    u"IDC_EDIT_HOMEURL=http:// IDC_EDIT_TITLE=タイトル IDC_EDIT_ABSTRACT= "
+    "IDC_EDIT_CDFURL=http:// !IDC_EDIT_BASEURL=http:// IDC_CHECK_BASEURL=[ ]"_s;
+const QString kSampleShown =
+    u"IDC_EDIT_HOMEURL=http://server/dir IDC_EDIT_TITLE=テスト IDC_EDIT_ABSTRACT=one\ntwo "
+    "IDC_EDIT_CDFURL=http://server/dir/channel.cdf IDC_EDIT_BASEURL=http://server/dir/ "
+    "IDC_CHECK_BASEURL=[x]"_s;
 const QString kCannotOpen = u"ファイルエラー: ファイルを開けません"_s;
 
 bool WriteFile(const QString& path, const QByteArray& bytes)
@@ -125,10 +127,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << fwtest::NameOf(QApplication::focusWidget());
         }
-        QCOMPARE(visited.join(u' '), u"IDC_EXIT IDC_EDIT_HOMEURL IDC_EDIT_TITLE IDC_EDIT_ABSTRACT IDC_EDIT_CDFURL "
-                                     "IDC_BUTTON_LOAD IDC_BUTTON_LOGO IDC_BUTTON_SCHEDULE IDC_BUTTON_SITEMAP "
-                                     "IDC_BUTTON_CREATE IDC_BUTTON_CLEAR IDC_INFO IDC_HELP IDC_EDIT_BASEURL "
-                                     "IDC_CHECK_BASEURL IDC_EXIT"_s);
+        QCOMPARE(visited.join(u' '),
+                 u"IDC_EXIT IDC_EDIT_HOMEURL IDC_EDIT_TITLE IDC_EDIT_ABSTRACT IDC_EDIT_CDFURL "
+                 "IDC_BUTTON_LOAD IDC_BUTTON_LOGO IDC_BUTTON_SCHEDULE IDC_BUTTON_SITEMAP "
+                 "IDC_BUTTON_CREATE IDC_BUTTON_CLEAR IDC_INFO IDC_HELP IDC_EDIT_BASEURL "
+                 "IDC_CHECK_BASEURL IDC_EXIT"_s);
         QTest::keyClick(Control(IDC_CHECK_BASEURL), Qt::Key_Space);
         QVERIFY(!Control(IDC_EDIT_BASEURL)->isEnabled());
 
@@ -143,8 +146,9 @@ private slots:
 
         QTest::keyClick(Control(IDC_EDIT_TITLE), Qt::Key_Escape);
         QVERIFY(!m_dlg->isVisible());
-        QCOMPARE(m_platform->TraceText(), u"Create logoDlg\nCreate scheduleDlg\nCreate sitemapDlg\n"
-                                          "Delete logoDlg\nDelete scheduleDlg\nDelete sitemapDlg\n"_s);
+        QCOMPARE(m_platform->TraceText(),
+                 u"Create logoDlg\nCreate scheduleDlg\nCreate sitemapDlg\n"
+                 "Delete logoDlg\nDelete scheduleDlg\nDelete sitemapDlg\n"_s);
         QVERIFY(m_platform->Messages().isEmpty());
     }
 
@@ -168,14 +172,17 @@ private slots:
         const char* sjisName = "\x83\x65\x83\x58\x83\x67.cdf";  // テスト.cdf: QTemporaryDir cannot name it
         for (const char* name : {"sample.CDF", ".cdf", "samplecdf", "a.c", sjisName}) {
             std::FILE* file = std::fopen(name, "wb");
-            QVERIFY(file != nullptr && std::fwrite(kSampleCdf.constData(), 1, kSampleCdf.size(), file) == size_t(kSampleCdf.size()));
+            QVERIFY(file != nullptr &&
+                    std::fwrite(kSampleCdf.constData(), 1, kSampleCdf.size(), file) == size_t(kSampleCdf.size()));
             std::fclose(file);
         }
         const std::string path = line.replace("%1", QFile::encodeName(QDir::currentPath())).toStdString();
         OpenForm(path);
         std::remove(sjisName);
-        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'), (opens ? kSampleShown : kDefaultsShown) + u" | "_s);
-        QCOMPARE(CFeedwrightApp::CommandLine(3, std::array<const char*, 3>{"feedwright", path.c_str(), "x"}.data()), path + " x");
+        QCOMPARE(HeadShown() + u" | "_s + m_platform->Messages().join(u'/'),
+                 (opens ? kSampleShown : kDefaultsShown) + u" | "_s);
+        QCOMPARE(CFeedwrightApp::CommandLine(3, std::array<const char*, 3>{"feedwright", path.c_str(), "x"}.data()),
+                 path + " x");
     }
 
     // Neither a FIFO without a writer nor an endless device is waited for
@@ -215,9 +222,9 @@ private slots:
         m_platform->CancelProgressAt(1);
         m_platform->QueueFileName(InDir(u"old.cdf"_s));
         Click(IDC_BUTTON_CREATE);
-        QCOMPARE(m_platform->Progresses(), (QStringList{u"ファイルを読み込んでいます... (cancelled)"_s,
-                                                         u"ファイルを読み込んでいます..."_s,
-                                                         u"ファイルを書き込んでいます... (cancelled)"_s}));
+        QCOMPARE(m_platform->Progresses(),
+                 (QStringList{u"ファイルを読み込んでいます... (cancelled)"_s, u"ファイルを読み込んでいます..."_s,
+                              u"ファイルを書き込んでいます... (cancelled)"_s}));
         QVERIFY(m_platform->Messages().isEmpty());
         QCOMPARE(ReadFile(InDir(u"old.cdf"_s)), QByteArray("old"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"big.cdf"_s, u"old.cdf"_s}));
@@ -265,13 +272,14 @@ private slots:
         Click(IDC_BUTTON_CLEAR);
         Load(InDir(u"markup.cdf"_s));
         QVERIFY(m_platform->Messages().isEmpty());
-        QCOMPARE(HeadShown(), u"IDC_EDIT_HOMEURL="_s + url + u"h IDC_EDIT_TITLE="_s + text + u" IDC_EDIT_ABSTRACT="_s +
-                                  text + u"2 IDC_EDIT_CDFURL="_s + url + u"c IDC_EDIT_BASEURL="_s + url +
-                                  u"b/ IDC_CHECK_BASEURL=[x]"_s);
+        QCOMPARE(HeadShown(),
+                 u"IDC_EDIT_HOMEURL="_s + url + u"h IDC_EDIT_TITLE="_s + text + u" IDC_EDIT_ABSTRACT="_s + text +
+                     u"2 IDC_EDIT_CDFURL="_s + url + u"c IDC_EDIT_BASEURL="_s + url + u"b/ IDC_CHECK_BASEURL=[x]"_s);
         const fw::Channel& channel = m_dlg->m_channel;
         const auto shown = [](const std::string& bytes) { return QString::fromStdString(bytes); };
-        QCOMPARE(shown(channel.logos.m_strIconUrl + " " + channel.logos.m_strLogoUrl + " " + channel.logos.m_strWideLogoUrl),
-                 url + u"i "_s + url + u"l "_s + url + u'w');
+        QCOMPARE(
+            shown(channel.logos.m_strIconUrl + " " + channel.logos.m_strLogoUrl + " " + channel.logos.m_strWideLogoUrl),
+            url + u"i "_s + url + u"l "_s + url + u'w');
         const fw::SitemapItem* root = channel.sitemap.Root();
         QCOMPARE(root->ChildCount(), 1u);
         const fw::SitemapNode& page = root->FirstChild()->Node();
@@ -288,8 +296,9 @@ private slots:
         QVERIFY(WriteFile(InDir(u"sample.txt"_s), kSampleCdf) && WriteFile(InDir(u"Sample.Cdf"_s), kSampleCdf));
         Load(InDir(u"sample.txt"_s));
         QCOMPARE(m_platform->Messages(), QStringList{u"ファイルエラー: ファイルが、CDFファイルではありません"_s});
-        QCOMPARE(m_platform->FileDialogs(), (QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s,
-                                                          u"open CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf "_s}));
+        QCOMPARE(m_platform->FileDialogs(),
+                 (QStringList{u"save CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf NewChannel overwrite?"_s,
+                              u"open CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*|| .cdf "_s}));
         QCOMPARE(HeadShown(), kDefaultsShown);
         Load(InDir(u"Sample.Cdf"_s));
         QCOMPARE(HeadShown(), kSampleShown);
@@ -311,7 +320,10 @@ private slots:
                  "http://http://\x83\x5E\x83\x43\x83\x67\x83\x8B");  // タイトル
 
         // A file read in part is shown as far as it was read, then reported.
-        const struct { QByteArray bytes; QString message, shown; } partial[] = {
+        const struct {
+            QByteArray bytes;
+            QString message, shown;
+        } partial[] = {
             {kSampleCdf.mid(kSampleCdf.indexOf('\n') + 1), u"(phase #0)"_s, kSampleShown},  // no declaration
             {"<?XML VERSION=\"1.0\"?>\r\n<CHANNEL HREF=\"http://kept\">\r\n<TITLE>a<B>b</B></TITLE>\r\n",
              u"(element error)"_s,
@@ -323,7 +335,8 @@ private slots:
             QString shownDuringMessage;
             m_platform->OnMessage([&] { shownDuringMessage = HeadShown(); });
             Load(InDir(u"partial.cdf"_s));
-            QCOMPARE(m_platform->Messages().last(), u"ファイルエラー: ファイルを正常に読み取れませんでした\n\n"_s + c.message);
+            QCOMPARE(m_platform->Messages().last(),
+                     u"ファイルエラー: ファイルを正常に読み取れませんでした\n\n"_s + c.message);
             QCOMPARE(shownDuringMessage, c.shown);
         }
     }
@@ -356,7 +369,8 @@ private slots:
     // without an edit.
     void untouchedTextSurvivesEveryDialog()
     {
-        const QByteArray file = ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/stray_bytes.cdf"_s).replace("@LONG@", QByteArray(100000, 'x'));
+        const QByteArray file =
+            ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/stray_bytes.cdf"_s).replace("@LONG@", QByteArray(100000, 'x'));
         const QString path = InDir(u"stray.cdf"_s);
         QVERIFY(WriteFile(path, file));
         fw::Channel channel;

@@ -28,8 +28,9 @@ using namespace comment_dlg;  // no ID has the same name in both
 
 namespace {
 
-const QString kNewChannel = u"IDC_EDIT_ITEMTITLE=新規チャンネル IDC_EDIT_URL=http:// IDC_COMBO_LEVEL=0 "
-                            "IDC_CHECK_PRECACHE=[x] | 新規チャンネル"_s;
+const QString kNewChannel =
+    u"IDC_EDIT_ITEMTITLE=新規チャンネル IDC_EDIT_URL=http:// IDC_COMBO_LEVEL=0 "
+    "IDC_CHECK_PRECACHE=[x] | 新規チャンネル"_s;
 
 // The main form's part: a window that the dialog disables and enables, and
 // the channel whose head and site map it edits.
@@ -58,10 +59,10 @@ struct Harness {
     QString Fields() const
     {
         const QModelIndex selected = IndexOf(tree.Selected());
-        const bool shown = View()->currentIndex() == selected && View()->selectionModel()->isSelected(selected)
-                           && (!selected.parent().isValid() || View()->isExpanded(selected.parent()));
+        const bool shown = View()->currentIndex() == selected && View()->selectionModel()->isSelected(selected) &&
+            (!selected.parent().isValid() || View()->isExpanded(selected.parent()));
         return fwtest::Outline(&dlg, {IDC_EDIT_ITEMTITLE, IDC_EDIT_URL, IDC_COMBO_LEVEL, IDC_CHECK_PRECACHE}) +
-               u" | "_s + (shown ? selected.data().toString() : u"<view elsewhere>"_s);
+            u" | "_s + (shown ? selected.data().toString() : u"<view elsewhere>"_s);
     }
     // Fields() for an item made by LoadedPage.
     static QString LoadedFields(const QString& title, const QString& level = u"0"_s, const QString& label = {})
@@ -146,8 +147,9 @@ QString EditComment(fw::SitemapNode& record, const Drive& drive)
     dlg.LoadFromRecord(record);
     QString shown;
     const int result = fwtest::RunModal(dlg, [&] {
-        shown = fwtest::Outline(&dlg, {IDC_CHECK_USEICON, IDC_EDIT_ICONHREF, IDC_RADIO_SITEMAP, IDC_RADIO_NOSITEMAP,
-                                       IDC_RADIO_EMAIL, IDC_RADIO_SCREENSAVER, IDC_RADIO_DESKTOP});
+        shown = fwtest::Outline(&dlg,
+                                {IDC_CHECK_USEICON, IDC_EDIT_ICONHREF, IDC_RADIO_SITEMAP, IDC_RADIO_NOSITEMAP,
+                                 IDC_RADIO_EMAIL, IDC_RADIO_SCREENSAVER, IDC_RADIO_DESKTOP});
         drive(dlg);
     });
     if (result == QDialog::Accepted)
@@ -172,8 +174,9 @@ private slots:
         h.Click(IDC_BUTTON_ADDPAGE);
         fw::SitemapItem* page = h.tree.Selected();
         QCOMPARE(page->Parent(), h.tree.Root()->FirstChild());
-        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新規ページ IDC_EDIT_URL=http:// "
-                              "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規ページ"_s);
+        QCOMPARE(h.Fields(),
+                 u"IDC_EDIT_ITEMTITLE=新規ページ IDC_EDIT_URL=http:// "
+                 "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規ページ"_s);
         QTest::keyClick(&h.dlg, Qt::Key_Return);
         h.Control(IDC_BUTTON_OK)->setFocus();
         QTest::keyClick(h.Control(IDC_BUTTON_OK), Qt::Key_Return);
@@ -184,7 +187,8 @@ private slots:
         editor->setText(u"typed"_s);
         QTest::keyClick(&h.dlg, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(h.dlg.isVisible() && h.View()->indexWidget(h.IndexOf(page)) == nullptr);
-        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=typed IDC_EDIT_URL=http:// IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | typed"_s);
+        QCOMPARE(h.Fields(),
+                 u"IDC_EDIT_ITEMTITLE=typed IDC_EDIT_URL=http:// IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | typed"_s);
         QCOMPARE(page->Node().m_strTitle, std::string("typed"));
 
         // The title renames the label with every keystroke; the URL does not.
@@ -194,7 +198,8 @@ private slots:
         fwtest::Retype(h.Control(IDC_EDIT_URL), u"http://a/"_s);
         h.Click(IDC_CHECK_PRECACHE);
         QTest::keyClick(h.Control(IDC_COMBO_LEVEL), Qt::Key_Down);
-        QCOMPARE(h.Fields(), u"IDC_EDIT_ITEMTITLE=新館 IDC_EDIT_URL=http://a/ IDC_COMBO_LEVEL=1 IDC_CHECK_PRECACHE=[ ] | 新館"_s);
+        QCOMPARE(h.Fields(),
+                 u"IDC_EDIT_ITEMTITLE=新館 IDC_EDIT_URL=http://a/ IDC_COMBO_LEVEL=1 IDC_CHECK_PRECACHE=[ ] | 新館"_s);
         fw::SitemapNode edited = fw::SitemapNode::NewPage();
         edited.m_strHref = "http://a/";
         edited.m_strTitle = "\x90\x56\x8A\xD9";  // 新館
@@ -232,7 +237,8 @@ private slots:
         h.channel.head.m_strHomeUrl = "http://home";
         h.channel.head.m_strAbstract = "about";
         QVERIFY(h.Open());
-        const QString headShown = u"IDC_EDIT_ITEMTITLE=Head IDC_EDIT_URL=http://home IDC_COMBO_LEVEL=3 IDC_CHECK_PRECACHE=[x] | Head"_s;
+        const QString headShown =
+            u"IDC_EDIT_ITEMTITLE=Head IDC_EDIT_URL=http://home IDC_COMBO_LEVEL=3 IDC_CHECK_PRECACHE=[x] | Head"_s;
         QCOMPARE(h.Fields(), headShown);
         QCOMPARE(h.tree.Root()->Node().m_strAbstract, std::string("about"));
         fwtest::Retype(h.Control(IDC_EDIT_ITEMTITLE), u"Escaped"_s);
@@ -322,7 +328,8 @@ private slots:
         const QString innerFields = h.LoadedFields(u"inner"_s);
         QCOMPARE(h.Fields(), innerFields);
         QWidget* viewport = h.View()->viewport();
-        QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, h.View()->visualRect(h.IndexOf(inner)).center());
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier,
+                          h.View()->visualRect(h.IndexOf(inner)).center());
         QCOMPARE(h.Fields(), innerFields);
         QTest::keyClick(h.View(), Qt::Key_Space, Qt::ControlModifier);
         QCOMPARE(h.Fields(), innerFields);
@@ -331,7 +338,8 @@ private slots:
 
         // Closing the branch by its button selects the channel; Delete deletes it.
         const QRect channelRow = h.View()->visualRect(h.IndexOf(channel));
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(channelRow.left() - h.View()->indentation() / 2, channelRow.center().y()));
+        QTest::mouseClick(viewport, Qt::LeftButton, {},
+                          QPoint(channelRow.left() - h.View()->indentation() / 2, channelRow.center().y()));
         QVERIFY(!h.View()->isExpanded(h.IndexOf(channel)));
         QCOMPARE(h.Fields(), kNewChannel);
         h.Click(IDC_BUTTON_DELETE);
@@ -417,9 +425,10 @@ private slots:
     {
         fw::SitemapNode record = Page(fw::kUsageSoftwareUpdate, "http://icon.ico");
         const fw::SitemapNode before = record;
-        QCOMPARE(EditComment(record, Clicks({IDC_RADIO_SITEMAP, IDC_CHECK_USEICON, IDCANCEL})),
-                 u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://icon.ico IDC_RADIO_SITEMAP=[ ] IDC_RADIO_NOSITEMAP=[ ] "
-                 "IDC_RADIO_EMAIL=[ ] IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | cancelled"_s);
+        QCOMPARE(
+            EditComment(record, Clicks({IDC_RADIO_SITEMAP, IDC_CHECK_USEICON, IDCANCEL})),
+            u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://icon.ico IDC_RADIO_SITEMAP=[ ] IDC_RADIO_NOSITEMAP=[ ] "
+            "IDC_RADIO_EMAIL=[ ] IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | cancelled"_s);
         QCOMPARE(record, before);
         // Enter on the focused Cancel cancels too.
         QVERIFY(EditComment(record, [](CCommentDlg& dlg) {
@@ -436,17 +445,26 @@ private slots:
     // The icon URL counts only while its box is checked: "http://" stands for none.
     void iconUrl()
     {
-        const struct { const char* icon; QList<int> clicks; QString shown; std::string stored; } cases[] = {
+        const struct {
+            const char* icon;
+            QList<int> clicks;
+            QString shown;
+            std::string stored;
+        } cases[] = {
             {"http://", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF=http://"_s, "http://"},
             {"", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, "http://"},
             {"", {IDC_CHECK_USEICON, IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, ""},
-            {"http://site/i.ico", {IDC_CHECK_USEICON, IDOK}, u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://site/i.ico"_s,
+            {"http://site/i.ico",
+             {IDC_CHECK_USEICON, IDOK},
+             u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://site/i.ico"_s,
              "http://"},
         };
         for (const auto& c : cases) {
             fw::SitemapNode record = Page(0, c.icon);
-            QCOMPARE(EditComment(record, Clicks(c.clicks)), c.shown + u" IDC_RADIO_SITEMAP=[x] IDC_RADIO_NOSITEMAP=[ ] IDC_RADIO_EMAIL=[ ] "
-                                                               "IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | OK"_s);
+            QCOMPARE(EditComment(record, Clicks(c.clicks)),
+                     c.shown +
+                         u" IDC_RADIO_SITEMAP=[x] IDC_RADIO_NOSITEMAP=[ ] IDC_RADIO_EMAIL=[ ] "
+                         "IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | OK"_s);
             QCOMPARE(record.m_strIconHref, c.stored);
         }
     }

@@ -83,8 +83,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
     return true;
 }
 
-bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes,
-                  bool& truncated, std::string& reason)
+bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes, bool& truncated,
+                  std::string& reason)
 {
     bytes.clear();
     const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noFollow ? O_NOFOLLOW : 0)));
@@ -127,9 +127,9 @@ ExitStatus WriteResult(const std::string& out, std::string_view bytes)
         return refuse(std::strerror(errno));
     const mode_t mask = umask(022);
     umask(mask);
-    const bool written = fchmod(fd.Get(), existed ? (old.st_mode & 07777) : (0666 & ~mask)) == 0
-                         && WriteAll(fd.Get(), bytes) && fsync(fd.Get()) == 0 && close(fd.Release()) == 0
-                         && rename(temporary.c_str(), out.c_str()) == 0;
+    const bool written = fchmod(fd.Get(), existed ? (old.st_mode & 07777) : (0666 & ~mask)) == 0 &&
+        WriteAll(fd.Get(), bytes) && fsync(fd.Get()) == 0 && close(fd.Release()) == 0 &&
+        rename(temporary.c_str(), out.c_str()) == 0;
     if (!written) {
         const std::string why = std::strerror(errno);
         unlink(temporary.c_str());

@@ -20,8 +20,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
 // Up to `limit` bytes from the start of a regular file, opened without
 // following a last symbolic link when `noFollow`; never blocks on a FIFO or
 // a device, which are refused. `truncated` tells whether more bytes followed.
-bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes,
-                  bool& truncated, std::string& reason);
+bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes, bool& truncated,
+                  std::string& reason);
 
 // Writes `bytes` to `out` through a temporary file beside it, renamed over it
 // once complete, so a failure leaves an existing OUT as it was; an empty

@@ -47,15 +47,19 @@ ExitStatus RunExport(ExportFormat format, const std::string& in, const std::stri
     const SiteMapView view(channel);
     std::string document;
     switch (format) {
-    case ExportFormat::Opml: document = ExportOpml(view); break;
-    case ExportFormat::Html: document = ExportHtml(view); break;
+    case ExportFormat::Opml:
+        document = ExportOpml(view);
+        break;
+    case ExportFormat::Html:
+        document = ExportHtml(view);
+        break;
     case ExportFormat::Sitemap: {
         SitemapExport sitemap = ExportSitemap(view);
         for (const std::string& url : sitemap.skipped)
             Complain(in + ": left out of the sitemap, not an absolute http or https URL: " + url);
         if (sitemap.urls > kMaxSitemapUrls)
-            Complain(in + ": the sitemap holds " + std::to_string(sitemap.urls)
-                     + " URLs; sitemaps.org allows 50000 in one file, so split it before publishing");
+            Complain(in + ": the sitemap holds " + std::to_string(sitemap.urls) +
+                     " URLs; sitemaps.org allows 50000 in one file, so split it before publishing");
         document = std::move(sitemap.document);
         break;
     }

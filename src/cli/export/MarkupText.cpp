@@ -13,8 +13,8 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 bool IsXmlChar(char32_t c)
 {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-           || (c >= 0x10000 && c <= 0x10FFFF);
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+        (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 void AppendUtf8(std::string& out, char32_t c)
@@ -40,8 +40,11 @@ void AppendUtf8(std::string& out, char32_t c)
 // "&#x26;") and its length; nothing for anything else.
 std::optional<char32_t> Reference(std::string_view text, std::size_t& length)
 {
-    static constexpr std::pair<std::string_view, char32_t> kNamed[] = {
-        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+    static constexpr std::pair<std::string_view, char32_t> kNamed[] = {{"&amp;", '&'},
+                                                                       {"&lt;", '<'},
+                                                                       {"&gt;", '>'},
+                                                                       {"&quot;", '"'},
+                                                                       {"&apos;", '\''}};
     for (const auto& [name, c] : kNamed) {
         if (text.substr(0, name.size()) == name) {
             length = name.size();
@@ -93,14 +96,30 @@ void AppendEscaped(std::string& out, std::string_view utf8, bool attribute)
 {
     for (const char c : utf8) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += attribute ? "&quot;" : "\""; break;
-        case '\n': out += attribute ? "&#10;" : "\n"; break;
-        case '\r': out += attribute ? "&#13;" : "\r"; break;
-        case '\t': out += attribute ? "&#9;" : "\t"; break;
-        default: out += c; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += attribute ? "&quot;" : "\"";
+            break;
+        case '\n':
+            out += attribute ? "&#10;" : "\n";
+            break;
+        case '\r':
+            out += attribute ? "&#13;" : "\r";
+            break;
+        case '\t':
+            out += attribute ? "&#9;" : "\t";
+            break;
+        default:
+            out += c;
+            break;
         }
     }
 }

@@ -10,8 +10,7 @@ namespace fw::cli {
 namespace {
 
 constexpr std::size_t kMaxIndentLevels = 32;
-constexpr std::string_view kIndent =
-    "                                                                ";
+constexpr std::string_view kIndent = "                                                                ";
 static_assert(kIndent.size() == 2 * kMaxIndentLevels);
 
 // A URL as the writer would write it, as UTF-8; empty for none.

@@ -35,8 +35,7 @@ private:
 
 // Calls enter(item, depth) before an item's children and leave(item, depth)
 // after them, for the root (depth 0) and every item below it.
-template <typename Enter, typename Leave>
-void WalkSiteMap(const SitemapItem& root, Enter enter, Leave leave)
+template <typename Enter, typename Leave> void WalkSiteMap(const SitemapItem& root, Enter enter, Leave leave)
 {
     const SitemapItem* item = &root;
     std::size_t depth = 0;

@@ -143,8 +143,8 @@ std::string ResolveUrl(std::string_view base, std::string_view reference)
 bool IsWebUrl(std::string_view url)
 {
     const UrlParts parts = Split(url);
-    return parts.hasScheme && (EqualsAsciiNoCase(parts.scheme, "http") || EqualsAsciiNoCase(parts.scheme, "https"))
-           && parts.hasAuthority && !parts.authority.empty();
+    return parts.hasScheme && (EqualsAsciiNoCase(parts.scheme, "http") || EqualsAsciiNoCase(parts.scheme, "https")) &&
+        parts.hasAuthority && !parts.authority.empty();
 }
 
 std::string PercentEncoded(std::string_view url)

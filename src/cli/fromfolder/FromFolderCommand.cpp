@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "channel/Channel.h"
 #include "Commands.h"
+#include "channel/Channel.h"
 #include "common/CliFiles.h"
 #include "fromfolder/PageTitle.h"
 #include "fromfolder/SiteFolder.h"
@@ -19,8 +19,8 @@ constexpr std::size_t kPageHeadLimit = 256 * 1024;
 
 bool IsUnreserved(unsigned char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
-           || c == '_' || c == '~' || c == '/';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+        c == '_' || c == '~' || c == '/';
 }
 
 // A relative path as a URL: everything but letters, digits and -._~/ as %XX
@@ -131,8 +131,8 @@ bool IsSiteUrl(const std::string& url, std::string& problem)
     }
     const std::size_t separator = url.find("://");
     const std::string scheme = url.substr(0, separator);
-    const bool known = EqualsAsciiNoCase(scheme, "http") || EqualsAsciiNoCase(scheme, "https")
-                       || EqualsAsciiNoCase(scheme, "ftp");
+    const bool known =
+        EqualsAsciiNoCase(scheme, "http") || EqualsAsciiNoCase(scheme, "https") || EqualsAsciiNoCase(scheme, "ftp");
     if (separator == std::string::npos || !known || separator + 3 >= url.size() || url[separator + 3] == '/') {
         problem = "not an absolute http, https or ftp URL with a host";
         return false;

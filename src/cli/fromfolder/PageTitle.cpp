@@ -17,8 +17,8 @@ bool IsSpace(char c)
 
 bool IsCharsetChar(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_'
-           || c == '.' || c == ':';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+        c == '.' || c == ':';
 }
 
 std::size_t FindNoCase(std::string_view text, std::string_view word, std::size_t from)
@@ -65,7 +65,8 @@ std::optional<std::string> DeclaredCharset(std::string_view page)
         ++start;
     if (EqualsAsciiNoCase(page.substr(start, 5), "<?xml")) {
         const std::size_t end = page.find('>', start);
-        if (auto encoding = ValueAfter(page.substr(start, end == std::string_view::npos ? end : end - start), "encoding"))
+        if (auto encoding =
+                ValueAfter(page.substr(start, end == std::string_view::npos ? end : end - start), "encoding"))
             return encoding;
     }
     for (std::size_t at = FindNoCase(page, "<meta", 0); at != std::string_view::npos;

@@ -53,8 +53,8 @@ bool LinksInside(const std::string& rootReal, const std::string& link)
 {
     const std::string target = RealPath(link);
     struct stat info {};
-    return !target.empty() && target.compare(0, rootReal.size() + 1, rootReal + "/") == 0
-           && stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return !target.empty() && target.compare(0, rootReal.size() + 1, rootReal + "/") == 0 &&
+        stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 // The home page, by the first name of kHomePages present (in any case),
@@ -97,7 +97,8 @@ bool ScanSite(const std::string& folder, SiteScan& scan, std::string& reason)
         stack.pop_back();
         const std::string path = scan.folders[index].path;
         // A folder is opened relative to the site's and never through a link.
-        const int fd = index == 0 ? dup(rootFd) : openat(rootFd, path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd =
+            index == 0 ? dup(rootFd) : openat(rootFd, path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         std::unique_ptr<DIR, DirCloser> dir(fd < 0 ? nullptr : fdopendir(fd));
         if (!dir) {
             const int error = errno;

@@ -12,18 +12,18 @@
 namespace fw::cli {
 
 struct SitePage {
-    std::string name;    // the file's name
-    bool link = false;   // a symbolic link to a page inside the site
+    std::string name;   // the file's name
+    bool link = false;  // a symbolic link to a page inside the site
 };
 
 struct SiteFolder {
-    std::string path;    // relative to the site's folder: "" for itself, else "a/b/"
-    std::string name;    // its own name, "" for the site's folder
+    std::string path;  // relative to the site's folder: "" for itself, else "a/b/"
+    std::string name;  // its own name, "" for the site's folder
     std::size_t parent = 0;
-    std::vector<SitePage> pages;  // .htm and .html files sorted by name, the home page left out
-    std::optional<SitePage> home; // index.html, index.htm or default.htm, in that order
+    std::vector<SitePage> pages;          // .htm and .html files sorted by name, the home page left out
+    std::optional<SitePage> home;         // index.html, index.htm or default.htm, in that order
     std::vector<std::size_t> subfolders;  // sorted by name
-    bool holdsPages = false;     // a page here or anywhere below
+    bool holdsPages = false;              // a page here or anywhere below
 };
 
 struct SiteScan {

@@ -69,9 +69,12 @@ std::string SizeText(const PictureSize& size)
 std::string_view SeverityName(Severity severity)
 {
     switch (severity) {
-    case Severity::Error: return "error";
-    case Severity::Warning: return "warning";
-    case Severity::Note: break;
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Note:
+        break;
     }
     return "note";
 }
@@ -99,8 +102,12 @@ std::vector<Diagnostic> LintPass::Run()
             if (m_declarationLine == 0 && EqualsAsciiNoCase(token.name, "?xml"))
                 m_declarationLine = token.line;
             break;
-        case TokenKind::StartTag: StartTag(token); break;
-        case TokenKind::EndTag: EndTag(token); break;
+        case TokenKind::StartTag:
+            StartTag(token);
+            break;
+        case TokenKind::EndTag:
+            EndTag(token);
+            break;
         }
     }
     while (!m_stopped && !m_stack.empty())
@@ -108,8 +115,8 @@ std::vector<Diagnostic> LintPass::Run()
     if (!m_stopped && !m_sawTopChannel)
         Report(1, Severity::Warning, "no CHANNEL element: readers find no channel in this file");
     if (m_stopped)
-        m_found.push_back({m_stoppedLine, Severity::Note,
-                           "lint stopped here after " + std::to_string(kMaxFindings) + " findings"});
+        m_found.push_back(
+            {m_stoppedLine, Severity::Note, "lint stopped here after " + std::to_string(kMaxFindings) + " findings"});
     ReportLoadStatus();
     std::stable_sort(m_found.begin(), m_found.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
@@ -209,10 +216,15 @@ void LintPass::Push(Open open)
         ++m_channelDepth;
         m_contexts.push_back(m_stack.size());
         break;
-    case Kind::Item: m_contexts.push_back(m_stack.size()); break;
-    case Kind::Dropped: ++m_droppedDepth; break;
+    case Kind::Item:
+        m_contexts.push_back(m_stack.size());
+        break;
+    case Kind::Dropped:
+        ++m_droppedDepth;
+        break;
     case Kind::Schedule:
-    case Kind::Usage: break;
+    case Kind::Usage:
+        break;
     }
     m_stack.push_back(std::move(open));
 }
@@ -227,10 +239,17 @@ void LintPass::Pop()
         --m_channelDepth;
         m_contexts.pop_back();
         break;
-    case Kind::Item: m_contexts.pop_back(); break;
-    case Kind::Dropped: --m_droppedDepth; break;
-    case Kind::Schedule: CloseSchedule(); break;
-    case Kind::Usage: break;
+    case Kind::Item:
+        m_contexts.pop_back();
+        break;
+    case Kind::Dropped:
+        --m_droppedDepth;
+        break;
+    case Kind::Schedule:
+        CloseSchedule();
+        break;
+    case Kind::Usage:
+        break;
     }
     m_stack.pop_back();
 }
@@ -295,8 +314,8 @@ void LintPass::OpenChannel(const Token& tag)
             const std::string base = Trimmed(attribute.value);
             if (!IsBareHttp(base) && (base.empty() || base.back() != '/'))
                 Report(attribute.line, Severity::Warning,
-                       "BASE " + Quoted(attribute.value)
-                           + " does not end in \"/\": readers resolve relative URLs against the folder above it");
+                       "BASE " + Quoted(attribute.value) +
+                           " does not end in \"/\": readers resolve relative URLs against the folder above it");
         } else if (name == "SELF") {
             CheckUrl(attribute, name);
         } else if (name == "LEVEL" || name == "PRECACHE") {
@@ -353,15 +372,17 @@ void LintPass::ReadText(const Token& tag, const std::string& name)
         Report(Scanner::LineOf(text.text.data(), text.line, ampersand.at), Severity::Warning, ampersand.message);
     if (text.firstLess != nullptr) {
         Report(text.firstLessLine, m_elementErrorPending ? Severity::Error : Severity::Warning,
-               "\"<\" in " + name + " text: "
-                   + (m_elementErrorPending ? "Feedwright stops loading here (element error) and " : "")
-                   + "XML readers take it for markup; write &lt;");
+               "\"<\" in " + name +
+                   " text: " + (m_elementErrorPending ? "Feedwright stops loading here (element error) and " : "") +
+                   "XML readers take it for markup; write &lt;");
         m_elementErrorPending = false;
     }
     if (text.spacedClose) {
         Report(text.spacedCloseLine, m_elementErrorPending ? Severity::Error : Severity::Note,
-               "the closing tag of " + name + " has blanks before its \">\": Feedwright stops loading here"
-                   " (element error); write </" + name + ">");
+               "the closing tag of " + name +
+                   " has blanks before its \">\": Feedwright stops loading here"
+                   " (element error); write </" +
+                   name + ">");
         m_elementErrorPending = false;
     }
     if (context != nullptr && name == "TITLE" && !Trimmed(text.text).empty())
@@ -381,12 +402,12 @@ void LintPass::ReadUsage(const Token& tag)
         }
         if (!IsKnownUsage(attribute.value))
             Report(attribute.line, Severity::Warning,
-                   "USAGE VALUE " + Quoted(attribute.value)
-                       + ": readers know only Channel, DesktopComponent, Email, NONE, ScreenSaver and SoftwareUpdate");
+                   "USAGE VALUE " + Quoted(attribute.value) +
+                       ": readers know only Channel, DesktopComponent, Email, NONE, ScreenSaver and SoftwareUpdate");
         if (inItem && !attribute.firstAfterOneBlank)
             Report(attribute.line, Severity::Note,
-                   "USAGE VALUE" + std::string(kDroppedSuffix)
-                       + ": it reads VALUE only as the first attribute, one blank after USAGE and right before \"=\"");
+                   "USAGE VALUE" + std::string(kDroppedSuffix) +
+                       ": it reads VALUE only as the first attribute, one blank after USAGE and right before \"=\"");
     }
     if (!tag.selfClosing)
         Push(Open(Kind::Usage, "USAGE", tag.line));
@@ -415,8 +436,8 @@ void LintPass::ReadLogo(const Token& tag)
         style = FindLogoStyle(value);
         if (style == nullptr) {
             Report(attribute.line, Severity::Warning,
-                   "LOGO STYLE " + Quoted(attribute.value)
-                       + ": readers know only ICON (16x16), IMAGE (80x32) and IMAGE-WIDE (194x32)");
+                   "LOGO STYLE " + Quoted(attribute.value) +
+                       ": readers know only ICON (16x16), IMAGE (80x32) and IMAGE-WIDE (194x32)");
         } else if (depth == 0 && !inItem) {
             Dropped(attribute.line, "LOGO outside every CHANNEL");
         } else if (value != "ICON" && (inItem || depth >= 2)) {
@@ -426,7 +447,8 @@ void LintPass::ReadLogo(const Token& tag)
     if (href == nullptr || Trimmed(href->value).empty())
         Report(tag.line, Severity::Warning, "LOGO without HREF: readers have no picture to show");
     else if (styleBeforeHref && style != nullptr)
-        Report(tag.line, Severity::Note, "LOGO with STYLE before HREF loses its URL when Feedwright opens and saves this file");
+        Report(tag.line, Severity::Note,
+               "LOGO with STYLE before HREF loses its URL when Feedwright opens and saves this file");
     if (href != nullptr && style != nullptr)
         CheckPictureSize(*href, std::string(style->name));
 }
@@ -449,28 +471,30 @@ void LintPass::CheckPictureSize(const Attribute& href, const std::string& styleN
     const std::vector<PictureSize> sizes = PictureSizes(*bytes);
     const LogoStyle& style = *FindLogoStyle(styleName);
     if (sizes.empty()) {
-        Report(href.line, Severity::Note, "LOGO " + Quoted(href.value) + " is not a GIF, PNG, JPEG, BMP or ICO picture");
+        Report(href.line, Severity::Note,
+               "LOGO " + Quoted(href.value) + " is not a GIF, PNG, JPEG, BMP or ICO picture");
         return;
     }
     if (std::find(sizes.begin(), sizes.end(), style.size) != sizes.end())
         return;
     Report(href.line, Severity::Warning,
-           "LOGO " + Quoted(href.value) + (sizes.size() == 1 ? " is " : " holds no picture of its size (the first is ")
-               + SizeText(sizes.front()) + (sizes.size() == 1 ? "" : ")") + "; STYLE " + styleName + " wants "
-               + SizeText(style.size));
+           "LOGO " + Quoted(href.value) +
+               (sizes.size() == 1 ? " is " : " holds no picture of its size (the first is ") + SizeText(sizes.front()) +
+               (sizes.size() == 1 ? "" : ")") + "; STYLE " + styleName + " wants " + SizeText(style.size));
 }
 
 void LintPass::CheckUrl(const Attribute& attribute, const std::string& name)
 {
     if (IsBareHttp(attribute.value)) {
-        Report(attribute.line, Severity::Warning, name + " is the bare \"http://\" of a new form: readers cannot open it");
+        Report(attribute.line, Severity::Warning,
+               name + " is the bare \"http://\" of a new form: readers cannot open it");
         return;
     }
     const std::optional<std::string_view> scheme = UrlScheme(attribute.value);
     if (scheme && !IsFetchableScheme(*scheme))
         Report(attribute.line, Severity::Warning,
-               name + " " + Quoted(attribute.value) + " uses the scheme " + Quoted(*scheme)
-                   + ": readers fetch only http, https and ftp URLs");
+               name + " " + Quoted(attribute.value) + " uses the scheme " + Quoted(*scheme) +
+                   ": readers fetch only http, https and ftp URLs");
 }
 
 void LintPass::CheckLevelAndPrecache(const Attribute& attribute, const std::string& name)
@@ -478,15 +502,16 @@ void LintPass::CheckLevelAndPrecache(const Attribute& attribute, const std::stri
     const std::string_view value = attribute.value;
     if (name == "LEVEL") {
         if (!IsPlainNumber(value))
-            Report(attribute.line, Severity::Warning, "LEVEL " + Quoted(value) + " is not a number of levels (0 or more)");
+            Report(attribute.line, Severity::Warning,
+                   "LEVEL " + Quoted(value) + " is not a number of levels (0 or more)");
         return;
     }
     if (value == "YES" || value == "NO")
         return;
     if (EqualsAsciiNoCase(value, "NO"))
         Report(attribute.line, Severity::Note,
-               "PRECACHE " + Quoted(value)
-                   + " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals");
+               "PRECACHE " + Quoted(value) +
+                   " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals");
     else if (!EqualsAsciiNoCase(value, "YES"))
         Report(attribute.line, Severity::Warning, "PRECACHE " + Quoted(value) + ": readers know only YES and NO");
 }
@@ -502,28 +527,35 @@ void LintPass::NoteDuplicateHref(const Attribute& href, Open* channel)
     const auto [entry, added] = channel->hrefs.emplace(key, href.line);
     if (!added)
         Report(href.line, Severity::Note,
-               "HREF " + Quoted(key) + " appears already on line " + std::to_string(entry->second) + " of this channel");
+               "HREF " + Quoted(key) + " appears already on line " + std::to_string(entry->second) +
+                   " of this channel");
 }
 
 void LintPass::ReportLoadStatus()
 {
     // Always told, however many findings came before.
-    const auto add = [this](int line, std::string text) { m_found.push_back({line, Severity::Error, std::move(text)}); };
+    const auto add = [this](int line, std::string text) {
+        m_found.push_back({line, Severity::Error, std::move(text)});
+    };
     switch (m_input.loadStatus) {
     case ReadStatus::ElementError:
         if (m_elementErrorPending)
-            add(1, "Feedwright stops loading this file at a TITLE or ABSTRACT not closed by its own tag (element error)");
+            add(1,
+                "Feedwright stops loading this file at a TITLE or ABSTRACT not closed by its own tag (element error)");
         break;
     case ReadStatus::Phase0:
-        add(1, "no XML declaration: Feedwright loads the file but reports it as incomplete (phase 0);"
-               " begin the file with <?XML VERSION=\"1.0\"?>");
+        add(1,
+            "no XML declaration: Feedwright loads the file but reports it as incomplete (phase 0);"
+            " begin the file with <?XML VERSION=\"1.0\"?>");
         break;
     case ReadStatus::Phase1:
-        add(m_declarationLine > 0 ? m_declarationLine : 1, "the XML declaration does not end with \"?>\": Feedwright reports the file as incomplete (phase 1)");
+        add(m_declarationLine > 0 ? m_declarationLine : 1,
+            "the XML declaration does not end with \"?>\": Feedwright reports the file as incomplete (phase 1)");
         break;
     case ReadStatus::Ok:
     case ReadStatus::CannotOpen:
-    case ReadStatus::Cancelled: break;  // nothing here cancels a load
+    case ReadStatus::Cancelled:
+        break;  // nothing here cancels a load
     }
 }
 

@@ -96,7 +96,7 @@ private:
     std::vector<std::size_t> m_contexts;  // the open CHANNEL and ITEM elements, innermost last
     std::unordered_map<std::string, std::size_t> m_openCount;
     std::size_t m_channelDepth = 0;
-    std::size_t m_droppedDepth = 0;  // open elements Feedwright drops: their insides need no notes
+    std::size_t m_droppedDepth = 0;     // open elements Feedwright drops: their insides need no notes
     std::vector<Schedule> m_schedules;  // the open SCHEDULE elements
 
     bool m_sawTopChannel = false;
@@ -106,7 +106,7 @@ private:
     int m_declarationLine = 0;
     bool m_elementErrorPending = false;
     bool m_stopped = false;  // too many findings: the rest is not looked at
-    int m_stoppedLine = 1;  // the load stopped at an element error not yet placed
+    int m_stoppedLine = 1;   // the load stopped at an element error not yet placed
 };
 
 }  // namespace fw::cli::lint

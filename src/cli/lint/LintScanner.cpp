@@ -162,8 +162,8 @@ void Scanner::ReadStartTag(Token& token)
         line = LineOf(lineFrom, line, m_text.data() + attrStart);
         lineFrom = m_text.data() + attrStart;
         attribute.line = line;
-        attribute.firstAfterOneBlank = token.attributes.empty() && attrStart == nameEnd + 1 && p < size
-                                       && m_text[p] == '=';
+        attribute.firstAfterOneBlank =
+            token.attributes.empty() && attrStart == nameEnd + 1 && p < size && m_text[p] == '=';
         std::size_t q = p;
         while (q < size && IsSpace(m_text[q]))
             ++q;
@@ -195,8 +195,8 @@ void Scanner::ReadStartTag(Token& token)
 // positions: a closing tag found beyond it belongs to a later element.
 bool Scanner::OpensCdfElementBetween(std::size_t from, std::size_t to) const
 {
-    static constexpr std::string_view kNames[] = {"CHANNEL", "ITEM", "TITLE", "ABSTRACT", "SCHEDULE",
-                                                  "LOGO", "USAGE", "INTERVALTIME", "EARLIESTTIME", "LATESTTIME"};
+    static constexpr std::string_view kNames[] = {"CHANNEL", "ITEM",  "TITLE",        "ABSTRACT",     "SCHEDULE",
+                                                  "LOGO",    "USAGE", "INTERVALTIME", "EARLIESTTIME", "LATESTTIME"};
     for (std::size_t at = m_text.find('<', from); at < to; at = m_text.find('<', at + 1)) {
         std::size_t nameStart = at + 1;
         if (nameStart < m_text.size() && m_text[nameStart] == '/')
@@ -238,8 +238,8 @@ std::size_t Scanner::FindClosingTag(std::string_view name, std::size_t from)
         if (at == std::string_view::npos)
             break;
         const std::size_t after = at + 2 + name.size();
-        if (EqualsAsciiNoCase(m_text.substr(at + 2, name.size()), name)
-            && (after >= m_text.size() || m_text[after] == '>' || IsSpace(m_text[after])))
+        if (EqualsAsciiNoCase(m_text.substr(at + 2, name.size()), name) &&
+            (after >= m_text.size() || m_text[after] == '>' || IsSpace(m_text[after])))
             break;
         at += 2;
     }
@@ -260,8 +260,8 @@ ElementText Scanner::ReadElementText(std::string_view name)
     }
     const std::size_t greater = m_text.find('>', less);
     const std::string_view tag = m_text.substr(less + 1, greater == std::string_view::npos ? 0 : greater - less - 1);
-    if (greater == std::string_view::npos
-        || (tag.size() == name.size() + 1 && tag[0] == '/' && EqualsAsciiNoCase(tag.substr(1), name))) {
+    if (greater == std::string_view::npos ||
+        (tag.size() == name.size() + 1 && tag[0] == '/' && EqualsAsciiNoCase(tag.substr(1), name))) {
         // Closed as the reader wants it, or the file ends before the reader decides.
         result.text = m_text.substr(start, less - start);
         MoveTo(greater == std::string_view::npos ? m_text.size() : greater + 1);

@@ -82,7 +82,8 @@ std::optional<std::string_view> UrlScheme(std::string_view url)
     if (start >= url.size() || !IsAsciiLetter(url[start]))
         return std::nullopt;
     std::size_t at = start + 1;
-    while (at < url.size() && (IsAsciiLetter(url[at]) || IsDigit(url[at]) || url[at] == '+' || url[at] == '-' || url[at] == '.'))
+    while (at < url.size() &&
+           (IsAsciiLetter(url[at]) || IsDigit(url[at]) || url[at] == '+' || url[at] == '-' || url[at] == '.'))
         ++at;
     if (at >= url.size() || url[at] != ':')
         return std::nullopt;
@@ -165,10 +166,12 @@ MarkupProblem FindAmpersandProblem(std::string_view text, std::string_view where
             }
         }
         if (!wellFormed)
-            return {text.data() + at, "bare \"&\" " + std::string(where) + ": strict XML readers refuse it; write &amp;"};
+            return {text.data() + at,
+                    "bare \"&\" " + std::string(where) + ": strict XML readers refuse it; write &amp;"};
         if (!known)
-            return {text.data() + at, Quoted(text.substr(at, end - at + 1))
-                                          + " " + std::string(where) + ": XML readers know only &amp; &lt; &gt; &quot; &apos; and numeric references"};
+            return {text.data() + at,
+                    Quoted(text.substr(at, end - at + 1)) + " " + std::string(where) +
+                        ": XML readers know only &amp; &lt; &gt; &quot; &apos; and numeric references"};
     }
     return {};
 }

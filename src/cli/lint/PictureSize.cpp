@@ -12,10 +12,22 @@ std::uint32_t Byte(std::string_view bytes, std::size_t at)
     return static_cast<unsigned char>(bytes[at]);
 }
 
-std::uint32_t Le16(std::string_view b, std::size_t at) { return Byte(b, at) | Byte(b, at + 1) << 8; }
-std::uint32_t Be16(std::string_view b, std::size_t at) { return Byte(b, at) << 8 | Byte(b, at + 1); }
-std::uint32_t Le32(std::string_view b, std::size_t at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
-std::uint32_t Be32(std::string_view b, std::size_t at) { return Be16(b, at) << 16 | Be16(b, at + 2); }
+std::uint32_t Le16(std::string_view b, std::size_t at)
+{
+    return Byte(b, at) | Byte(b, at + 1) << 8;
+}
+std::uint32_t Be16(std::string_view b, std::size_t at)
+{
+    return Byte(b, at) << 8 | Byte(b, at + 1);
+}
+std::uint32_t Le32(std::string_view b, std::size_t at)
+{
+    return Le16(b, at) | Le16(b, at + 2) << 16;
+}
+std::uint32_t Be32(std::string_view b, std::size_t at)
+{
+    return Be16(b, at) << 16 | Be16(b, at + 2);
+}
 
 std::vector<PictureSize> One(long width, long height)
 {
@@ -39,7 +51,8 @@ std::vector<PictureSize> JpegSize(std::string_view b)
             continue;
         }
         const std::uint32_t length = Be16(b, at + 2);
-        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        const bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
             if (at + 9 > b.size())
                 return {};

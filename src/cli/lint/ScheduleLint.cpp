@@ -116,23 +116,25 @@ void LintPass::CloseSchedule()
     if (schedule.topLevel && schedule.interval)
         m_topScheduleHasInterval = true;
     const auto readable = [](const std::optional<Time>& time) { return time && time->readable; };
-    if (readable(schedule.earliest) && readable(schedule.latest) && schedule.earliest->minutes > schedule.latest->minutes)
+    if (readable(schedule.earliest) && readable(schedule.latest) &&
+        schedule.earliest->minutes > schedule.latest->minutes)
         Report(schedule.latest->line, Severity::Warning,
-               "EARLIESTTIME (" + Duration(schedule.earliest->minutes) + ") is later than LATESTTIME ("
-                   + Duration(schedule.latest->minutes) + "): the update window is empty");
+               "EARLIESTTIME (" + Duration(schedule.earliest->minutes) + ") is later than LATESTTIME (" +
+                   Duration(schedule.latest->minutes) + "): the update window is empty");
     if (readable(schedule.interval) && schedule.interval->minutes > 0) {
         const long long interval = schedule.interval->minutes;
-        for (const auto& [time, name] : {std::pair{schedule.earliest, "EARLIESTTIME"}, std::pair{schedule.latest, "LATESTTIME"}}) {
+        for (const auto& [time, name] :
+             {std::pair{schedule.earliest, "EARLIESTTIME"}, std::pair{schedule.latest, "LATESTTIME"}}) {
             if (readable(time) && time->minutes > interval)
                 Report(time->line, Severity::Warning,
-                       std::string(name) + " (" + Duration(time->minutes) + ") lies beyond the update interval ("
-                           + Duration(interval) + ")");
+                       std::string(name) + " (" + Duration(time->minutes) + ") lies beyond the update interval (" +
+                           Duration(interval) + ")");
         }
     }
     if (schedule.start && schedule.stop && *schedule.stop < *schedule.start)
         Report(schedule.line, Severity::Warning,
-               "STOPDATE " + Quoted(schedule.stopText) + " is before STARTDATE " + Quoted(schedule.startText)
-                   + ": the channel is never updated");
+               "STOPDATE " + Quoted(schedule.stopText) + " is before STARTDATE " + Quoted(schedule.startText) +
+                   ": the channel is never updated");
 }
 
 void LintPass::CheckTopLevelSchedule(const Open& channel)

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-
 #include "text/SjisText.h"
 
 namespace fw {

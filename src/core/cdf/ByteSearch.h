@@ -30,7 +30,7 @@ public:
     bool Contains(char byte) const
     {
         return byte == m_bytes[0] || byte == m_bytes[1] || byte == m_bytes[2] || byte == m_bytes[3] ||
-               byte == m_bytes[4] || byte == m_bytes[5];
+            byte == m_bytes[4] || byte == m_bytes[5];
     }
     char operator[](std::size_t i) const { return m_bytes[i]; }
 
@@ -56,10 +56,10 @@ inline std::size_t FindFirstOf(std::string_view text, const ByteSet& set)
     const __m128i b5 = _mm_set1_epi8(set[5]);
     for (; end - pos >= 16; pos += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos));
-        const __m128i hits = _mm_or_si128(
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, b0), _mm_cmpeq_epi8(block, b1)),
-                         _mm_or_si128(_mm_cmpeq_epi8(block, b2), _mm_cmpeq_epi8(block, b3))),
-            _mm_or_si128(_mm_cmpeq_epi8(block, b4), _mm_cmpeq_epi8(block, b5)));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, b0), _mm_cmpeq_epi8(block, b1)),
+                                      _mm_or_si128(_mm_cmpeq_epi8(block, b2), _mm_cmpeq_epi8(block, b3))),
+                         _mm_or_si128(_mm_cmpeq_epi8(block, b4), _mm_cmpeq_epi8(block, b5)));
         const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
         if (mask != 0)
             return static_cast<std::size_t>(pos - begin) + static_cast<std::size_t>(__builtin_ctz(mask));

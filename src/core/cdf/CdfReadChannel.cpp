@@ -67,12 +67,15 @@ void CdfReadPass::OpenChannel()
             if (topLevel)
                 head.m_strCdfUrl = m_value;
             break;
-        case kLevel: node.m_nLevel = LeadingInteger(m_value); break;
+        case kLevel:
+            node.m_nLevel = LeadingInteger(m_value);
+            break;
         case kPrecache:
             if (m_value == "NO")
                 node.m_bPrecache = 0;
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }
@@ -106,13 +109,18 @@ void CdfReadPass::AddPageItem()
         if (node == nullptr)
             continue;
         switch (name) {
-        case kItemHref: node->m_strHref = m_value; break;
-        case kItemLevel: node->m_nLevel = LeadingInteger(m_value); break;
+        case kItemHref:
+            node->m_strHref = m_value;
+            break;
+        case kItemLevel:
+            node->m_nLevel = LeadingInteger(m_value);
+            break;
         case kItemPrecache:
             if (m_value == "NO")
                 node->m_bPrecache = 0;
             break;
-        default: break;
+        default:
+            break;
         }
     }
 }

@@ -50,7 +50,6 @@ public:
     };
 
 private:
-
     void Dispatch(bool hasAttributes);
     // Tells the progress how far the input has been read, every so many
     // bytes; false when it asks to stop.
@@ -75,8 +74,7 @@ private:
     // m_attrValue is moved out instead of copied.
     std::string TakeText(std::string_view text);
     // Index of the first of `names` that occurs in the attribute name, or -1.
-    template <std::size_t N>
-    int MatchName(const std::array<std::string_view, N>& names) const;
+    template <std::size_t N> int MatchName(const std::array<std::string_view, N>& names) const;
 
     // Element handlers. A TITLE or ABSTRACT not closed by its own tag sets
     // the element error, which ends the load.
@@ -122,8 +120,7 @@ private:
     bool m_inSchedule = false;
 };
 
-template <std::size_t N>
-int CdfReadPass::MatchName(const std::array<std::string_view, N>& names) const
+template <std::size_t N> int CdfReadPass::MatchName(const std::array<std::string_view, N>& names) const
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (m_attrName.find(names[i]) != std::string::npos)

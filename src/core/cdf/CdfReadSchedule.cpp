@@ -56,7 +56,8 @@ void CdfReadPass::ReadSchedule()
             schedule.m_bStopDate = 1;
             SplitDate(m_value, schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
             break;
-        default: break;
+        default:
+            break;
         }
         Trace("\n");
     }
@@ -74,7 +75,8 @@ TimeFields FieldsOf(CdfReadPass::TimeElement element, ScheduleRecord& schedule)
         return {"EARLIESTTIME:\n", &schedule.m_nEarliestDay, &schedule.m_nEarliestHour, &schedule.m_nEarliestMin};
     case CdfReadPass::TimeElement::Latest:
         return {"LATESTTIME:\n", &schedule.m_nLatestDay, &schedule.m_nLatestHour, &schedule.m_nLatestMin};
-    case CdfReadPass::TimeElement::Interval: break;
+    case CdfReadPass::TimeElement::Interval:
+        break;
     }
     return {"INTERVALTIME:\n", &schedule.m_nIntervalDay, &schedule.m_nIntervalHour, &schedule.m_nIntervalMin};
 }
@@ -134,7 +136,8 @@ CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, 
             seen.min = true;
             *fields.min = UnsignedValue(m_value);
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return seen;

@@ -51,7 +51,8 @@ void CdfReadPass::ReadLogo()
             Trace("STYLE:");
             ApplyLogoStyle();
             break;
-        default: break;
+        default:
+            break;
         }
     }
     Trace("\n");

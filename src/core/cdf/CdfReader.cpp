@@ -234,15 +234,33 @@ void CdfReadPass::Dispatch(bool hasAttributes)
         return;
     m_listOpen = hasAttributes;
     switch (entry->element) {
-    case Element::Declaration: ReadDeclaration(); break;
-    case Element::Channel: OpenChannel(); break;
-    case Element::ChannelEnd: CloseChannel(); break;
-    case Element::Item: AddPageItem(); break;
-    case Element::ItemEnd: m_inItem = false; break;
-    case Element::Title: ReadElementText(true); break;
-    case Element::Abstract: ReadElementText(false); break;
-    case Element::Schedule: ReadSchedule(); break;
-    case Element::ScheduleEnd: m_inSchedule = false; break;
+    case Element::Declaration:
+        ReadDeclaration();
+        break;
+    case Element::Channel:
+        OpenChannel();
+        break;
+    case Element::ChannelEnd:
+        CloseChannel();
+        break;
+    case Element::Item:
+        AddPageItem();
+        break;
+    case Element::ItemEnd:
+        m_inItem = false;
+        break;
+    case Element::Title:
+        ReadElementText(true);
+        break;
+    case Element::Abstract:
+        ReadElementText(false);
+        break;
+    case Element::Schedule:
+        ReadSchedule();
+        break;
+    case Element::ScheduleEnd:
+        m_inSchedule = false;
+        break;
     case Element::IntervalTime:
         if (m_inSchedule)
             ReadScheduleTime(TimeElement::Interval);
@@ -255,9 +273,14 @@ void CdfReadPass::Dispatch(bool hasAttributes)
         if (m_inSchedule)
             ReadScheduleTime(TimeElement::Latest);
         break;
-    case Element::Usage: ReadUsage(); break;
-    case Element::UsageEnd: break;
-    case Element::Logo: ReadLogo(); break;
+    case Element::Usage:
+        ReadUsage();
+        break;
+    case Element::UsageEnd:
+        break;
+    case Element::Logo:
+        ReadLogo();
+        break;
     }
     m_listOpen = false;
 }
@@ -393,9 +416,8 @@ void FileBuffer::Reserve(std::size_t capacity)
     capacity = (capacity + kPage - 1) / kPage * kPage;
     if (capacity <= m_capacity)
         return;
-    void* data = m_data == nullptr
-                     ? mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
-                     : mremap(m_data, m_capacity, capacity, MREMAP_MAYMOVE);
+    void* data = m_data == nullptr ? mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                                   : mremap(m_data, m_capacity, capacity, MREMAP_MAYMOVE);
     if (data == MAP_FAILED)
         throw std::bad_alloc();
     m_data = static_cast<char*>(data);

@@ -8,9 +8,13 @@
 
 namespace fw {
 
-CdfTextOutput::CdfTextOutput(ByteSink& sink) : m_sink(&sink), m_buffer(new char[kBlockSize]) {}
+CdfTextOutput::CdfTextOutput(ByteSink& sink) : m_sink(&sink), m_buffer(new char[kBlockSize])
+{
+}
 
-CdfTextOutput::CdfTextOutput() : m_sink(nullptr) {}
+CdfTextOutput::CdfTextOutput() : m_sink(nullptr)
+{
+}
 
 namespace {
 

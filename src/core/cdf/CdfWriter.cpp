@@ -6,8 +6,8 @@
 
 #include "cdf/CdfTextOutput.h"
 #include "channel/Channel.h"
-#include "sitemap/SitemapTree.h"
 #include "channel/Url.h"
+#include "sitemap/SitemapTree.h"
 #include "sitemap/UsageWords.h"
 
 namespace fw {
@@ -24,6 +24,7 @@ public:
     ~ItemDepthRestorer() { g_nItemDepth = m_saved; }
     ItemDepthRestorer(const ItemDepthRestorer&) = delete;
     ItemDepthRestorer& operator=(const ItemDepthRestorer&) = delete;
+
 private:
     int m_saved;
 };
@@ -181,8 +182,7 @@ void PutSchedule(const ScheduleRecord& schedule, CdfTextOutput& out)
         }
         out.Put("/>\n");
     }
-    PutWindowLine(out, "EARLIESTTIME", schedule.m_nEarliestDay, schedule.m_nEarliestHour,
-                  schedule.m_nEarliestMin);
+    PutWindowLine(out, "EARLIESTTIME", schedule.m_nEarliestDay, schedule.m_nEarliestHour, schedule.m_nEarliestMin);
     PutWindowLine(out, "LATESTTIME", schedule.m_nLatestDay, schedule.m_nLatestHour, schedule.m_nLatestMin);
     out.Put("  </SCHEDULE>\n\n");
 }

@@ -26,12 +26,12 @@
 #include "cdf/SafeSave.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <charconv>
-#include <fstream>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -170,7 +170,9 @@ bool Fits(const std::string& folder, std::uint64_t size)
 class ProgressSink final : public ByteSink {
 public:
     ProgressSink(ByteSink& next, CdfProgress& progress, std::uint64_t total)
-        : m_next(next), m_progress(progress), m_total(total) {}
+        : m_next(next), m_progress(progress), m_total(total)
+    {
+    }
     bool Write(std::string_view bytes) override
     {
         if (!m_next.Write(bytes))
@@ -180,6 +182,7 @@ public:
         return !m_cancelled;
     }
     bool Cancelled() const { return m_cancelled; }
+
 private:
     ByteSink& m_next;
     CdfProgress& m_progress;

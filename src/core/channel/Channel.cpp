@@ -25,7 +25,9 @@ void HeadFromRootRecord(ChannelHead& head, const SitemapNode& root)
     head.m_strAbstract = root.m_strAbstract;
 }
 
-Channel::Channel(TraceSink* trace) : sitemap(RootRecordFor(head), trace) {}
+Channel::Channel(TraceSink* trace) : sitemap(RootRecordFor(head), trace)
+{
+}
 
 void Channel::Clear()
 {

@@ -32,7 +32,9 @@ constexpr std::size_t kHeaderSize = (sizeof(void*) + kAlign - 1) / kAlign * kAli
 
 }  // namespace
 
-ItemPool::ItemPool(std::size_t slotSize) : m_slotSize(RoundUp(std::max(slotSize, sizeof(FreeSlot)))) {}
+ItemPool::ItemPool(std::size_t slotSize) : m_slotSize(RoundUp(std::max(slotSize, sizeof(FreeSlot))))
+{
+}
 
 ItemPool::~ItemPool()
 {

@@ -57,8 +57,7 @@ SitemapTree::~SitemapTree()
     FreeSubtree(m_root);
 }
 
-template <typename Call>
-void SitemapTree::Notify(Call call)
+template <typename Call> void SitemapTree::Notify(Call call)
 {
     if (m_bulkDepth > 0)
         return;

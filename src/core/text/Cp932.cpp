@@ -120,7 +120,6 @@ public:
     bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
 private:
-
     static std::size_t CopyAsciiPrefix(std::string_view input, OutputBuffer& output)
     {
         std::size_t n = 0;

@@ -14,7 +14,8 @@ CAboutDlg::CAboutDlg(fwgui::Platform& platform, QWidget* parent)
     auto* icon = Add(new QLabel(this), IDC_STATIC, 12, 14, 21, 20);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setObjectName(QStringLiteral("icon"));
-    auto* version = Add(new QLabel(QStringLiteral("Feedwright Version." FEEDWRIGHT_VERSION "a"), this), IDC_STATIC, 42, 20, 110, 10);
+    auto* version = Add(new QLabel(QStringLiteral("Feedwright Version." FEEDWRIGHT_VERSION "a"), this), IDC_STATIC, 42,
+                        20, 110, 10);
     version->setObjectName(QStringLiteral("version"));
     auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 55, 84, 50, 14);
     ok->setDefault(true);

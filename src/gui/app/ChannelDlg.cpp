@@ -31,7 +31,10 @@ using namespace channel_dlg;
 
 namespace {
 
-void Trace(fwgui::Platform& platform, std::string_view line) { platform.Trace().Write(line); }
+void Trace(fwgui::Platform& platform, std::string_view line)
+{
+    platform.Trace().Write(line);
+}
 
 }  // namespace
 
@@ -68,7 +71,8 @@ void CChannelDlg::CreateControls()
     abstractEdit->setTabChangesFocus(true);
     // Enter is the form's (and does nothing), Ctrl+Enter makes a line break.
     fwgui::KeepEnterFrom(abstractEdit);
-    auto* cdfUrlLabel = Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), IDC_STATIC, 7, 120, 200, 9);
+    auto* cdfUrlLabel =
+        Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), IDC_STATIC, 7, 120, 200, 9);
     cdfUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13));
     Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
     Add(new QPushButton(QStringLiteral("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
@@ -96,10 +100,10 @@ void CChannelDlg::CreateControls()
         button->setAutoDefault(false);
 
     QWidget* previous = exitButton;
-    const int tabOrder[] = {IDC_EDIT_HOMEURL,    IDC_EDIT_TITLE,     IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL,
-                            IDC_BUTTON_LOAD,     IDC_BUTTON_LOGO,    IDC_BUTTON_SCHEDULE, IDC_BUTTON_SITEMAP,
-                            IDC_BUTTON_CREATE,   IDC_BUTTON_CLEAR,   IDC_INFO,          IDC_HELP,
-                            IDC_EDIT_BASEURL,    IDC_CHECK_BASEURL};
+    const int tabOrder[] = {
+        IDC_EDIT_HOMEURL,    IDC_EDIT_TITLE,     IDC_EDIT_ABSTRACT, IDC_EDIT_CDFURL,  IDC_BUTTON_LOAD, IDC_BUTTON_LOGO,
+        IDC_BUTTON_SCHEDULE, IDC_BUTTON_SITEMAP, IDC_BUTTON_CREATE, IDC_BUTTON_CLEAR, IDC_INFO,        IDC_HELP,
+        IDC_EDIT_BASEURL,    IDC_CHECK_BASEURL};
     for (int id : tabOrder) {
         QWidget* next = Control<QWidget>(id);
         setTabOrder(previous, next);
@@ -344,4 +348,3 @@ void CChannelDlg::OnButtonInfo()
     CAboutDlg about(platform(), this);
     about.DoModal();
 }
-

@@ -89,7 +89,8 @@ bool CChannelDlg::ReadCdfAt(const std::string& path)
         return false;
     case fw::ReadStatus::Ok:
     case fw::ReadStatus::CannotOpen:
-    case fw::ReadStatus::Cancelled: break;
+    case fw::ReadStatus::Cancelled:
+        break;
     }
     return true;
 }
@@ -116,10 +117,15 @@ void CChannelDlg::OnButtonCreate()
     // In every case but Ok the old file, if any, is still there as it was.
     switch (status) {
     case fw::SaveStatus::Ok:
-    case fw::SaveStatus::Cancelled: break;
-    case fw::SaveStatus::CannotCreate: ShowFileError(kCannotOpen); break;
+    case fw::SaveStatus::Cancelled:
+        break;
+    case fw::SaveStatus::CannotCreate:
+        ShowFileError(kCannotOpen);
+        break;
     case fw::SaveStatus::WriteFailed:
-    case fw::SaveStatus::NoSpace: ShowFileError(kCannotWrite); break;
+    case fw::SaveStatus::NoSpace:
+        ShowFileError(kCannotWrite);
+        break;
     }
 }
 

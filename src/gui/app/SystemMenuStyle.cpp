@@ -11,7 +11,9 @@ constexpr int kSeparatorHeight = 9;  // device-independent pixels, the line in t
 
 }  // namespace
 
-SystemMenuStyle::SystemMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+SystemMenuStyle::SystemMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+{
+}
 
 QSize SystemMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                         const QWidget* widget) const

@@ -26,7 +26,8 @@ CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* paren
 {
     // Created in the order of the template, which is also the tab order.
     auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, kWidth - kMargin - 104, kHeight - 21, 50, 14);
-    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, kWidth - kMargin - 50, kHeight - 21, 50, 14);
+    auto* cancel =
+        Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, kWidth - kMargin - 50, kHeight - 21, 50, 14);
     ok->setDefault(true);
 
     struct Field {

@@ -5,7 +5,9 @@
 
 #include "framework/Dialog.h"
 
-namespace fw { struct LogoSet; }
+namespace fw {
+struct LogoSet;
+}
 
 class CLogoDlg : public fwgui::CDialog {
     Q_OBJECT

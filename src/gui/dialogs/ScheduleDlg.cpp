@@ -102,9 +102,10 @@ void CScheduleDlg::AddDateRow(const QString& which, int checkId, int yearId, int
 void CScheduleDlg::CreateDateControls()
 {
     AddGroup(QStringLiteral("期間限定で公開する場合"), 60, 50);
-    AddDateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY,
-               72);
-    AddDateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY, 90);
+    AddDateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH,
+               IDC_EDIT_STARTDAY, 72);
+    AddDateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY,
+               90);
 }
 
 void CScheduleDlg::AddWindowRow(const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y)
@@ -129,8 +130,8 @@ void CScheduleDlg::CreateWindowControls()
     AddWindowRow(QStringLiteral("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR,
                  IDC_STATIC_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN, 140);
     AddLabel(QStringLiteral("から"), IDC_STATIC, 230, 142, 22);
-    AddWindowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR, IDC_STATIC_LATESTHOUR,
-                 IDC_EDIT_LATESTMIN, 157);
+    AddWindowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR,
+                 IDC_STATIC_LATESTHOUR, IDC_EDIT_LATESTMIN, 157);
     AddLabel(QStringLiteral("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
     AddLabel(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
 }
@@ -198,7 +199,8 @@ void CScheduleDlg::DoDataExchange(fwgui::CDataExchange& dx)
     DDV_MinMaxUInt(dx, r.m_nLatestHour, 0, 24);
     DDX_Text(dx, edit(IDC_EDIT_LATESTMIN), r.m_nLatestMin);
     DDV_MinMaxUInt(dx, r.m_nLatestMin, 0, 59);
-    fwgui::DDX_Radio(dx, {Control<QRadioButton>(IDC_RADIO_DAY), Control<QRadioButton>(IDC_RADIO_HOUR)}, r.m_nUpdateUnit);
+    fwgui::DDX_Radio(dx, {Control<QRadioButton>(IDC_RADIO_DAY), Control<QRadioButton>(IDC_RADIO_HOUR)},
+                     r.m_nUpdateUnit);
     fwgui::DDX_CBIndex(dx, Control<QComboBox>(IDC_COMBO_HOUR), r.m_nHourSel);
     DDX_Text(dx, edit(IDC_EDIT_STARTMONTH), r.m_nStartMonth);
     DDV_MinMaxUInt(dx, r.m_nStartMonth, 1, 12);
@@ -239,9 +241,15 @@ void CScheduleDlg::done(int result)
     fwgui::CDialog::done(result);
 }
 
-bool CScheduleDlg::IgnoresNotifications() const { return !m_bOpen || m_bHandling || IsExchanging(); }
+bool CScheduleDlg::IgnoresNotifications() const
+{
+    return !m_bOpen || m_bHandling || IsExchanging();
+}
 
-void CScheduleDlg::UpdatePaceDisplay() { TakeAndShowPace(); }
+void CScheduleDlg::UpdatePaceDisplay()
+{
+    TakeAndShowPace();
+}
 
 bool CScheduleDlg::TakeAndShowPace()
 {

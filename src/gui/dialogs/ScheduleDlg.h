@@ -12,7 +12,9 @@
 
 class FocusLostLineEdit;
 class QLabel;
-namespace fw { struct ScheduleRecord; }
+namespace fw {
+struct ScheduleRecord;
+}
 
 class CScheduleDlg : public fwgui::CDialog {
     Q_OBJECT

@@ -1,12 +1,12 @@
 #include "framework/DataExchange.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QButtonGroup>
 #include <climits>
 #include <optional>
 
@@ -29,7 +29,10 @@ void ShowRefusal(CDataExchange& dx, const QString& text, MessageIcon icon)
                                       icon);
 }
 
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool IsBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 // An unsigned decimal number with blanks or tabs around it; nothing else.
 std::optional<unsigned> ParseUnsigned(const QString& text)
@@ -151,9 +154,15 @@ void DDX_Check(CDataExchange& dx, QCheckBox* box, int& member)
     dx.SetLastControl(box);
     if (dx.SaveAndValidate()) {
         switch (box->checkState()) {
-        case Qt::Checked: member = 1; break;
-        case Qt::PartiallyChecked: member = 2; break;
-        case Qt::Unchecked: member = 0; break;
+        case Qt::Checked:
+            member = 1;
+            break;
+        case Qt::PartiallyChecked:
+            member = 2;
+            break;
+        case Qt::Unchecked:
+            member = 0;
+            break;
         }
         return;
     }

@@ -14,11 +14,16 @@ namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Stop: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -26,10 +31,14 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
 QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::Ok: break;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -38,17 +47,25 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
 MessageAnswer ToAnswer(int result, MessageButtons buttons)
 {
     switch (result) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
     }
     switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
     case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel: break;
+    case MessageButtons::YesNoCancel:
+        break;
     }
     return MessageAnswer::Cancel;
 }
@@ -77,7 +94,9 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
 
 }  // namespace
 
-DesktopPlatform::DesktopPlatform(std::unique_ptr<fw::TraceSink> trace) : m_trace(std::move(trace)) {}
+DesktopPlatform::DesktopPlatform(std::unique_ptr<fw::TraceSink> trace) : m_trace(std::move(trace))
+{
+}
 
 MessageAnswer DesktopPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                                           MessageButtons buttons, MessageIcon icon)

@@ -12,8 +12,8 @@ class DesktopPlatform final : public Platform {
 public:
     explicit DesktopPlatform(std::unique_ptr<fw::TraceSink> trace);
 
-    MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                             MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer MessageBox(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
+                             MessageIcon icon) override;
     std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
     std::unique_ptr<fw::CdfProgress> StartProgress(QWidget* owner, const QString& text) override;

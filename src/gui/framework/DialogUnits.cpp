@@ -44,9 +44,15 @@ DialogUnits::DialogUnits(const QFont& font)
         m_baseY = 1;
 }
 
-int DialogUnits::X(int units) const { return Scale(units, m_baseX, 4); }
+int DialogUnits::X(int units) const
+{
+    return Scale(units, m_baseX, 4);
+}
 
-int DialogUnits::Y(int units) const { return Scale(units, m_baseY, 8); }
+int DialogUnits::Y(int units) const
+{
+    return Scale(units, m_baseY, 8);
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const
 {
@@ -56,7 +62,10 @@ QRect DialogUnits::Rect(int x, int y, int width, int height) const
     return QRect(left, top, X(x + width) - left, Y(y + height) - top);
 }
 
-QSize DialogUnits::Size(int width, int height) const { return QSize(X(width), Y(height)); }
+QSize DialogUnits::Size(int width, int height) const
+{
+    return QSize(X(width), Y(height));
+}
 
 void PlaceControl(QWidget* widget, const DialogUnits& units, int x, int y, int width, int height)
 {

@@ -53,7 +53,8 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     m_commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentEdit->setTabChangesFocus(true);
 
-    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), IDC_CHECK_USEICON, 13, 102, 146, 10);
+    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), IDC_CHECK_USEICON, 13,
+                         102, 146, 10);
     m_iconEdit = Add(new QLineEdit(this), IDC_EDIT_ICONHREF, 13, 116, 146, 13);
     // Labelled by the check box above it, which a label's buddy cannot be.
     m_iconEdit->setAccessibleName(QStringLiteral("アイコンのＵＲＬ"));

@@ -13,7 +13,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-namespace fw { struct SitemapNode; }
+namespace fw {
+struct SitemapNode;
+}
 
 class CCommentDlg : public fwgui::CDialog {
     Q_OBJECT

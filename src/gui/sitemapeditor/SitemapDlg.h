@@ -17,7 +17,7 @@ namespace fw {
 struct Channel;
 struct ChannelHead;
 class SitemapItem;
-}
+}  // namespace fw
 
 class CSitemapDlg : public fwgui::CDialog {
     Q_OBJECT

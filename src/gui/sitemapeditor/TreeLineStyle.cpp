@@ -36,7 +36,9 @@ bool IsFirstRow(const QWidget* widget, const QRect& cell)
 
 }  // namespace
 
-TreeLineStyle::TreeLineStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+TreeLineStyle::TreeLineStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+{
+}
 
 void TreeLineStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const

@@ -62,7 +62,9 @@ public:
     std::unique_ptr<fw::CdfProgress> StartProgress(QWidget*, const QString& text) override
     {
         struct Scripted final : fw::CdfProgress {
-            Scripted(QStringList& lines, int cancelAt) : m_lines(lines), m_line(lines.size() - 1), m_cancelAt(cancelAt) {}
+            Scripted(QStringList& lines, int cancelAt) : m_lines(lines), m_line(lines.size() - 1), m_cancelAt(cancelAt)
+            {
+            }
             bool Advance(std::uint64_t, std::uint64_t) override
             {
                 if (++m_reports != m_cancelAt)
@@ -88,10 +90,9 @@ public:
 private:
     std::optional<QString> FileDialog(const QString& kind, const fwgui::FileDialogRequest& request)
     {
-        m_fileDialogs << QStringLiteral("%1 %2 .%3 %4%5").arg(kind, request.filter, request.defaultExtension,
-                                                              request.initialName,
-                                                              request.promptOverwrite ? QStringLiteral(" overwrite?")
-                                                                                      : QString());
+        m_fileDialogs << QStringLiteral("%1 %2 .%3 %4%5")
+                             .arg(kind, request.filter, request.defaultExtension, request.initialName,
+                                  request.promptOverwrite ? QStringLiteral(" overwrite?") : QString());
         if (m_fileNames.empty())
             return std::nullopt;
         const QString name = m_fileNames.front();

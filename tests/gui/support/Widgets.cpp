@@ -88,7 +88,10 @@ void Retype(QWidget* edit, const QString& text)
     TypeText(edit, text);
 }
 
-void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2)); }
+void Click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+}
 
 bool ShowAndActivate(QWidget* window)
 {

@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <functional>
 
-namespace fwgui { class CDialog; }
+namespace fwgui {
+class CDialog;
+}
 
 namespace fwtest {
 

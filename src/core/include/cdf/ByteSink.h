@@ -16,8 +16,13 @@ public:
 // Keeps everything in memory, for tests and tools.
 class StringSink final : public ByteSink {
 public:
-    bool Write(std::string_view bytes) override { m_bytes.append(bytes); return true; }
+    bool Write(std::string_view bytes) override
+    {
+        m_bytes.append(bytes);
+        return true;
+    }
     const std::string& Bytes() const { return m_bytes; }
+
 private:
     std::string m_bytes;
 };

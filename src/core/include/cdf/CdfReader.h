@@ -28,12 +28,12 @@ enum class ReadStatus {
 [[nodiscard]] ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr);
 // A file's bytes in whatever encoding it came in (see DecodeFileText).
 [[nodiscard]] ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace,
-                        CdfProgress* progress = nullptr);
+                                      CdfProgress* progress = nullptr);
 // Reads only a regular file, opened without waiting (a FIFO or a device is
 // refused at once as CannotOpen). The file is loaded into a channel of its
 // own, taken over only when read to its end: CannotOpen and Cancelled leave
 // the channel exactly as it was.
 [[nodiscard]] ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace,
-                       CdfProgress* progress = nullptr);
+                                     CdfProgress* progress = nullptr);
 
 }  // namespace fw

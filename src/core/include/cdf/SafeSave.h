@@ -36,6 +36,7 @@ class FdSink final : public ByteSink {
 public:
     explicit FdSink(int fd) : m_fd(fd) {}
     bool Write(std::string_view bytes) override;
+
 private:
     int m_fd;
 };
@@ -46,6 +47,6 @@ using FdSinkFactory = std::function<std::unique_ptr<ByteSink>(int fd)>;
 
 // SaveCdfFile with the sink made by `makeSink` instead of a plain FdSink.
 [[nodiscard]] SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
-                              CdfProgress* progress = nullptr);
+                                            CdfProgress* progress = nullptr);
 
 }  // namespace fw

@@ -3,17 +3,17 @@
 
 #include <string>
 
-#include "text/Literals.h"
 #include "channel/Url.h"
+#include "text/Literals.h"
 
 namespace fw {
 
 struct ChannelHead {
-    std::string m_strCdfUrl{kHttpPrefix};     // SELF attribute
-    std::string m_strAbstract;                // the channel's abstract; line breaks held as LF
+    std::string m_strCdfUrl{kHttpPrefix};  // SELF attribute
+    std::string m_strAbstract;             // the channel's abstract; line breaks held as LF
     std::string m_strTitle{kDefaultTitleSjis};
-    std::string m_strHomeUrl{kHttpPrefix};    // HREF attribute
-    std::string m_strBaseUrl{kHttpPrefix};    // BASE attribute, only when m_bUseBaseUrl
+    std::string m_strHomeUrl{kHttpPrefix};  // HREF attribute
+    std::string m_strBaseUrl{kHttpPrefix};  // BASE attribute, only when m_bUseBaseUrl
     int m_bUseBaseUrl = 0;
 
     bool operator==(const ChannelHead&) const = default;

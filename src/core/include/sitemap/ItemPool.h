@@ -34,8 +34,8 @@ private:
     };
 
     std::size_t m_slotSize;
-    FreeSlot* m_free = nullptr;  // slots handed back, to be used first
-    std::byte* m_next = nullptr; // the unused rest of the newest block
+    FreeSlot* m_free = nullptr;   // slots handed back, to be used first
+    std::byte* m_next = nullptr;  // the unused rest of the newest block
     std::byte* m_end = nullptr;
     Block* m_blocks = nullptr;
     std::size_t m_blockSlots = 16;  // slots of the next block; doubles up to a limit

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "text/Literals.h"
 #include "channel/Url.h"
+#include "text/Literals.h"
 
 namespace fw {
 
@@ -23,9 +23,9 @@ struct SitemapNode {
     std::string m_strHref{kHttpPrefix};
     std::string m_strTitle;
     std::string m_strAbstract;
-    int m_nLevel = 0;      // crawl level, 0 means none
+    int m_nLevel = 0;  // crawl level, 0 means none
     int m_bPrecache = 1;
-    int m_bIsPage = 0;     // 1 page (ITEM), 0 channel or sub-channel (CHANNEL)
+    int m_bIsPage = 0;  // 1 page (ITEM), 0 channel or sub-channel (CHANNEL)
     std::string m_strIconHref{kHttpPrefix};
     int m_nUsage = kUsageSitemap;
 

@@ -42,7 +42,9 @@ public:
 private:
     friend class SitemapTree;
     SitemapItem(std::string label, int image, SitemapNode node)
-        : m_label(std::move(label)), m_image(image), m_node(std::move(node)) {}
+        : m_label(std::move(label)), m_image(image), m_node(std::move(node))
+    {
+    }
 
     std::string m_label;
     int m_image;
@@ -71,7 +73,11 @@ class SitemapObserver {
 public:
     virtual ~SitemapObserver() = default;
     // The item is about to go in as child number `row` of `parent`.
-    virtual void OnItemAboutToBeInserted(SitemapItem& parent, std::size_t row) { (void)parent; (void)row; }
+    virtual void OnItemAboutToBeInserted(SitemapItem& parent, std::size_t row)
+    {
+        (void)parent;
+        (void)row;
+    }
     virtual void OnItemInserted(SitemapItem& item) { (void)item; }
     // `item` and its subtree are still in place.
     virtual void OnItemAboutToBeDeleted(SitemapItem& item) { (void)item; }
@@ -114,9 +120,9 @@ public:
     void SetLabel(SitemapItem* item, std::string label);
 
     // The editing commands on the selection.
-    void DeleteSelected();     // ignored for the root
-    void CopySelected();       // the selected record into m_copyNode
-    SitemapItem* Paste();      // a new item from m_copyNode, or null
+    void DeleteSelected();  // ignored for the root
+    void CopySelected();    // the selected record into m_copyNode
+    SitemapItem* Paste();   // a new item from m_copyNode, or null
 
     // Row of an item among its parent's children, and the child at a row:
     // amortised O(1), for views.
@@ -140,6 +146,7 @@ public:
         ~BulkUpdate();
         BulkUpdate(const BulkUpdate&) = delete;
         BulkUpdate& operator=(const BulkUpdate&) = delete;
+
     private:
         SitemapTree& m_tree;
     };

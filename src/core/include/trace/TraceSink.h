@@ -38,6 +38,7 @@ public:
     void Write(std::string_view text) override { m_text.append(text); }
     const std::string& Text() const { return m_text; }
     void Reset() { m_text.clear(); }
+
 private:
     std::string m_text;
 };
