@@ -39,9 +39,10 @@ fi
 
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFEEDWRIGHT_BUILD_GUI=OFF \
   -DFEEDWRIGHT_BUILD_TESTS=OFF -DFEEDWRIGHT_BUILD_BENCH=ON >/dev/null
-ninja -C "$BUILD_DIR" -j2 feedwright-cdf pugixml_parse >/dev/null
+ninja -C "$BUILD_DIR" -j2 feedwright-cdf pugixml_parse feedwright_parse >/dev/null
 CLI=$BUILD_DIR/src/cli/feedwright-cdf
 PUGI=$BUILD_DIR/bench/pugixml_parse
+PARSE=$BUILD_DIR/bench/feedwright_parse
 mkdir -p "$BENCH_DIR"
 
 input() {  # items -> path of the generated file
@@ -67,25 +68,29 @@ wall_times() {
   cat "$log" >"$BENCH_DIR/peak_kb"
 }
 
-# The medians of one file, in milliseconds: pugixml's parse, check, rewrite.
+# The medians of one file, in milliseconds: pugixml's parse, check, rewrite,
+# and the reader alone timed as pugixml is (in memory, file already read).
 measure() {  # file
-  local file=$1 out=$BENCH_DIR/out.cdf pugi check rewrite
+  local file=$1 out=$BENCH_DIR/out.cdf pugi check rewrite parse
   pugi=$("$PUGI" "$file" "$BENCH_RUNS")
+  parse=$("$PARSE" "$file" "$BENCH_RUNS")
   check=$(wall_times "$CLI" check "$file" | median)
   rewrite=$(wall_times "$CLI" rewrite "$file" "$out" | median)
   cmp -s "$file" "$out" || echo "  (warning: rewrite did not give the same bytes back)" >&2
   rm -f "$out"
-  awk -v p="$pugi" -v c="$check" -v r="$rewrite" 'BEGIN { printf "%.2f %.1f %.1f\n", p, c * 1000, r * 1000 }'
+  awk -v p="$pugi" -v c="$check" -v r="$rewrite" -v l="$parse" \
+    'BEGIN { printf "%.2f %.1f %.1f %.2f\n", p, c * 1000, r * 1000, l }'
 }
 
 file=$(input "$BENCH_ITEMS")
 bytes=$(stat -c %s "$file")
 echo "$(nproc) cores, $(uname -sr), load $(cut -d' ' -f1-3 /proc/loadavg), medians of $BENCH_RUNS runs"
 echo "file: $BENCH_ITEMS items, $(awk -v b="$bytes" 'BEGIN { printf "%.1f MB", b / 1e6 }')"
-read -r pugi check rewrite < <(measure "$file")
+read -r pugi check rewrite parse < <(measure "$file")
 peak_kb=$(cat "$BENCH_DIR/peak_kb")
-awk -v p="$pugi" -v c="$check" -v r="$rewrite" -v kb="$peak_kb" -v b="$bytes" 'BEGIN {
+awk -v p="$pugi" -v c="$check" -v r="$rewrite" -v l="$parse" -v kb="$peak_kb" -v b="$bytes" 'BEGIN {
   printf "pugixml parse (in memory, file already read)   %8.1f ms\n", p
+  printf "feedwright reader, timed the same way          %8.1f ms   %5.2fx pugixml\n", l, l / p
   printf "feedwright-cdf check (whole process)           %8.1f ms   %5.2fx pugixml   (target 0.5x)\n", c, c / p
   printf "feedwright-cdf rewrite (whole process, fsync)  %8.1f ms   %5.2fx pugixml   (target 0.8x)\n", r, r / p
   printf "rewrite peak memory                            %8.1f MB   %5.2fx the file  (target 2x)\n",
@@ -94,7 +99,7 @@ awk -v p="$pugi" -v c="$check" -v r="$rewrite" -v kb="$peak_kb" -v b="$bytes" 'B
 
 if [ "$BENCH_LARGE" != 0 ]; then
   large=$(input "$BENCH_LARGE")
-  read -r lpugi lcheck lrewrite < <(measure "$large")
+  read -r lpugi lcheck lrewrite _ < <(measure "$large")
   awk -v n="$BENCH_LARGE" -v p="$lpugi" -v c="$lcheck" -v r="$lrewrite" \
       -v p0="$pugi" -v c0="$check" -v r0="$rewrite" -v b0="$bytes" -v b="$(stat -c %s "$large")" 'BEGIN {
     printf "%d items (%.1f MB, %.1fx the bytes):\n", n, b / 1e6, b / b0

@@ -51,6 +51,17 @@ void CdfTextOutput::Put(std::string_view text)
     // not held as CR LF taking its CR on the way.
     constexpr std::size_t kShortPiece = 64;
     if (text.size() <= kShortPiece) {
+        // Most have no line break at all: they go as they are.
+        if (std::memchr(text.data(), '\n', text.size()) == nullptr) {
+            if (m_sink == nullptr)
+                m_count += text.size();
+            else if (kBlockSize - m_used >= text.size()) {
+                std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
+                m_used += text.size();
+            } else
+                Append(text.data(), text.size());
+            return;
+        }
         if (m_sink == nullptr) {
             char before = '\0';
             for (const char byte : text) {
