@@ -45,6 +45,14 @@ void TrimSingleByteWhiteSpace(std::string& text)
 
 void MakeUpperSjis(std::string& text)
 {
+    // Most names and values the reader folds are already upper case: one
+    // branch-free look finds whether any byte may change or start a
+    // double-byte character.
+    bool mayChange = false;
+    for (const char byte : text)
+        mayChange |= IsAsciiLower(static_cast<unsigned char>(byte)) || static_cast<unsigned char>(byte) >= 0x80;
+    if (!mayChange)
+        return;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (IsSjisLeadByte(byte)) {
@@ -59,6 +67,8 @@ bool EqualsAsciiNoCase(std::string_view text, std::string_view word)
 {
     if (text.size() != word.size())
         return false;
+    if (text == word)
+        return true;  // the same bytes: the usual case, and equal in any case
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (IsSjisLeadByte(byte) && i + 1 < text.size()) {
