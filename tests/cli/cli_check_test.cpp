@@ -78,9 +78,11 @@ TEST(CliCheckAndShow, EachKindOfFileAloneAndAllTogether)
 
 TEST(CliCheckAndShow, UnwritableStandardOutputIsAFailure)
 {
-    for (const char* command : {"check", "show"}) {
-        const CliResult r = RunCli({command, (kGolden / "fresh.cdf").string()}, "exec >/dev/full; ");
-        EXPECT_EQ(r.status, 4) << command;
-        EXPECT_EQ(r.err, "feedwright-cdf: cannot write standard output\n") << command;
+    const std::string fresh = (kGolden / "fresh.cdf").string();
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"check", fresh}, {"show", fresh}, {"--help"}}) {
+        const CliResult r = RunCli(args, "exec >/dev/full; ");
+        EXPECT_EQ(r.status, 4) << args[0];
+        EXPECT_EQ(r.err, "feedwright-cdf: cannot write standard output\n") << args[0];
     }
 }

@@ -32,9 +32,9 @@ TEST(CliShow, EveryFieldIsShown)
     EXPECT_EQ(JsonOutline(r.out), JsonOutline(ReadBytes(data / "every_field.json")));
 }
 
-// A channel without schedule dates: the dates a cleared schedule holds are
-// not the file's and show as null. The printer walks without recursion, so
-// a chain 4,000 levels deep prints whole.
+// A channel with a stop date only: the start date a cleared schedule holds
+// is not the file's and shows as null. The printer walks without recursion,
+// so a chain 4,000 levels deep prints whole.
 TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
 {
     constexpr int kDepth = 4000;
@@ -43,6 +43,8 @@ TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
                              R"("usage":0)";
     for (int i = 0; i <= kDepth; ++i) {
         file += "<CHANNEL><TITLE>D" + std::to_string(i) + "</TITLE>\n";
+        if (i == 0)
+            file += "<SCHEDULE STOPDATE=\"2005-10-21\"></SCHEDULE>\n";
         tree += Node("D" + std::to_string(i), "http://", rest);
     }
     for (int i = 0; i <= kDepth; ++i)
@@ -52,7 +54,7 @@ TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
     const CliResult r = RunCli({"show", dir / "deep.cdf"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string outline = JsonOutline(r.out);
-    EXPECT_NE(outline.find(R"("startDate":null,"stopDate":null},"sitemap":)"), std::string::npos);
+    EXPECT_NE(outline.find(R"("startDate":null,"stopDate":[2005,10,21]},"sitemap":)"), std::string::npos);
     EXPECT_TRUE(outline.ends_with("\"sitemap\":" + tree + "}"));
 }
 

@@ -11,11 +11,13 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
+    EXPECT_EQ(RunCli({"-h"}).out, help.out);
     for (const char* part :
          {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite IN.cdf OUT.cdf ",
           "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ", "feedwright-cdf check channels/*.cdf\n",
           "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint FILE.cdf... ",
-          "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version "})
+          "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version ",
+          "  64  wrong usage\n"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
 
     const CliResult version = RunCli({"--version"});
@@ -37,6 +39,7 @@ TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
                                                {"show", "a.cdf", "b.cdf"},
                                                {"check", "--verbose", "a.cdf"},
                                                {"--version", "extra"},
+                                               {"--help", "extra"},
                                                {"-x"},
                                                {"lint"},
                                                {"lint", "--to", "x", "a"},
@@ -54,6 +57,7 @@ TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
         EXPECT_EQ(r.status, 64);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("\nUsage: feedwright-cdf new OUT.cdf\n"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("\n       feedwright-cdf check FILE.cdf...\n"), std::string::npos) << r.err;
     }
 }
 
@@ -63,4 +67,6 @@ TEST(CliUsage, DoubleDashTakesTheRestAsFileNames)
     const std::string inDir = "cd '" + dir.path.string() + "'; ";
     EXPECT_EQ(RunCli({"new", "--", "-odd.cdf"}, inDir).status, 0);
     EXPECT_EQ(RunCli({"check", "--", "-odd.cdf"}, inDir).out, "-odd.cdf: ok\n");
+    // A second "--" and a lone "-" are file names too.
+    EXPECT_EQ(RunCli({"check", "-", "--", "--"}, inDir).out, "-: cannot open\n--: cannot open\n");
 }

@@ -16,6 +16,7 @@
 #include <set>
 #include <string>
 
+#include "cdf/CdfProgress.h"
 #include "cdf/SafeSave.h"
 #include "core/core_test_support.h"
 
@@ -80,22 +81,33 @@ protected:
     const std::string m_fresh = cdftest::ReadFileBytes(cdftest::GoldenDir() + "/fresh.cdf");
 };
 
-// A new file gets the usual permissions, a replaced one keeps its own, and a
-// symbolic link stays a link to the file it names.
+// A new file gets the permissions the umask leaves, a replaced one keeps its
+// own (the sticky bit too), a symbolic link stays a link to the file it
+// names, and the temporary file is hidden beside the target while written.
 TEST_F(SafeSave, SavedFileReplacesTheOldContentOnly)
 {
-    WriteFile("old.cdf", "an older and much longer channel file " + std::string(1000, 'x'), 0640);
+    WriteFile("old.cdf", "an older and much longer channel file " + std::string(1000, 'x'), 01640);
     fs::create_directory(m_dir / "real");
     WriteFile("real/channel.cdf", "old");
     fs::create_symlink("real/channel.cdf", m_dir / "link.cdf");
     fs::create_symlink("real/not-yet.cdf", m_dir / "dangling.cdf");
+    const mode_t mask = umask(002);
     for (const char* name : {"new.cdf", "old.cdf", "link.cdf", "dangling.cdf"})
         ASSERT_EQ(fw::SaveCdfFile(m_channel, PathOf(name)), fw::SaveStatus::Ok) << name;
-
-    const mode_t mask = umask(022);
     umask(mask);
-    EXPECT_EQ(ModeOf("new.cdf"), 0666 & ~mask);
-    EXPECT_EQ(ModeOf("old.cdf"), 0640u);
+    std::set<std::string> whileWritten;
+    ASSERT_EQ(fw::SaveCdfFileThrough(m_channel, PathOf("new.cdf"),
+                                     [&](int fd) {
+                                         whileWritten = Names();
+                                         return std::make_unique<fw::FdSink>(fd);
+                                     }),
+              fw::SaveStatus::Ok);
+
+    EXPECT_EQ(whileWritten.size(), 6u);
+    const auto temporary = whileWritten.upper_bound(".new.cdf.");
+    EXPECT_TRUE(temporary != whileWritten.end() && temporary->starts_with(".new.cdf."));
+    EXPECT_EQ(ModeOf("new.cdf"), 0664u);
+    EXPECT_EQ(ModeOf("old.cdf"), 01640u);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.cdf") && fs::is_symlink(m_dir / "dangling.cdf"));
     for (const char* name : {"new.cdf", "old.cdf", "real/channel.cdf", "real/not-yet.cdf"})
         EXPECT_EQ(cdftest::ReadFileBytes(PathOf(name)), m_fresh) << name;
@@ -207,8 +219,9 @@ fw::SaveStatus SaveFailingAfter(fw::Channel& channel, const std::string& path, s
                                   [limit](int fd) { return std::make_unique<DiskFillingUp>(fd, limit); });
 }
 
-// A write that fails part way, or a save ended by a signal (which still
-// ends by that signal), leaves the earlier file and no temporary file.
+// A write that fails part way, a save the user cancels, or a save ended by
+// a signal (which still ends by that signal), leaves the earlier file and no
+// temporary file.
 TEST_F(SafeSave, SaveThatEndsPartWayLeavesTheEarlierFileAndNoTemporaryFile)
 {
     const std::string earlier = cdftest::ReadFileBytes(cdftest::GoldenDir() + "/worked_example.cdf");
@@ -230,6 +243,11 @@ TEST_F(SafeSave, SaveThatEndsPartWayLeavesTheEarlierFileAndNoTemporaryFile)
         EXPECT_EQ(Names(), std::set<std::string>{"channel.cdf"});
         EXPECT_EQ(fw::g_nItemDepth, 0);
     }
+    struct Stopping final : fw::CdfProgress {
+        bool Advance(std::uint64_t, std::uint64_t) override { return false; }
+    } stop;
+    EXPECT_EQ(fw::SaveCdfFile(m_channel, PathOf("channel.cdf"), &stop), fw::SaveStatus::Cancelled);
+    EXPECT_TRUE(cdftest::ReadFileBytes(PathOf("channel.cdf")) == earlier);
     EXPECT_EQ(SaveFailingAfter(m_channel, PathOf("new.cdf"), 10), fw::SaveStatus::WriteFailed);
     EXPECT_EQ(Names(), std::set<std::string>{"channel.cdf"});
     struct sigaction now {};
