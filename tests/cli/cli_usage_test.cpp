@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRunner.h"
+#include "common/CaseFile.h"
 
 using namespace clitest;
 
@@ -25,30 +26,15 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
 
 TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
 {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"frobnicate", "a.cdf"},
-                                               {"new"},
-                                               {"new", "a.cdf", "b.cdf"},
-                                               {"rewrite", "a.cdf"},
-                                               {"rewrite", "a.cdf", "b.cdf", "c.cdf"},
-                                               {"check"},
-                                               {"show"},
-                                               {"show", "a.cdf", "b.cdf"},
-                                               {"check", "--verbose", "a.cdf"},
-                                               {"--version", "extra"},
-                                               {"-x"},
-                                               {"lint"},
-                                               {"lint", "--to", "x", "a"},
-                                               {"export", "a.cdf"},
-                                               {"export", "--to", "pdf", "a.cdf"},
-                                               {"export", "--to", "html"},
-                                               {"export", "--to", "html", "a", "b", "c"},
-                                               {"export", "a.cdf", "--to"},
-                                               {"export", "--to", "html", "--to", "opml", "a.cdf"},
-                                               {"new", "a.cdf", "--url", "http://s/"},
-                                               {"new", "a.cdf", "--from-folder", ".", "--url", "file:///x"},
-                                               {"new", "a.cdf", "--from-folder", ".", "--url", "http://s/a b"}}) {
+    // The calls, parted by ';', and their arguments, by ','.
+    const std::string calls =
+        ";frobnicate,a.cdf;new;new,a.cdf,b.cdf;rewrite,a.cdf;rewrite,a.cdf,b.cdf,c.cdf;check;show;"
+        "show,a.cdf,b.cdf;check,--verbose,a.cdf;--version,extra;-x;lint;lint,--to,x,a;export,a.cdf;"
+        "export,--to,pdf,a.cdf;export,--to,html;export,--to,html,a,b,c;export,a.cdf,--to;"
+        "export,--to,html,--to,opml,a.cdf;new,a.cdf,--url,http://s/;"
+        "new,a.cdf,--from-folder,.,--url,file:///x;new,a.cdf,--from-folder,.,--url,http://s/a b";
+    for (const std::string& call : casefile::Split(calls, ';')) {
+        const std::vector<std::string> args = casefile::Split(call, ',');
         SCOPED_TRACE(testing::PrintToString(args));
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 64);

@@ -185,21 +185,6 @@ private slots:
                  path + " x");
     }
 
-    // Neither a FIFO without a writer nor an endless device is waited for
-    // or read, from Load or from the command line.
-    void fifoAndDeviceAreRefusedAtOnce()
-    {
-        QVERIFY(mkfifo("fifo.cdf", 0600) == 0 && QFile::link(u"/dev/zero"_s, u"zero.cdf"_s));
-        OpenForm("zero.cdf");
-        QCOMPARE(m_platform->Messages(), QStringList{kCannotOpen});
-        QVERIFY(WriteFile(u"sample.cdf"_s, kSampleCdf));
-        Load(InDir(u"work/sample.cdf"_s));
-        Load(InDir(u"work/fifo.cdf"_s));
-        Load(InDir(u"work/zero.cdf"_s));
-        QCOMPARE(m_platform->Messages(), QStringList(3, kCannotOpen));
-        QCOMPARE(HeadShown(), kSampleShown);
-    }
-
     // Cancel in the progress of a Load leaves the channel and the site map
     // fields, and in that of a Create the old file, exactly as they were.
     void cancelledLoadAndCreateChangeNothing()
