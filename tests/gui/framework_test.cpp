@@ -17,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+#include "common/CaseFile.h"
 #include "framework/DataExchange.h"
 #include "framework/DesktopPlatform.h"
 #include "framework/Dialog.h"
@@ -183,28 +184,17 @@ private slots:
         QCOMPARE(Choices(), (QList<int>{0, 1, 0}));
     }
 
-    // Only the first refusal is shown, with the focus on its field; a value
-    // out of range is stored all the same.
+    // The cases of tests/data/gui/number_refusals.txt.
     void numberRefusals()
     {
-        const QString notNumber = u"refused: feedwright: 正の整数を入力してください。 | days %1 hour 0 | focus %2"_s;
-        const QString range =
-            u"refused: feedwright: %1 から %2 までの整数を入力してください。 (!) | days %3 hour %4 | focus %5"_s;
-        const struct {
-            QString days, hour, outcome;
-        } cases[] = {
-            {u"-1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"+1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {QString(), u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"1a"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"4294967296"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"  12\t"_s, u"x"_s, notNumber.arg(12).arg(u"IDC_EDIT_HOUR"_s)},
-            {u"0"_s, u"3"_s, range.arg(1).arg(365).arg(0).arg(0).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"365"_s, u"25"_s, range.arg(0).arg(24).arg(365).arg(25).arg(u"IDC_EDIT_HOUR"_s)},
-            {u"365"_s, u"24"_s, u" | days 365 hour 24 | focus IDC_EDIT_HOUR"_s},
-        };
-        for (const auto& c : cases)
-            QCOMPARE(c.days + u" -> "_s + Take(c.days, c.hour), c.days + u" -> "_s + c.outcome);
+        for (const auto& c : casefile::Rows("gui/number_refusals.txt")) {
+            const QString days = QString::fromStdString(c.at(0));
+            QStringList outcome;
+            for (std::size_t i = 2; i < c.size(); ++i)
+                outcome << QString::fromStdString(c[i]);
+            QCOMPARE(days + u" -> "_s + Take(days, QString::fromStdString(c.at(1))),
+                     days + u" -> "_s + outcome.join(u" | "_s));
+        }
     }
 
     // Nothing for the first half second; then the window, whose Cancel
