@@ -150,30 +150,21 @@ private slots:
 
     void choicesBothWays()
     {
-        struct Case {
-            int check, radio, combo;
-            QString shown;
-            QList<int> taken;
-        };
-        const Case cases[] = {
-            {1, 2, 1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b"_s, {1, 2, 1}},
-            {0,
-             7,
-             9,
-             u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s,
-             {0, -1, -1}},  // outside: nothing chosen
-            {1, -1, -1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {1, -1, -1}},
-            {1, 0, 2, u"IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c"_s, {1, 0, 2}},
-        };
-        for (const Case& c : cases) {
-            m_dlg->m_bCheck = c.check;
-            m_dlg->m_nRadio = c.radio;
-            m_dlg->m_nCombo = c.combo;
+        // Each "check radio combo" held: what the controls show, then what is taken back.
+        const QList<QList<int>> held = {{1, 2, 1}, {0, 7, 9}, {1, -1, -1}, {1, 0, 2}};  // 7, 9: outside, none chosen
+        QStringList seen;
+        for (const QList<int>& h : held) {
+            m_dlg->m_bCheck = h[0], m_dlg->m_nRadio = h[1], m_dlg->m_nCombo = h[2];
             m_dlg->UpdateData(false);
-            QCOMPARE(Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO}), c.shown);
+            const QString shown = Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO});
             QVERIFY(m_dlg->UpdateData(true));
-            QCOMPARE(Choices(), c.taken);
+            seen << shown + u" -> %1 %2 %3"_s.arg(m_dlg->m_bCheck).arg(m_dlg->m_nRadio).arg(m_dlg->m_nCombo);
         }
+        QCOMPARE(seen.join(u'\n'),
+                 u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b -> 1 2 1\n"
+                 "IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 0 -1 -1\n"
+                 "IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 1 -1 -1\n"
+                 "IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c -> 1 0 2"_s);
         // After showing none, the group is exclusive again.
         fwtest::Click(m_dlg->m_radios[1]);
         fwtest::Click(fwtest::FindControl<QCheckBox>(m_dlg.get(), IDC_CHECK));
