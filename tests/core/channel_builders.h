@@ -129,33 +129,17 @@ inline void BuildEveryOptionalPiece(fw::Channel& channel)
     s.m_nEarliestDay = 1, s.m_nEarliestHour = 2, s.m_nEarliestMin = 3;
     MirrorHeadInRoot(channel);
     fw::SitemapItem* root = channel.sitemap.Root();
-    fw::SitemapItem* soft = AddChild(channel, root,
-                                     {.m_strHref = "http://server/dir/soft",
-                                      .m_strTitle = "\x83\x5c\x83\x74\x83\x67" /* ソフト */,
-                                      .m_strAbstract = "Updates",
-                                      .m_nLevel = 4,
-                                      .m_bPrecache = 0,
-                                      .m_bIsPage = 0,
-                                      .m_strIconHref = "http://server/dir/s.ico",
-                                      .m_nUsage = fw::kUsageSoftwareUpdate});
-    AddChild(channel, soft,
-             {.m_strHref = "http://server/dir/soft/setup.htm",
-              .m_strTitle = "Setup",
-              .m_strAbstract = "How to install",
-              .m_nLevel = 12,
-              .m_bPrecache = 1,
-              .m_bIsPage = 1,
-              .m_strIconHref = "p.ico",
-              .m_nUsage = fw::kUsageScreenSaver});
-    AddChild(channel, root,
-             {.m_strHref = "q.htm",
-              .m_strTitle = "Q",
-              .m_strAbstract = "Desktop piece",
-              .m_nLevel = 1,
-              .m_bPrecache = 0,
-              .m_bIsPage = 1,
-              .m_strIconHref = "q.ico",
-              .m_nUsage = fw::kUsageDesktopComponent});
+    fw::SitemapNode soft = SubChannel("http://server/dir/soft", "\x83\x5c\x83\x74\x83\x67" /* ソフト */);
+    soft.m_strAbstract = "Updates", soft.m_nLevel = 4, soft.m_bPrecache = 0;
+    soft.m_strIconHref = "http://server/dir/s.ico", soft.m_nUsage = fw::kUsageSoftwareUpdate;
+    fw::SitemapNode setup = Page("http://server/dir/soft/setup.htm", "Setup");
+    setup.m_strAbstract = "How to install", setup.m_nLevel = 12;
+    setup.m_strIconHref = "p.ico", setup.m_nUsage = fw::kUsageScreenSaver;
+    fw::SitemapNode q = Page("q.htm", "Q");
+    q.m_strAbstract = "Desktop piece", q.m_nLevel = 1, q.m_bPrecache = 0;
+    q.m_strIconHref = "q.ico", q.m_nUsage = fw::kUsageDesktopComponent;
+    AddChild(channel, AddChild(channel, root, soft), setup);
+    AddChild(channel, root, q);
 }
 
 // Markup in texts and URLs: '<' in text goes out as "&lt;", '"' in a value

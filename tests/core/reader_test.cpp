@@ -17,6 +17,7 @@
 
 #include "cdf/ByteScanner.h"
 #include "cdf/CdfProgress.h"
+#include "common/CaseFile.h"
 #include "core/core_test_support.h"
 #include "text/Cp932.h"
 #include "text/FileEncoding.h"
@@ -25,72 +26,28 @@ namespace {
 
 using fw::ReadStatus;
 
-// Successive scans of an input read in text mode (CR LF arrives as LF, a lone
-// CR stays); one delimiter is a ReadUntilChar, more a ReadUntilAny (whose
-// result is the delimiter's 1-based position).
+// The scans of tests/data/reader/scans.txt, one after another.
 TEST(ByteScanner, ScansStopAtTheirDelimiterOrAtTheEnd)
 {
-    const struct {
-        const char* input;  // null: go on with the last one
-        const char* delimiters;
-        bool upper;
-        int stop;
-        const char* out;
-    } scans[] = {
-        {"<one=t\x83\x61o\r\n\"rest", "<", false, 1, ""},
-        {nullptr, "=", false, 1, "one"},
-        {nullptr, "\"", true, 1, "T\x83\x61O\n"},  // the trail byte 0x61 of a double-byte character stays
-        {nullptr, ">", true, 0, "REST"},
-        {nullptr, ">", false, 0, ""},
-        {" href=Style>\tX\nItem\r\nzz", "=>", true, 1, " HREF"},
-        {nullptr, "=>", true, 2, "STYLE"},
-        {nullptr, "> \n\t", false, 4, ""},
-        {nullptr, "> \n\t", false, 3, "X"},
-        {nullptr, "> \n\t", false, 3, "Item"},
-        {nullptr, "=>", true, 0, "ZZ"},
-        {nullptr, "=>", false, 0, ""},
-        {"a\r\nb\rc\r\r\n\n\r\x83\xff\r", "|", false, 0, "a\nb\rc\r\n\n\r\x83\xff\r"},
-        {nullptr, "|", false, 0, ""},
-    };
     std::optional<fw::CdfInput> input;
-    for (const auto& scan : scans) {
-        SCOPED_TRACE(::testing::PrintToString(std::string(scan.out)));
-        if (scan.input != nullptr)
-            input.emplace(std::string_view(scan.input));
+    for (const auto& scan : casefile::Rows("reader/scans.txt")) {
+        SCOPED_TRACE(::testing::PrintToString(scan));
+        if (scan.at(0) != "-")
+            input.emplace(std::string_view(scan[0]));
         std::string out = "old";
-        const std::string_view delimiters = scan.delimiters;
-        const int stop = delimiters.size() == 1 ? fw::ReadUntilChar(*input, out, delimiters[0], scan.upper)
-                                                : fw::ReadUntilAny(*input, out, delimiters, scan.upper);
-        EXPECT_EQ(stop, scan.stop);
-        EXPECT_EQ(out, scan.out);
+        const std::string& delimiters = scan.at(1);
+        const bool upper = scan.at(2) == "upper";
+        const int stop = delimiters.size() == 1 ? fw::ReadUntilChar(*input, out, delimiters[0], upper)
+                                                : fw::ReadUntilAny(*input, out, delimiters, upper);
+        EXPECT_EQ(stop, std::stoi(scan.at(3)));
+        EXPECT_EQ(out, scan.at(4));
     }
-}
-
-// `line` with its escapes (\r \n \t \\ \xHH) and {PIECE}s replaced.
-std::string Unescape(const std::string& line, const std::map<std::string, std::string>& pieces)
-{
-    std::string out;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const std::size_t close = line[i] == '{' ? line.find('}', i) : std::string::npos;
-        if (close != std::string::npos && pieces.contains(line.substr(i + 1, close - i - 1))) {
-            out += pieces.at(line.substr(i + 1, close - i - 1)), i = close;
-        } else if (line[i] == '\\' && i + 1 < line.size()) {
-            const char c = line[++i];
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-            if (c == 'x')
-                out.back() = static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16)), i += 2;
-        } else {
-            out += line[i];
-        }
-    }
-    return out;
 }
 
 TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
 {
     const std::array<const char*, 6> statuses = {"Ok", "CannotOpen", "ElementError", "Phase0", "Phase1", "Cancelled"};
-    std::ifstream in(FEEDWRIGHT_TEST_DATA_DIR "/reader/elements.txt");
-    std::map<std::string, std::string> pieces, fields;
+    std::map<std::string, std::string> fields;
     int cases = 0;
     const auto check = [&] {
         if (fields.empty())
@@ -108,19 +65,15 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         }
         fields.clear();
     };
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
+    for (const auto& row : casefile::Rows("reader/elements.txt", "")) {
+        const std::string& line = row[0];
         const std::string key = line.substr(0, line.find(' '));
-        const std::string value = Unescape(line.substr(std::min(line.size(), key.size() + 1)), pieces);
         if (key == "==")
             check();
-        if (key == "let")
-            pieces[value.substr(0, value.find(' '))] = value.substr(value.find(' ') + 1);
-        else if (key == "==" || key == "status" || key == "expect" || key == "file" || key == "from")
-            fields[key] = value;
+        if (key == "==" || key == "status" || key == "expect" || key == "file" || key == "from")
+            fields[key] = line.substr(std::min(line.size(), key.size() + 1));
         else
-            fields["bytes"] += Unescape(line, pieces);
+            fields["bytes"] += line;
     }
     check();
     EXPECT_GE(cases, 50);

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/CaseFile.h"
 #include "core/core_test_support.h"
 #include "sitemap/SitemapTree.h"
 #include "text/Literals.h"
@@ -30,13 +31,13 @@ SitemapItem* AddUnder(SitemapTree& tree, SitemapItem* parent, const std::string&
     return item;
 }
 
-// "A B | P": sub-channels A and B, then page P, below the root.
+// "A B P1": sub-channels A and B, then page P1, below the root; a label
+// starting with P is a page's.
 void AddRootChildren(SitemapTree& tree, const std::string& words)
 {
-    bool pages = false;
     std::istringstream in(words);
     for (std::string word; in >> word;)
-        pages = word == "|" || (AddUnder(tree, tree.Root(), word, pages), pages);
+        AddUnder(tree, tree.Root(), word, word[0] == 'P');
 }
 
 std::string Labels(const SitemapItem& parent)
@@ -67,51 +68,17 @@ SitemapItem* Find(const SitemapTree& tree, const std::string& label)
     return nullptr;
 }
 
-// Where a new item goes, by the selection and its kind, when the user adds
-// it ("typed") and when the reader does ("loaded"), and what that traces.
+// The cases of tests/data/sitemap/insertion.txt.
 TEST(SitemapInsertion, NewItemGoesWhereTheSelectionAndKindSay)
 {
-    const struct {
-        const char* tree;      // the root's children, as AddRootChildren takes them
-        const char* selected;  // a child's label, or "" for the root
-        std::string add;       // "page" or "sub", then "typed" or "loaded"
-        const char* expected;  // the root's children afterwards, the new item "*"
-        const char* traced;
-    } cases[] = {
-        // A channel selected: with a sub-channel run and a page, only a run, no run, no children.
-        {"A B | P", "", "page typed", "A B * P", ""},
-        {"A B | P", "", "page loaded", "A B P *", "BLAST\n"},
-        {"A B | P", "", "sub typed", "* A B P", ""},
-        {"A B | P", "", "sub loaded", "A B * P", "BLAST\n"},
-        {"A B |", "", "page typed", "A B *", ""},
-        {"A B |", "", "sub loaded", "A B *", "BLAST\n"},
-        {"| P1 P2", "", "page typed", "* P1 P2", ""},
-        {"| P1 P2", "", "page loaded", "P1 P2 *", "BLAST\n"},
-        {"| P1 P2", "", "sub typed", "* P1 P2", ""},
-        {"| P1 P2", "", "sub loaded", "* P1 P2", "BLAST\n"},
-        {"", "", "page typed", "*", ""},
-        {"", "", "page loaded", "*", "BLAST\n"},
-        {"", "", "sub typed", "*", ""},
-        {"", "", "sub loaded", "*", "BLAST\n"},
-        // A page selected, with and without a sub-channel sibling.
-        {"A | P1 P2 P3", "P2", "page typed", "A P1 P2 * P3", ""},
-        {"A | P1 P2 P3", "P2", "page loaded", "A P1 P2 P3 *", "BLAST\n"},
-        {"A | P1 P2 P3", "P2", "sub typed", "A * P1 P2 P3", ""},
-        {"A | P1 P2 P3", "P2", "sub loaded", "A * P1 P2 P3", ""},
-        {"A | P1 P2 P3", "P3", "page typed", "A P1 P2 P3 *", ""},
-        {"| P1 P2", "P1", "page typed", "P1 * P2", ""},
-        {"| P1 P2", "P1", "page loaded", "P1 P2 *", "BLAST\n"},
-        {"| P1 P2", "P1", "sub typed", "* P1 P2", ""},
-        {"| P1 P2", "P2", "sub loaded", "* P1 P2", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "[" << c.tree << "] " << c.selected << " " << c.add);
+    for (const auto& c : casefile::Rows("sitemap/insertion.txt")) {
+        SCOPED_TRACE(::testing::PrintToString(c));
         CapturingTraceSink trace;
         SitemapTree tree(RootRecord(), &trace);
-        AddRootChildren(tree, c.tree);
-        tree.Select(*c.selected != '\0' ? Find(tree, c.selected) : tree.Root());
+        AddRootChildren(tree, c.at(0));
+        tree.Select(Find(tree, c.at(1)));
         trace.Reset();
-        const bool page = c.add.starts_with("page"), typed = c.add.ends_with("typed");
+        const bool page = c.at(2).starts_with("page"), typed = c[2].ends_with("typed");
 
         SitemapItem* item = page ? tree.AddPage(typed) : tree.AddSubChannel(typed);
 
@@ -120,9 +87,9 @@ TEST(SitemapInsertion, NewItemGoesWhereTheSelectionAndKindSay)
         EXPECT_EQ(item->Image(), page ? kImagePage : kImageChannel);
         EXPECT_EQ(item->Label(), item->Node().m_strTitle);
         tree.SetLabel(item, "*");
-        EXPECT_EQ(Labels(*tree.Root()), c.expected);
+        EXPECT_EQ(Labels(*tree.Root()), c.at(3));
         EXPECT_EQ(tree.Selected(), item);
-        EXPECT_EQ(trace.Text(), c.traced);
+        EXPECT_EQ(trace.Text(), c.at(4));
     }
 }
 
@@ -171,7 +138,7 @@ TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "delete " << c.deleted << " with " << c.selected << " selected");
         SitemapTree tree(RootRecord());
-        AddRootChildren(tree, "A | P1 P2");
+        AddRootChildren(tree, "A P1 P2");
         AddUnder(tree, AddUnder(tree, Find(tree, "A"), "A1", false), "A1P", true);
         tree.Select(Find(tree, c.selected));
         tree.DeleteItem(Find(tree, c.deleted));
@@ -210,7 +177,7 @@ TEST(SitemapCopyPaste, PasteInsertsTheCopiedRecordOnlyWhereSomethingIsSelected)
     EXPECT_EQ(pasted->Node(), SitemapNode::NewPage());
     EXPECT_EQ(pasted->Label(), kNewPageTitleSjis);
 
-    AddRootChildren(tree, "A | Q");
+    AddRootChildren(tree, "A P");
     pasted->Node() = SampleRecord(1);
     tree.Select(pasted);
     tree.CopySelected();
@@ -222,7 +189,7 @@ TEST(SitemapCopyPaste, PasteInsertsTheCopiedRecordOnlyWhereSomethingIsSelected)
     EXPECT_EQ(pasted->Node(), SampleRecord(1));
     EXPECT_EQ(pasted->Image(), kImagePage);
     EXPECT_EQ(tree.Selected(), pasted);
-    EXPECT_EQ(Labels(*tree.Root()), "A " + SampleRecord(1).m_strTitle + " Q");
+    EXPECT_EQ(Labels(*tree.Root()), "A " + SampleRecord(1).m_strTitle + " P");
 
     // A channel's copy is its record alone: pasted into itself, without children.
     SitemapItem* a = Find(tree, "A");
@@ -320,7 +287,7 @@ TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
 TEST(SitemapStructure, ObserversHearEachChangeInOrderAndBulkUpdatesOnlyAtTheirEnds)
 {
     SitemapTree tree(RootRecord());
-    AddRootChildren(tree, "A | P");
+    AddRootChildren(tree, "A P");
     tree.Select(tree.Root());
     RecordingObserver observer(tree);
     tree.AddObserver(&observer);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/CaseFile.h"
 #include "core/core_test_support.h"
 
 namespace {
@@ -90,37 +91,25 @@ TEST(Writer, MembersAreWrittenNormalisedAndKeepThatForm)
     EXPECT_EQ(Written(emptyBase), Fresh());
 }
 
-// One page below a fresh root: its usage code as its value word, and each
-// line break of its texts (and the head's), held as LF or as CR LF, as one
-// CR LF; a lone CR is no line break.
+// The cases of tests/data/writer/page_usage.txt.
 TEST(Writer, PagesWriteTheirUsageWordAndOneCrLfPerLineBreak)
 {
-    const struct {
-        int usage;
-        std::string held, written;
-        const char* word;  // null: no USAGE element
-    } cases[] = {
-        {-1, "one\ntwo", "one\r\ntwo", nullptr},
-        {0, "one\r\ntwo", "one\r\ntwo", nullptr},
-        {1, "one\rtwo", "one\rtwo", "NONE"},
-        {2, "one\r\r\ntwo", "one\r\r\ntwo", "Email"},
-        {3, "a\n\nb\r\n\r\nc", "a\r\n\r\nb\r\n\r\nc", "ScreenSaver"},
-        {4, "P", "P", "DesktopComponent"},
-        {5, "P", "P", "SoftwareUpdate"},
-        {6, "P", "P", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.usage);
+    for (const auto& row : casefile::Rows("writer/page_usage.txt")) {
+        SCOPED_TRACE(::testing::PrintToString(row));
+        const struct {
+            int usage;
+            std::string held, written, word;
+        } c{std::stoi(row.at(0)), row.at(1), row.at(2), row.at(3)};
         fw::Channel channel;
         channel.head.m_strTitle = channel.head.m_strAbstract = c.held;
         fw::SitemapNode page = cdftest::Page("p.htm", c.held);
         page.m_strAbstract = c.held;
         page.m_nUsage = c.usage;
         cdftest::AddChild(channel, channel.sitemap.Root(), page);
-        std::string expected = FreshWithItems(
-            "  <ITEM HREF=\"p.htm\" PRECACHE=\"YES\">\r\n  <TITLE>" + c.written + "</TITLE>\r\n  <ABSTRACT>" +
-            c.written + "</ABSTRACT>\r\n" +
-            (c.word ? "  <USAGE VALUE=\"" + std::string(c.word) + "\"></USAGE>\r\n" : "") + "  </ITEM>\r\n\r\n");
+        std::string expected = FreshWithItems("  <ITEM HREF=\"p.htm\" PRECACHE=\"YES\">\r\n  <TITLE>" + c.written +
+                                              "</TITLE>\r\n  <ABSTRACT>" + c.written + "</ABSTRACT>\r\n" +
+                                              (c.word != "-" ? "  <USAGE VALUE=\"" + c.word + "\"></USAGE>\r\n" : "") +
+                                              "  </ITEM>\r\n\r\n");
         expected.replace(expected.find("<TITLE>") + 7, fw::kDefaultTitleSjis.size(), c.written);
         expected.insert(expected.find("<ABSTRACT>") + 10, c.written);
         EXPECT_EQ(Written(channel), expected);

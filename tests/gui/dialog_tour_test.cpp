@@ -8,7 +8,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/CaseFile.h"
 #include "framework/Dialog.h"
 #include "support/DialogTour.h"
 #include "support/Widgets.h"
@@ -34,14 +34,10 @@ namespace {
 // captions and button texts.
 QHash<QString, QString> ExpectedWords()
 {
-    QFile file(u"" FEEDWRIGHT_TEST_DATA_DIR "/gui/control_words.txt"_s);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
     QHash<QString, QString> words;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u' ');
-        if (!line.startsWith(u'#') && fields.size() >= 4)
-            words.insert(fields[0] + u'/' + fields[1] + u' ' + fields[2], fields.mid(3).join(u' '));
+    for (const auto& line : casefile::Rows("gui/control_words.txt", "")) {
+        const QStringList fields = QString::fromStdString(line[0]).split(u' ');
+        words.insert(fields.value(0) + u'/' + fields.value(1) + u' ' + fields.value(2), fields.mid(3).join(u' '));
     }
     return words;
 }

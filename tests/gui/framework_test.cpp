@@ -17,6 +17,7 @@
 #include <QTest>
 #include <memory>
 
+#include "common/CaseFile.h"
 #include "framework/DataExchange.h"
 #include "framework/DesktopPlatform.h"
 #include "framework/Dialog.h"
@@ -149,30 +150,21 @@ private slots:
 
     void choicesBothWays()
     {
-        struct Case {
-            int check, radio, combo;
-            QString shown;
-            QList<int> taken;
-        };
-        const Case cases[] = {
-            {1, 2, 1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b"_s, {1, 2, 1}},
-            {0,
-             7,
-             9,
-             u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s,
-             {0, -1, -1}},  // outside: nothing chosen
-            {1, -1, -1, u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO="_s, {1, -1, -1}},
-            {1, 0, 2, u"IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c"_s, {1, 0, 2}},
-        };
-        for (const Case& c : cases) {
-            m_dlg->m_bCheck = c.check;
-            m_dlg->m_nRadio = c.radio;
-            m_dlg->m_nCombo = c.combo;
+        // Each "check radio combo" held: what the controls show, then what is taken back.
+        const QList<QList<int>> held = {{1, 2, 1}, {0, 7, 9}, {1, -1, -1}, {1, 0, 2}};  // 7, 9: outside, none chosen
+        QStringList seen;
+        for (const QList<int>& h : held) {
+            m_dlg->m_bCheck = h[0], m_dlg->m_nRadio = h[1], m_dlg->m_nCombo = h[2];
             m_dlg->UpdateData(false);
-            QCOMPARE(Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO}), c.shown);
+            const QString shown = Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO});
             QVERIFY(m_dlg->UpdateData(true));
-            QCOMPARE(Choices(), c.taken);
+            seen << shown + u" -> %1 %2 %3"_s.arg(m_dlg->m_bCheck).arg(m_dlg->m_nRadio).arg(m_dlg->m_nCombo);
         }
+        QCOMPARE(seen.join(u'\n'),
+                 u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b -> 1 2 1\n"
+                 "IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 0 -1 -1\n"
+                 "IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 1 -1 -1\n"
+                 "IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c -> 1 0 2"_s);
         // After showing none, the group is exclusive again.
         fwtest::Click(m_dlg->m_radios[1]);
         fwtest::Click(fwtest::FindControl<QCheckBox>(m_dlg.get(), IDC_CHECK));
@@ -183,28 +175,17 @@ private slots:
         QCOMPARE(Choices(), (QList<int>{0, 1, 0}));
     }
 
-    // Only the first refusal is shown, with the focus on its field; a value
-    // out of range is stored all the same.
+    // The cases of tests/data/gui/number_refusals.txt.
     void numberRefusals()
     {
-        const QString notNumber = u"refused: feedwright: 正の整数を入力してください。 | days %1 hour 0 | focus %2"_s;
-        const QString range =
-            u"refused: feedwright: %1 から %2 までの整数を入力してください。 (!) | days %3 hour %4 | focus %5"_s;
-        const struct {
-            QString days, hour, outcome;
-        } cases[] = {
-            {u"-1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"+1"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {QString(), u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"1a"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"4294967296"_s, u"x"_s, notNumber.arg(7).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"  12\t"_s, u"x"_s, notNumber.arg(12).arg(u"IDC_EDIT_HOUR"_s)},
-            {u"0"_s, u"3"_s, range.arg(1).arg(365).arg(0).arg(0).arg(u"IDC_EDIT_DAYS"_s)},
-            {u"365"_s, u"25"_s, range.arg(0).arg(24).arg(365).arg(25).arg(u"IDC_EDIT_HOUR"_s)},
-            {u"365"_s, u"24"_s, u" | days 365 hour 24 | focus IDC_EDIT_HOUR"_s},
-        };
-        for (const auto& c : cases)
-            QCOMPARE(c.days + u" -> "_s + Take(c.days, c.hour), c.days + u" -> "_s + c.outcome);
+        for (const auto& c : casefile::Rows("gui/number_refusals.txt")) {
+            const QString days = QString::fromStdString(c.at(0));
+            QStringList outcome;
+            for (std::size_t i = 2; i < c.size(); ++i)
+                outcome << QString::fromStdString(c[i]);
+            QCOMPARE(days + u" -> "_s + Take(days, QString::fromStdString(c.at(1))),
+                     days + u" -> "_s + outcome.join(u" | "_s));
+        }
     }
 
     // Nothing for the first half second; then the window, whose Cancel

@@ -7,12 +7,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 #include <vector>
 
 #include "channel/Channel.h"
+#include "common/CaseFile.h"
 #include "framework/SjisQt.h"
 #include "sitemapeditor/CommentDlg.h"
 #include "sitemapeditor/CommentDlgIds.h"
@@ -121,14 +123,6 @@ void CompareShape(const SitemapModel& model, const fw::SitemapTree& tree)
 }
 
 using Drive = std::function<void(CCommentDlg&)>;
-
-fw::SitemapNode Page(int usage, const char* icon)
-{
-    fw::SitemapNode record = fw::SitemapNode::NewPage();
-    record.m_nUsage = usage;
-    record.m_strIconHref = icon;
-    return record;
-}
 
 Drive Clicks(const QList<int>& ids)
 {
@@ -421,67 +415,37 @@ private slots:
         CompareShape(model, tree);
     }
 
-    void usageWithoutAButtonBecomesNoneOnOkAndCancelKeepsEverything()
+    // The cases of tests/data/gui/comment_dialog.txt.
+    void commentDialogShowsAndStoresUsageAndIcon()
     {
-        fw::SitemapNode record = Page(fw::kUsageSoftwareUpdate, "http://icon.ico");
-        const fw::SitemapNode before = record;
-        QCOMPARE(
-            EditComment(record, Clicks({IDC_RADIO_SITEMAP, IDC_CHECK_USEICON, IDCANCEL})),
-            u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://icon.ico IDC_RADIO_SITEMAP=[ ] IDC_RADIO_NOSITEMAP=[ ] "
-            "IDC_RADIO_EMAIL=[ ] IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | cancelled"_s);
-        QCOMPARE(record, before);
-        // Enter on the focused Cancel cancels too.
+        const QMetaEnum ids = QMetaEnum::fromType<comment_dlg::ControlId>();
+        for (const auto& c : casefile::Rows("gui/comment_dialog.txt")) {
+            const auto record = [&c](const std::string& usage, const std::string& icon) {
+                fw::SitemapNode node =
+                    c.at(0) == "page" ? fw::SitemapNode::NewPage() : fw::SitemapNode::NewSubChannel();
+                node.m_nUsage = std::stoi(usage), node.m_strIconHref = icon;
+                return node;
+            };
+            fw::SitemapNode edited = record(c.at(1), c.at(2));
+            QList<int> clicks;
+            for (const QString& name : QString::fromStdString(c.at(3)).split(u' '))
+                clicks << ids.keyToValue(name.toLatin1().constData());
+            QCOMPARE(EditComment(edited, Clicks(clicks)), QString::fromStdString(c.at(4) + " | " + c.at(5)));
+            QCOMPARE(edited, record(c.at(6), c.at(7)));
+        }
+    }
+
+    // Enter on the focused Cancel cancels; Ctrl+Enter in the comment breaks the line and Enter confirms.
+    void enterConfirmsOrCancelsAndCtrlEnterBreaksTheLine()
+    {
+        fw::SitemapNode record = fw::SitemapNode::NewPage();
         QVERIFY(EditComment(record, [](CCommentDlg& dlg) {
-                    Clicks({IDC_RADIO_SITEMAP})(dlg);
+                    Clicks({IDC_RADIO_NOSITEMAP})(dlg);
                     auto* cancel = fwtest::FindControl<QWidget>(&dlg, IDCANCEL);
                     cancel->setFocus();
                     QTest::keyClick(cancel, Qt::Key_Return);
                 }).endsWith(u"| cancelled"_s));
-        QCOMPARE(record, before);
-        EditComment(record, Clicks({IDOK}));
-        QCOMPARE(record.m_nUsage, -1);
-    }
-
-    // The icon URL counts only while its box is checked: "http://" stands for none.
-    void iconUrl()
-    {
-        const struct {
-            const char* icon;
-            QList<int> clicks;
-            QString shown;
-            std::string stored;
-        } cases[] = {
-            {"http://", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF=http://"_s, "http://"},
-            {"", {IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, "http://"},
-            {"", {IDC_CHECK_USEICON, IDOK}, u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF="_s, ""},
-            {"http://site/i.ico",
-             {IDC_CHECK_USEICON, IDOK},
-             u"IDC_CHECK_USEICON=[x] IDC_EDIT_ICONHREF=http://site/i.ico"_s,
-             "http://"},
-        };
-        for (const auto& c : cases) {
-            fw::SitemapNode record = Page(0, c.icon);
-            QCOMPARE(EditComment(record, Clicks(c.clicks)),
-                     c.shown +
-                         u" IDC_RADIO_SITEMAP=[x] IDC_RADIO_NOSITEMAP=[ ] IDC_RADIO_EMAIL=[ ] "
-                         "IDC_RADIO_SCREENSAVER=[ ] IDC_RADIO_DESKTOP=[ ] | OK"_s);
-            QCOMPARE(record.m_strIconHref, c.stored);
-        }
-    }
-
-    void channelsShowTheirUsageOnDisabledButtons()
-    {
-        fw::SitemapNode channel = fw::SitemapNode::NewSubChannel();
-        channel.m_nUsage = 2;
-        QCOMPARE(EditComment(channel, Clicks({IDOK})),
-                 u"IDC_CHECK_USEICON=[ ] !IDC_EDIT_ICONHREF=http:// !IDC_RADIO_SITEMAP=[ ] !IDC_RADIO_NOSITEMAP=[ ] "
-                 "!IDC_RADIO_EMAIL=[x] !IDC_RADIO_SCREENSAVER=[ ] !IDC_RADIO_DESKTOP=[ ] | OK"_s);
-        QCOMPARE(channel.m_nUsage, 2);
-    }
-
-    void enterConfirmsAndCtrlEnterBreaksTheLine()
-    {
-        fw::SitemapNode record = Page(0, "http://");
+        QCOMPARE(record, fw::SitemapNode::NewPage());
         const QString closed = EditComment(record, [](CCommentDlg& dlg) {
             auto* comment = fwtest::FindControl<QWidget>(&dlg, IDC_EDIT_COMMENT);
             fwtest::Retype(comment, u"line 1"_s);
