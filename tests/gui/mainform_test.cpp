@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <sys/resource.h>
 
 #include "app/AboutDlgIds.h"
 #include "app/ChannelDlg.h"
@@ -237,10 +238,17 @@ private slots:
         Click(IDC_BUTTON_LOGO);
 
         Click(IDC_BUTTON_SITEMAP);
+        QVERIFY(!m_dlg->isEnabled() && !m_dlg->close());  // the form waits while the site map is open
         CSitemapDlg* sitemap = m_dlg->sitemapDlg;
         fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_ADDPAGE));
         fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_ITEMTITLE), text + u'3');
         fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_URL), url + u'3');
+        fwtest::WhenModalOpens([&](QWidget* comment) {
+            FindControl<QPlainTextEdit>(comment, comment_dlg::IDC_EDIT_COMMENT)->setPlainText(u"cancelled"_s);
+            FindControl<QPushButton>(comment, comment_dlg::IDCANCEL)->click();
+        });
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_COMMENT));
+        QCOMPARE(m_dlg->m_channel.sitemap.Selected()->Node().m_strAbstract, "");  // Cancel stores nothing
         fwtest::WhenModalOpens([&](QWidget* comment) {
             FindControl<QPlainTextEdit>(comment, comment_dlg::IDC_EDIT_COMMENT)->setPlainText(text + u'4');
             fwtest::Click(FindControl<QWidget>(comment, comment_dlg::IDC_CHECK_USEICON));
@@ -296,7 +304,17 @@ private slots:
         QCOMPARE(sitemap.m_strUrl + sitemap.m_strItemTitle, "http://itemitem");
         m_platform->QueueFileName(InDir(u"missing/new.cdf"_s));  // a place that cannot hold the file
         Click(IDC_BUTTON_CREATE);
-        QCOMPARE(m_platform->Messages().mid(2), QStringList{kCannotOpen});
+        // A file that would not fit (here: over the file-size limit) is refused out loud.
+        rlimit fileSize{};
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        const rlimit small{100, fileSize.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        m_platform->QueueFileName(InDir(u"big.cdf"_s));
+        Click(IDC_BUTTON_CREATE);
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        QCOMPARE(m_platform->Messages().mid(2),
+                 (QStringList{kCannotOpen, u"ファイルエラー: ファイルを書き込めません"_s}));
+        QVERIFY(!QFile::exists(InDir(u"big.cdf"_s)));
 
         // Clear, with the base URL on.
         m_dlg->m_channel.logos.m_strIconUrl = "http://server/icon.ico";
