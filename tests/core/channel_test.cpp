@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 
 #include "core/core_test_support.h"
@@ -32,6 +33,13 @@ TEST(ScheduleRecord, ResetScheduleBringsBackTheInitialPaceAndTheGivenDate)
     r.ResetSchedule();
     EXPECT_EQ(r, today);
     EXPECT_EQ(fw::ScheduleRecord(), today);
+    // Today as the calendar names it: months count from 1.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char month[3] = {};
+    std::strftime(month, sizeof month, "%m", &local);
+    EXPECT_EQ(fw::TodayLocalDate().month, std::stoul(month));
 }
 
 TEST(ScheduleRecord, HourListMapsIndexesToHoursAndBack)
@@ -52,6 +60,19 @@ TEST(ScheduleRecord, HourListMapsIndexesToHoursAndBack)
         EXPECT_EQ(fw::HourIndexForHours(hoursRead), index) << hoursRead;
     r.SelectHourEntry(-3);
     EXPECT_EQ(r.m_nIntervalHour, static_cast<unsigned>(-3));
+    EXPECT_EQ(fw::HoursForHourIndex(8), 8u);  // past the list, as below it, the index is kept
+}
+
+// The site map dialog edits the head's title, home URL and abstract as the
+// root record's, and gives them back.
+TEST(ChannelHead, RootRecordTakesAndGivesBackTitleHomeUrlAndAbstract)
+{
+    fw::ChannelHead head, back;
+    head.m_strTitle = "T", head.m_strHomeUrl = "http://h", head.m_strAbstract = "A";
+    fw::SitemapNode root;
+    fw::RootRecordFromHead(root, head);
+    fw::HeadFromRootRecord(back, root);
+    EXPECT_EQ(back.m_strTitle + "|" + back.m_strHomeUrl + "|" + back.m_strAbstract, "T|http://h|A");
 }
 
 TEST(ChannelClear, EveryPartGoesBackToStartUpAndTheCopyBufferStays)
