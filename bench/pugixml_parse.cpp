@@ -7,14 +7,10 @@
 
 #include <pugixml.hpp>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+
+#include "parse_timing.h"
 
 int main(int argc, char** argv)
 {
@@ -22,22 +18,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: pugixml_parse FILE [RUNS]\n");
         return 64;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = bench::ReadWholeFile(argv[1]);
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
+    const double median = bench::MedianMilliseconds(runs, [&] {
         pugi::xml_document doc;
-        const auto start = std::chrono::steady_clock::now();
         const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size());
-        const auto stop = std::chrono::steady_clock::now();
-        if (!result) {
+        if (!result)
             std::fprintf(stderr, "pugixml_parse: %s at byte %td\n", result.description(), result.offset);
-            return 1;
-        }
-        times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%.2f\n", times[times.size() / 2]);
+        return bool(result);
+    });
+    if (median < 0)
+        return 1;
+    std::printf("%.2f\n", median);
     return 0;
 }
