@@ -91,7 +91,7 @@ TEST_F(SafeSave, SavedFileReplacesTheOldContentOnly)
     WriteFile("real/channel.cdf", "old");
     fs::create_symlink("real/channel.cdf", m_dir / "link.cdf");
     fs::create_symlink("real/not-yet.cdf", m_dir / "dangling.cdf");
-    const mode_t mask = umask(002);
+    const mode_t mask = umask(012);  // two octal digits, group write allowed
     for (const char* name : {"new.cdf", "old.cdf", "link.cdf", "dangling.cdf"})
         ASSERT_EQ(fw::SaveCdfFile(m_channel, PathOf(name)), fw::SaveStatus::Ok) << name;
     umask(mask);
@@ -106,7 +106,7 @@ TEST_F(SafeSave, SavedFileReplacesTheOldContentOnly)
     EXPECT_EQ(whileWritten.size(), 6u);
     const auto temporary = whileWritten.upper_bound(".new.cdf.");
     EXPECT_TRUE(temporary != whileWritten.end() && temporary->starts_with(".new.cdf."));
-    EXPECT_EQ(ModeOf("new.cdf"), 0664u);
+    EXPECT_EQ(ModeOf("new.cdf"), 0664u);  // 0666 less the umask
     EXPECT_EQ(ModeOf("old.cdf"), 01640u);
     EXPECT_TRUE(fs::is_symlink(m_dir / "link.cdf") && fs::is_symlink(m_dir / "dangling.cdf"));
     for (const char* name : {"new.cdf", "old.cdf", "real/channel.cdf", "real/not-yet.cdf"})
