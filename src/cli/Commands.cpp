@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <new>
 #include <string_view>
 
 #include "ChannelJson.h"
@@ -45,16 +44,6 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
     return status;
 }
 
-SaveStatus SaveCatchingOutOfMemory(Channel& channel, const std::string& out)
-{
-    try {
-        return SaveCdfFile(channel, out);
-    } catch (const std::bad_alloc&) {
-        // The temporary file is gone with the save; the old OUT stays.
-        return SaveStatus::WriteFailed;
-    }
-}
-
 std::string LeftAsItWas(const std::string& out)
 {
     return "an existing " + out + " is left as it was";
@@ -64,7 +53,7 @@ std::string LeftAsItWas(const std::string& out)
 
 ExitStatus SaveChannel(Channel& channel, const std::string& out)
 {
-    switch (SaveCatchingOutOfMemory(channel, out)) {
+    switch (SaveCdfFile(channel, out)) {
     case SaveStatus::Ok:
         return kExitOk;
     case SaveStatus::CannotCreate:

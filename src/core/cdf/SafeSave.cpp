@@ -32,6 +32,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <new>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -209,8 +210,9 @@ bool FdSink::Write(std::string_view bytes)
     return true;
 }
 
-SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
-                              CdfProgress* progress)
+namespace {
+
+SaveStatus Save(Channel& channel, const std::string& path, const FdSinkFactory& makeSink, CdfProgress* progress)
 {
     std::string target;
     if (path.empty() || !FollowLinks(path, target))
@@ -269,6 +271,20 @@ SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const F
     signals.Disarm();
     SyncFolder(folder);
     return SaveStatus::Ok;
+}
+
+}  // namespace
+
+SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
+                              CdfProgress* progress)
+{
+    try {
+        return Save(channel, path, makeSink, progress);
+    } catch (const std::bad_alloc&) {
+        // Out of memory part way: the temporary file went with the unwinding,
+        // the old file is as it was.
+        return SaveStatus::WriteFailed;
+    }
 }
 
 SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress)

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <new>
 
 #include "app/ChannelDlgIds.h"
 #include "cdf/CdfProgress.h"
@@ -107,12 +106,10 @@ void CChannelDlg::OnButtonCreate()
     if (!path)
         return;
     fw::SaveStatus status = fw::SaveStatus::WriteFailed;
-    try {
+    {  // the progress window closes before any message
         const std::unique_ptr<fw::CdfProgress> progress =
             platform().StartProgress(this, QStringLiteral("ファイルを書き込んでいます..."));
         status = fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString(), progress.get());
-    } catch (const std::bad_alloc&) {
-        // Out of memory: the save has removed its temporary file on the way out.
     }
     // In every case but Ok the old file, if any, is still there as it was.
     switch (status) {

@@ -19,7 +19,7 @@ class CdfProgress;
 enum class SaveStatus {
     Ok,
     CannotCreate,  // the file (or its temporary sibling) could not be created
-    WriteFailed,   // a write, flush or the final replace failed; the old file is untouched
+    WriteFailed,   // a write, flush or the final replace failed, or memory ran out; the old file is untouched
     NoSpace,       // the file would not fit (free space, file-size limit); nothing was written
     Cancelled,     // the progress asked to stop; the old file is untouched
 };
