@@ -12,10 +12,8 @@
 #include <cstdint>
 #include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 
-#include "cdf/ByteScanner.h"
 #include "cdf/CdfProgress.h"
 #include "common/CaseFile.h"
 #include "core/core_test_support.h"
@@ -25,24 +23,6 @@
 namespace {
 
 using fw::ReadStatus;
-
-// The scans of tests/data/reader/scans.txt, one after another.
-TEST(ByteScanner, ScansStopAtTheirDelimiterOrAtTheEnd)
-{
-    std::optional<fw::CdfInput> input;
-    for (const auto& scan : casefile::Rows("reader/scans.txt")) {
-        SCOPED_TRACE(::testing::PrintToString(scan));
-        if (scan.at(0) != "-")
-            input.emplace(std::string_view(scan[0]));
-        std::string out = "old";
-        const std::string& delimiters = scan.at(1);
-        const bool upper = scan.at(2) == "upper";
-        const int stop = delimiters.size() == 1 ? fw::ReadUntilChar(*input, out, delimiters[0], upper)
-                                                : fw::ReadUntilAny(*input, out, delimiters, upper);
-        EXPECT_EQ(stop, std::stoi(scan.at(3)));
-        EXPECT_EQ(out, scan.at(4));
-    }
-}
 
 TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
 {

@@ -1,9 +1,7 @@
 #pragma once
-// The reader's input: bytes in memory read in text mode (each CR LF arrives
-// as one LF), and the two scanning operations that collect bytes up to a
-// delimiter. The scans search whole runs at a time (memchr, a bit mask of
-// delimiters) and copy each run once, so a large file costs little more per
-// byte than a plain search through it.
+// The reader's input: bytes in memory that the reader takes as views, in
+// runs found with memchr or FindFirstOf, so a large file costs little more
+// per byte than a plain search through it.
 
 #include <cstddef>
 #include <string>
@@ -32,24 +30,13 @@ public:
     std::size_t Size() const { return static_cast<std::size_t>(m_end - m_begin); }
 
 private:
-    friend bool ReadUntilChar(CdfInput&, std::string&, char, bool);
-    friend int ReadUntilAny(CdfInput&, std::string&, std::string_view, bool);
-
     const char* m_begin = nullptr;
     const char* m_pos = nullptr;
     const char* m_end = nullptr;
 };
 
-// Appends `raw` with each CR LF as one LF (a lone CR stays), as the scans
-// below deliver their text.
+// Appends `raw` with each CR LF as one LF (a lone CR stays), as the reader
+// takes text.
 void AppendWithoutCrLf(std::string& out, std::string_view raw);
-
-// Collects bytes into `out` until `delimiter` (consumed, not kept). True when
-// it was found, false at the end of the input. Upper-cases the result if asked.
-bool ReadUntilChar(CdfInput& input, std::string& out, char delimiter, bool upper);
-
-// As ReadUntilChar with a set of delimiters; returns the 1-based position in
-// `delimiters` of the byte that stopped the scan, 0 at the end of the input.
-int ReadUntilAny(CdfInput& input, std::string& out, std::string_view delimiters, bool upper);
 
 }  // namespace fw
