@@ -43,7 +43,7 @@ void CdfReadPass::OpenChannel()
     SitemapNode& node = item->Node();
     ChannelHead& head = m_channel.head;
 
-    while (NextAttribute(false)) {
+    while (NextAttribute()) {
         const int name = MatchName(kChannelNames);
         if (Tracing()) {
             if (name >= 0)
@@ -98,7 +98,7 @@ void CdfReadPass::AddPageItem()
     Trace("ITEM:\n");
 
     SitemapNode* node = CurrentPageNode();
-    while (NextAttribute(false)) {
+    while (NextAttribute()) {
         const int name = MatchName(kItemNames);
         if (Tracing()) {
             if (name >= 0)

@@ -58,11 +58,10 @@ private:
     // The attribute list of the start tag being read: one name/value pair per
     // call, false when the list is over (its '>' or the end of the input).
     // The name (m_attrName) is upper-cased and keeps the white space in front
-    // of it. The value (m_value) has each CR LF as LF, is upper-cased if
-    // asked, and has "&quot;" turned into '"'; it is a view into the input
-    // where that changes nothing, else into m_attrValue, and it lasts until
-    // the next read.
-    bool NextAttribute(bool upperValue);
+    // of it. The value (m_value) has each CR LF as LF and "&quot;" turned
+    // into '"'; it is a view into the input where that changes nothing, else
+    // into m_attrValue, and it lasts until the next read.
+    bool NextAttribute();
     // The tag name after a '<' (a view into the input), and which byte ended
     // it: 1 for '>', another number for white space, 0 at the end of the input.
     int ReadTagName();

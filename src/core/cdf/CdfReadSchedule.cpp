@@ -44,7 +44,7 @@ void CdfReadPass::ReadSchedule()
     Trace("SCHEDULE:\n");
     m_inSchedule = true;
     ScheduleRecord& schedule = m_channel.schedule;
-    while (NextAttribute(false)) {
+    while (NextAttribute()) {
         switch (MatchName(kScheduleNames)) {
         case 0:
             Trace("STARTDATE:");
@@ -116,7 +116,7 @@ void CdfReadPass::ReadScheduleTime(TimeElement element)
 CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, const TimeFields& fields)
 {
     TimeNamesSeen seen;
-    while (NextAttribute(false)) {
+    while (NextAttribute()) {
         switch (MatchName(kTimeNames)) {
         case kDay:
             Trace("DAY:");

@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 2> kLogoNames = {"HREF", "STYLE"};
 void CdfReadPass::ReadUsage()
 {
     Trace("USAGE:");
-    while (NextAttribute(true)) {
+    while (NextAttribute()) {
         if (m_attrName != "VALUE" || !m_inItem)
             continue;
         const int code = UsageCodeOfWord(m_value);
@@ -41,7 +41,7 @@ void CdfReadPass::ReadLogo()
 {
     Trace("LOGO:\n");
     m_logoUrl.clear();
-    while (NextAttribute(false)) {
+    while (NextAttribute()) {
         switch (MatchName(kLogoNames)) {
         case 0:
             Trace("HREF:");

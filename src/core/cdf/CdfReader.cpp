@@ -285,7 +285,7 @@ void CdfReadPass::Dispatch(bool hasAttributes)
     m_listOpen = false;
 }
 
-bool CdfReadPass::NextAttribute(bool upperValue)
+bool CdfReadPass::NextAttribute()
 {
     if (!m_listOpen)
         return false;
@@ -311,20 +311,8 @@ bool CdfReadPass::NextAttribute(bool upperValue)
     }
     const char quote = rest[at];
     m_input.Advance(at + 1);
-    if (!upperValue) {
-        if (!ReadText(quote, "&quot;", '"', m_value))
-            return false;
-    } else {
-        // Upper-cased first, so that "&quot;" no longer reads as a reference.
-        std::string_view raw;
-        if (!ReadText(quote, {}, '\0', raw))
-            return false;
-        if (raw.data() != m_attrValue.data())
-            m_attrValue.assign(raw);
-        MakeUpperSjis(m_attrValue);
-        Unescape(m_attrValue, "&quot;", '"');
-        m_value = m_attrValue;
-    }
+    if (!ReadText(quote, "&quot;", '"', m_value))
+        return false;
     m_listOpen = true;
     return true;
 }

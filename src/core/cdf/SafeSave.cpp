@@ -143,11 +143,9 @@ private:
 // and by now the target has been replaced, so a failure here changes nothing.
 void SyncFolder(const std::string& folder)
 {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    (void)fsync(fd);
-    close(fd);
+    const UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() >= 0)
+        (void)fsync(fd.Get());
 }
 
 // Whether `size` bytes fit under the process's file-size limit and in the
