@@ -11,6 +11,7 @@
 #include <cstring>
 #include <memory>
 
+#include "os/UniqueFd.h"
 #include "text/SjisText.h"
 
 namespace fw::cli {
@@ -28,14 +29,6 @@ bool IsPageName(std::string_view name)
 {
     return EndsWithNoCase(name, ".htm") || EndsWithNoCase(name, ".html");
 }
-
-struct FdCloser {
-    explicit FdCloser(int descriptor) : fd(descriptor) {}
-    int fd;
-    FdCloser(const FdCloser&) = delete;
-    FdCloser& operator=(const FdCloser&) = delete;
-    ~FdCloser() { close(fd); }
-};
 
 struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
@@ -77,12 +70,12 @@ std::optional<SitePage> TakeHomePage(std::vector<SitePage>& pages)
 
 bool ScanSite(const std::string& folder, SiteScan& scan, std::string& reason)
 {
-    const int rootFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const UniqueFd root(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int rootFd = root.Get();
     if (rootFd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    const FdCloser closeRoot(rootFd);
     const std::string rootReal = RealPath(folder);
     scan.realFolder = rootReal;
     if (rootReal.empty()) {
