@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "cdf/CdfTextOutput.h"
 #include "channel/Channel.h"
@@ -278,63 +277,58 @@ void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& 
     }
 }
 
-// One item whose children are being written.
-struct ItemFrame {
-    const SitemapItem* item;
-    const SitemapItem* nextChild;  // the next child to write, or null when done
-    bool writesSelf;               // false for the item of a bRoot call
-    bool raisedDepth;              // whether the item raised g_nItemDepth
-};
-
 // The blanks in front of an item's lines: two for every level of depth.
 std::size_t IndentOf(int depth)
 {
     return depth > 0 ? 2 * static_cast<std::size_t>(depth) : 0;
 }
 
-// Writes the subtree depth first in tree order with an explicit stack, so a
-// site map of any depth is written in constant stack space. Indentation is
-// a count of blanks, never a string as long as the depth, so counting the
-// bytes of a deep site map costs time in proportion to its lines alone.
+// Writes the subtree depth first in tree order, walking down to first
+// children and back up through parents, so a site map of any depth is written
+// in constant memory. Indentation is a count of blanks, never a string as
+// long as the depth, so counting the bytes of a deep site map costs time in
+// proportion to its lines alone.
 bool PutSubtree(const SitemapItem* top, CdfTextOutput& out, bool bRoot)
 {
     ItemDepthRestorer restorer;
-    std::vector<ItemFrame> stack;
+    const auto writesSelf = [&](const SitemapItem* item) { return item != top || !bRoot; };
+    // An item's end: a sub-channel's end tag, and the empty line that follows
+    // every element.
+    const auto close = [&](const SitemapItem* item) {
+        if (!writesSelf(item))
+            return;
+        if (item->Node().m_bIsPage == 0) {
+            out.PutBlanks(IndentOf(g_nItemDepth));
+            out.Put("</CHANNEL>\n");
+        }
+        out.Put("\n");
+    };
 
-    const auto enter = [&](const SitemapItem* item, bool writesSelf) {
-        ItemFrame frame{item, nullptr, writesSelf, false};
-        if (writesSelf)
+    const SitemapItem* item = top;
+    while (!out.Failed()) {
+        if (writesSelf(item))
             PutElementHead(item->Node(), IndentOf(g_nItemDepth), out);
         if (const SitemapItem* first = item->FirstChild()) {
             ++g_nItemDepth;
-            frame.raisedDepth = true;
-            frame.nextChild = first;
-            if (writesSelf && item->Node().m_bIsPage == 0)
+            if (writesSelf(item) && item->Node().m_bIsPage == 0)
                 out.Put("\n");  // between a sub-channel's body and its first child
-        }
-        stack.push_back(frame);
-    };
-
-    enter(top, !bRoot);
-    while (!stack.empty() && !out.Failed()) {
-        ItemFrame& frame = stack.back();
-        if (const SitemapItem* child = frame.nextChild) {
-            frame.nextChild = child->NextSibling();
-            enter(child, true);  // may reallocate the stack: `frame` is not used after this
+            item = first;
             continue;
         }
-        if (frame.raisedDepth)
-            --g_nItemDepth;
-        if (frame.writesSelf) {
-            if (frame.item->Node().m_bIsPage == 0) {
-                out.PutBlanks(IndentOf(g_nItemDepth));
-                out.Put("</CHANNEL>\n");
+        // The item ends, and with it every ancestor whose last child it was.
+        for (;;) {
+            close(item);
+            if (item == top)
+                return !out.Failed();
+            if (const SitemapItem* next = item->NextSibling()) {
+                item = next;
+                break;
             }
-            out.Put("\n");  // every element is followed by an empty line
+            item = item->Parent();
+            --g_nItemDepth;
         }
-        stack.pop_back();
     }
-    return !out.Failed();
+    return false;
 }
 
 void PutChannel(const Channel& channel, CdfTextOutput& out)
