@@ -122,7 +122,7 @@ void CChannelDlg::ConnectCommands()
     connect(Control<QPushButton>(IDC_BUTTON_SITEMAP), &QPushButton::clicked, this, &CChannelDlg::OnButtonSitemap);
     connect(Control<QPushButton>(IDC_INFO), &QPushButton::clicked, this, &CChannelDlg::OnButtonInfo);
     connect(Control<QPushButton>(IDC_HELP), &QPushButton::clicked, this, &CChannelDlg::OnButtonHelp);
-    fwgui::OnButtonClicked(Control<QCheckBox>(IDC_CHECK_BASEURL), this, [this] { OnCheckBaseUrl(); });
+    fwgui::OnButtonClicked(Control<QCheckBox>(IDC_CHECK_BASEURL), *this, [this] { OnCheckBaseUrl(); });
 }
 
 void CChannelDlg::DoDataExchange(fwgui::CDataExchange& dx)
@@ -302,8 +302,6 @@ void CChannelDlg::EnableBaseUrlEdit()
 
 void CChannelDlg::OnCheckBaseUrl()
 {
-    if (IsExchanging())
-        return;
     UpdateData(true);
     EnableBaseUrlEdit();
 }

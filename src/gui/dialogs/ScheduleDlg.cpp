@@ -155,7 +155,7 @@ void CScheduleDlg::ConnectControls()
     connect(Control<QPushButton>(IDOK), &QPushButton::clicked, this, &CScheduleDlg::accept);
     connect(Control<QPushButton>(IDCANCEL), &QPushButton::clicked, this, &CScheduleDlg::reject);
     for (const int unit : {IDC_RADIO_DAY, IDC_RADIO_HOUR}) {
-        fwgui::OnButtonClicked(Control<QRadioButton>(unit), this, [this] {
+        fwgui::OnButtonClicked(Control<QRadioButton>(unit), *this, [this] {
             if (!IgnoresNotifications())
                 UpdatePaceDisplay();
         });
@@ -168,7 +168,7 @@ void CScheduleDlg::ConnectControls()
     connect(Control<QComboBox>(IDC_COMBO_HOUR), &QComboBox::currentIndexChanged, this,
             &CScheduleDlg::OnHourEntryChanged);
     for (const int date : {IDC_CHECK_STARTDATE, IDC_CHECK_STOPDATE}) {
-        fwgui::OnButtonClicked(Control<QCheckBox>(date), this, [this] {
+        fwgui::OnButtonClicked(Control<QCheckBox>(date), *this, [this] {
             if (!IgnoresNotifications())
                 UpdateDateControls();
         });

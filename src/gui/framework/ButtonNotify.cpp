@@ -1,5 +1,7 @@
 #include "framework/ButtonNotify.h"
 
+#include "framework/Dialog.h"
+
 #include <QAbstractButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -8,7 +10,7 @@
 
 namespace fwgui {
 
-void OnButtonClicked(QAbstractButton* button, QObject* context, std::function<void()> handler)
+void OnButtonClicked(QAbstractButton* button, CDialog& dialog, std::function<void()> handler)
 {
     // A click changes the check first and reports the click right after,
     // in the same call; the handler runs at the change and the click that
@@ -18,15 +20,16 @@ void OnButtonClicked(QAbstractButton* button, QObject* context, std::function<vo
     // handler shows runs the event loop while the click is still to come.
     auto handledChange = std::make_shared<bool>(false);
     const bool isRadio = qobject_cast<QRadioButton*>(button) != nullptr;
+    CDialog* const context = &dialog;
     QObject::connect(button, &QAbstractButton::toggled, context, [=](bool checked) {
-        if (isRadio && !checked)
+        if (context->IsExchanging() || (isRadio && !checked))
             return;
         handler();
         *handledChange = true;
         QTimer::singleShot(0, context, [handledChange] { *handledChange = false; });
     });
     QObject::connect(button, &QAbstractButton::clicked, context, [=] {
-        if (std::exchange(*handledChange, false))
+        if (context->IsExchanging() || std::exchange(*handledChange, false))
             return;
         handler();
     });

@@ -10,12 +10,14 @@ class QAbstractButton;
 
 namespace fwgui {
 
+class CDialog;
+
 // Runs `handler` once whenever `button` is clicked, and once whenever its
 // check changes without a click, as a click on it would (a radio button only
 // when it becomes checked: the one it took the check from is not clicked).
 // A click on a radio button that is already checked runs it too, as a click
-// does. Checks set by a data exchange reach the handler as well; handlers
-// return at once while their dialog IsExchanging().
-void OnButtonClicked(QAbstractButton* button, QObject* context, std::function<void()> handler);
+// does. Checks that the dialog's own data exchange sets are not clicks: they
+// never reach the handler.
+void OnButtonClicked(QAbstractButton* button, CDialog& dialog, std::function<void()> handler);
 
 }  // namespace fwgui

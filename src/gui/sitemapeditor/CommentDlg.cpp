@@ -74,7 +74,7 @@ CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
     // breaks the line.
     fwgui::KeepEnterFrom(m_commentEdit, [this] { m_okButton->click(); });
 
-    fwgui::OnButtonClicked(m_useIconCheck, this, [this] { OnCheckUseIcon(); });
+    fwgui::OnButtonClicked(m_useIconCheck, *this, [this] { OnCheckUseIcon(); });
     connect(cancelButton, &QPushButton::clicked, this, &CCommentDlg::reject);
     connect(m_okButton, &QPushButton::clicked, this, &CCommentDlg::accept);
 }
@@ -117,8 +117,6 @@ void CCommentDlg::showEvent(QShowEvent* event)
 
 void CCommentDlg::OnCheckUseIcon()
 {
-    if (IsExchanging())
-        return;
     UpdateData(true);
     m_iconEdit->setEnabled(m_bUseIcon != 0);
 }

@@ -126,7 +126,7 @@ void CSitemapDlg::ConnectControls()
 
     connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
     connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);
-    fwgui::OnButtonClicked(m_precacheCheck, this, [this] { OnCheckPrecache(); });
+    fwgui::OnButtonClicked(m_precacheCheck, *this, [this] { OnCheckPrecache(); });
     connect(m_levelCombo, &QComboBox::currentIndexChanged, this, &CSitemapDlg::OnSelchangeComboLevel);
 
     connect(Control<QPushButton>(IDC_BUTTON_ADDPAGE), &QPushButton::clicked, this, &CSitemapDlg::OnButtonAddPage);
