@@ -6,12 +6,6 @@
 #include "framework/DesktopPlatform.h"
 #include "trace/TraceSink.h"
 
-// Q_INIT_RESOURCE names a function of the global namespace.
-static void InitFeedwrightResources()
-{
-    Q_INIT_RESOURCE(feedwright);
-}
-
 CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     RegisterResources();
@@ -41,8 +35,10 @@ void CFeedwrightApp::RegisterResources()
 {
     // The resources live in a static library; nothing refers to their
     // registration, so the linker would drop it unless it is asked for.
+    // Q_INIT_RESOURCE names a function of the global namespace, which this
+    // class is in.
     static const bool registered = [] {
-        InitFeedwrightResources();
+        Q_INIT_RESOURCE(feedwright);
         return true;
     }();
     (void)registered;
