@@ -66,7 +66,12 @@ constexpr std::array<ElementName, 15> kElements = {{
     {"LOGO", Element::Logo},
 }};
 
-constexpr std::size_t kLongestElementName = 12;
+constexpr std::size_t kLongestElementName = [] {
+    std::size_t longest = 0;
+    for (const ElementName& entry : kElements)
+        longest = std::max(longest, entry.name.size());
+    return longest;
+}();
 
 // Runs for every tag of a file: the name is folded once into a small buffer
 // (a name too long, or with a byte outside ASCII, cannot be one of ours).
