@@ -251,28 +251,14 @@ TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
     std::vector<SitemapItem*> items{tree.Root()};
     for (int step = 0; step < 600; ++step) {
         tree.Select(items[random() % items.size()]);
-        switch (random() % 6) {
-        case 0:
-            tree.AddPage(true);
-            break;
-        case 1:
-            tree.AddPage(false);
-            break;
-        case 2:
-            tree.AddSubChannel(true);
-            break;
-        case 3:
-            tree.AddSubChannel(false);
-            break;
-        case 4:
-            if (random() % 3 == 0)
-                tree.DeleteSelected();
-            break;
-        case 5:
-            tree.CopySelected();
-            tree.Paste();
-            break;
-        }
+        // Typed and loaded pages and sub-channels, a delete now and then, a copy pasted.
+        const auto edit = random() % 6;
+        if (edit < 4)
+            edit < 2 ? tree.AddPage(edit == 0) : tree.AddSubChannel(edit == 2);
+        else if (edit == 4 && random() % 3 == 0)
+            tree.DeleteSelected();
+        else if (edit == 5)
+            tree.CopySelected(), tree.Paste();
         // Checking rows between edits uses the row caches and leaves them to go stale.
         if (step % 7 == 0)
             ExpectConsistent(tree);
