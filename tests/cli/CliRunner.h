@@ -33,12 +33,6 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes)
         throw std::runtime_error("cannot write " + path.string());
 }
 
-// Throws std::out_of_range when `from` is not found.
-inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
-{
-    return text.replace(text.find(from), from.size(), to);
-}
-
 // The names in a folder, sorted.
 inline std::vector<std::string> Names(const fs::path& folder)
 {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CliRunner.h"
+#include "common/CaseFile.h"
 
 using namespace clitest;
 
@@ -25,33 +26,14 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
     EXPECT_EQ(version.out + version.err, "feedwright-cdf " FEEDWRIGHT_VERSION "\n");
 }
 
+// The cases of tests/data/cli/wrong_usage.txt.
 TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
 {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"frobnicate", "a.cdf"},
-                                               {"new"},
-                                               {"new", "a.cdf", "b.cdf"},
-                                               {"rewrite", "a.cdf"},
-                                               {"rewrite", "a.cdf", "b.cdf", "c.cdf"},
-                                               {"check"},
-                                               {"show"},
-                                               {"show", "a.cdf", "b.cdf"},
-                                               {"check", "--verbose", "a.cdf"},
-                                               {"--version", "extra"},
-                                               {"--help", "extra"},
-                                               {"-x"},
-                                               {"lint"},
-                                               {"lint", "--to", "x", "a"},
-                                               {"export", "a.cdf"},
-                                               {"export", "--to", "pdf", "a.cdf"},
-                                               {"export", "--to", "html"},
-                                               {"export", "--to", "html", "a", "b", "c"},
-                                               {"export", "a.cdf", "--to"},
-                                               {"export", "--to", "html", "--to", "opml", "a.cdf"},
-                                               {"new", "a.cdf", "--url", "http://s/"},
-                                               {"new", "a.cdf", "--from-folder", ".", "--url", "file:///x"},
-                                               {"new", "a.cdf", "--from-folder", ".", "--url", "http://s/a b"}}) {
+    std::size_t lines = 0;
+    for (std::vector<std::string> args : casefile::Rows("cli/wrong_usage.txt")) {
+        if (args == std::vector<std::string>{"(none)"})
+            args.clear();
+        ++lines;
         SCOPED_TRACE(testing::PrintToString(args));
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 64);
@@ -59,6 +41,7 @@ TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
         EXPECT_NE(r.err.find("\nUsage: feedwright-cdf new OUT.cdf\n"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("\n       feedwright-cdf check FILE.cdf...\n"), std::string::npos) << r.err;
     }
+    EXPECT_EQ(lines, 24u);
 }
 
 TEST(CliUsage, DoubleDashTakesTheRestAsFileNames)

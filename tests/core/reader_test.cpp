@@ -1,6 +1,6 @@
 // The reader: its byte source and scans, what each element of a .cdf file
-// does to the channel and how its encoding is found (cases in
-// tests/data/reader/elements.txt), names in any case, files that cannot be
+// does to the channel and how its encoding is found, names in any case
+// included (cases in tests/data/reader/elements.txt), files that cannot be
 // read, progress and cancelling, and the running trace.
 
 #include <gtest/gtest.h>
@@ -57,61 +57,6 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
     }
     check();
     EXPECT_GE(cases, 50);
-}
-
-// Tag and attribute names as another tool might spell them: every letter of a
-// name folded by `fold`; texts and values stay as they are.
-std::string RespellNames(const std::string& file, char (*fold)(char, bool first))
-{
-    std::string out;
-    bool inTag = false, inValue = false, first = false;
-    char quote = 0;
-    for (const char byte : file) {
-        if (inValue) {
-            inValue = byte != quote;
-        } else if (byte == '<') {
-            inTag = first = true;
-        } else if (byte == '>') {
-            inTag = false;
-        } else if (inTag && (byte == '"' || byte == '\'')) {
-            inValue = true;
-            quote = byte;
-        } else if (inTag && ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z'))) {
-            out += fold(byte, first);
-            first = false;
-            continue;
-        } else if (inTag) {
-            first = byte == ' ' || byte == '\n' || byte == '/';
-        }
-        out += byte;
-    }
-    return out;
-}
-
-char Lower(char byte, bool)
-{
-    return static_cast<char>(byte | 0x20);
-}
-char Capitalised(char byte, bool first)
-{
-    return static_cast<char>(first ? byte & ~0x20 : byte | 0x20);
-}
-
-// Every golden file as another tool might spell its names.
-TEST(Reader, NamesInAnyCaseReadLikeUpperCase)
-{
-    for (const cdftest::GoldenCase& golden : cdftest::GoldenCases()) {
-        SCOPED_TRACE(golden.file);
-        const std::string file = cdftest::ReadFileBytes(cdftest::GoldenDir() + "/" + golden.file);
-        const cdftest::Loaded upper = cdftest::Load(file);
-        for (auto fold : {Lower, Capitalised}) {
-            const std::string respelled = RespellNames(file, fold);
-            ASSERT_NE(respelled, file);
-            const cdftest::Loaded loaded = cdftest::Load(respelled);
-            EXPECT_EQ(loaded.status, upper.status);
-            EXPECT_TRUE(cdftest::SameChannel(*loaded.channel, *upper.channel));
-        }
-    }
 }
 
 // A mistyped name, a folder or a file whose bytes cannot be read (reading

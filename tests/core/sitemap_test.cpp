@@ -121,30 +121,19 @@ void ExpectConsistent(const SitemapTree& tree)
     ASSERT_EQ(tree.ItemCount(), items);
 }
 
-// Root: A (A1 (A1P)), P1, P2. A deleted selection moves to the next sibling,
-// else the previous one, else the parent; elsewhere it stays. The root (and
-// nothing, "") are never deleted.
+// The cases of tests/data/sitemap/delete.txt.
 TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
 {
-    const struct {
-        const char* deleted;
-        const char* selected;
-        const char* expected;
-        std::size_t count;
-    } cases[] = {
-        {"A", "A", "P1", 3},   {"A", "A1P", "P1", 3}, {"P2", "P2", "P1", 5},       {"A1", "A1", "A", 4},
-        {"P2", "A1", "A1", 5}, {"A1", "A", "A", 4},   {"Root", "Root", "Root", 6}, {"", "A", "A", 6},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "delete " << c.deleted << " with " << c.selected << " selected");
+    for (const auto& c : casefile::Rows("sitemap/delete.txt")) {
+        SCOPED_TRACE(::testing::PrintToString(c));
         SitemapTree tree(RootRecord());
         AddRootChildren(tree, "A P1 P2");
         AddUnder(tree, AddUnder(tree, Find(tree, "A"), "A1", false), "A1P", true);
-        tree.Select(Find(tree, c.selected));
-        tree.DeleteItem(Find(tree, c.deleted));
+        tree.Select(Find(tree, c.at(1)));
+        tree.DeleteItem(Find(tree, c.at(0)));
         ASSERT_NE(tree.Selected(), nullptr);
-        EXPECT_EQ(tree.Selected()->Label(), c.expected);
-        EXPECT_EQ(tree.ItemCount(), c.count);
+        EXPECT_EQ(tree.Selected()->Label(), c.at(2));
+        EXPECT_EQ(tree.ItemCount(), std::stoul(c.at(3)));
         ExpectConsistent(tree);
     }
 }
@@ -251,28 +240,14 @@ TEST(SitemapStructure, LinksAndRowsStayConsistentThroughRandomMixedEdits)
     std::vector<SitemapItem*> items{tree.Root()};
     for (int step = 0; step < 600; ++step) {
         tree.Select(items[random() % items.size()]);
-        switch (random() % 6) {
-        case 0:
-            tree.AddPage(true);
-            break;
-        case 1:
-            tree.AddPage(false);
-            break;
-        case 2:
-            tree.AddSubChannel(true);
-            break;
-        case 3:
-            tree.AddSubChannel(false);
-            break;
-        case 4:
-            if (random() % 3 == 0)
-                tree.DeleteSelected();
-            break;
-        case 5:
-            tree.CopySelected();
-            tree.Paste();
-            break;
-        }
+        // Typed and loaded pages and sub-channels, a delete now and then, a copy pasted.
+        const auto edit = random() % 6;
+        if (edit < 4)
+            edit < 2 ? tree.AddPage(edit == 0) : tree.AddSubChannel(edit == 2);
+        else if (edit == 4 && random() % 3 == 0)
+            tree.DeleteSelected();
+        else if (edit == 5)
+            tree.CopySelected(), tree.Paste();
         // Checking rows between edits uses the row caches and leaves them to go stale.
         if (step % 7 == 0)
             ExpectConsistent(tree);

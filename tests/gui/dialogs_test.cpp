@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QDate>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QTest>
 
 #include "channel/LogoSet.h"
 #include "channel/ScheduleRecord.h"
+#include "common/CaseFile.h"
 #include "dialogs/LogoDlg.h"
 #include "dialogs/LogoDlgIds.h"
 #include "dialogs/ScheduleDlg.h"
@@ -192,36 +194,31 @@ private slots:
         }
     }
 
-    // Every validated field takes both of its bounds and refuses one past
-    // either, naming its range.
+    // The cases of tests/data/gui/schedule_ranges.txt.
     void everyFieldTakesItsBoundsAndRefusesOnePast()
     {
-        const struct {
-            int id;
-            unsigned min, max;
-        } ranges[] = {
-            {IDC_EDIT_INTERVALDAY, 1, 365}, {IDC_EDIT_INTERVALMIN, 0, 59}, {IDC_EDIT_EARLIESTDAY, 0, 365},
-            {IDC_EDIT_EARLIESTHOUR, 0, 24}, {IDC_EDIT_EARLIESTMIN, 0, 59}, {IDC_EDIT_LATESTDAY, 0, 365},
-            {IDC_EDIT_LATESTHOUR, 0, 24},   {IDC_EDIT_LATESTMIN, 0, 59},   {IDC_EDIT_STARTMONTH, 1, 12},
-            {IDC_EDIT_STARTDAY, 1, 31},     {IDC_EDIT_STOPMONTH, 1, 12},   {IDC_EDIT_STOPDAY, 1, 31},
-        };
+        const QMetaEnum ids = QMetaEnum::fromType<schedule_dlg::ControlId>();
         Harness h;
         h.Run([&] {
             QStringList taken, expected;
-            for (const auto& r : ranges) {
-                for (const unsigned value : {r.min - 1, r.min, r.max, r.max + 1}) {
+            for (const auto& c : casefile::Rows("gui/schedule_ranges.txt")) {
+                const int id = ids.keyToValue(c.at(0).c_str());
+                const unsigned min = std::stoul(c.at(1)), max = std::stoul(c.at(2));
+                QVERIFY(id >= 0);
+                for (const unsigned value : {min - 1, min, max, max + 1}) {
                     if (value == unsigned(-1))
                         continue;
-                    const QString field = fwtest::ControlName(&h.dlg, r.id) + u'=' + QString::number(value);
-                    qobject_cast<QLineEdit*>(h.Control(r.id))->setText(QString::number(value));  // also when disabled
+                    const QString field = fwtest::ControlName(&h.dlg, id) + u'=' + QString::number(value);
+                    qobject_cast<QLineEdit*>(h.Control(id))->setText(QString::number(value));  // also when disabled
                     const qsizetype before = h.Messages().size();
                     const bool ok = h.dlg.UpdateData(true);
                     taken << field + (ok ? u" taken"_s : u" refused: "_s + h.Messages().value(before));
                     expected << field +
-                            (value >= r.min && value <= r.max ? u" taken"_s : u" refused: "_s + Range(r.min, r.max));
-                    qobject_cast<QLineEdit*>(h.Control(r.id))->setText(QString::number(r.min));
+                            (value >= min && value <= max ? u" taken"_s : u" refused: "_s + Range(min, max));
+                    qobject_cast<QLineEdit*>(h.Control(id))->setText(QString::number(min));
                 }
             }
+            QCOMPARE(taken.size(), 41);  // a row left unread would pass unseen
             QCOMPARE(taken.join(u'\n'), expected.join(u'\n'));
         });
     }
