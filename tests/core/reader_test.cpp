@@ -1,4 +1,4 @@
-// The reader: its byte source and scans, what each element of a .cdf file
+// The reader: what each element of a .cdf file
 // does to the channel and how its encoding is found, names in any case
 // included (cases in tests/data/reader/elements.txt), files that cannot be
 // read, progress and cancelling, and the running trace.
