@@ -213,21 +213,19 @@ private slots:
 
     void messageBoxShowsPlainTextWithItsButtonsAndIcon()
     {
-        struct Case {
+        // Buttons and icon asked, the button pressed, the answer, and the Qt buttons and icon shown.
+        const struct {
             MessageButtons buttons;
             MessageIcon icon;
             QMessageBox::StandardButton press;
             MessageAnswer answer;
             QMessageBox::StandardButtons qtButtons;
             QMessageBox::Icon qtIcon;
-        };
-        const Case cases[] = {
-            {MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
-             QMessageBox::Warning},
-            {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
-             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question},
-        };
-        for (const Case& c : cases) {
+        } cases[] = {{MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
+                      QMessageBox::Warning},
+                     {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question}};
+        for (const auto& c : cases) {
             QString shown;
             fwtest::WhenModalOpens([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
