@@ -190,9 +190,7 @@ private slots:
         QCOMPARE(h.Fields(),
                  u"IDC_EDIT_ITEMTITLE=新館 IDC_EDIT_URL=http://a/ IDC_COMBO_LEVEL=1 IDC_CHECK_PRECACHE=[ ] | 新館"_s);
         fw::SitemapNode edited = fw::SitemapNode::NewPage();
-        edited.m_strHref = "http://a/";
-        edited.m_strTitle = "\x90\x56\x8A\xD9";  // 新館
-        edited.m_nLevel = 1;
+        edited.m_strHref = "http://a/", edited.m_strTitle = "\x90\x56\x8A\xD9", edited.m_nLevel = 1;  // 新館
         edited.m_bPrecache = 0;
         QCOMPARE(page->Node(), edited);
     }
