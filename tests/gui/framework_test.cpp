@@ -94,7 +94,6 @@ class FrameworkTest : public QObject {
     fwgui::DesktopPlatform m_desktop{std::make_unique<fw::NullTraceSink>()};
 
     QLineEdit* Edit(int id) const { return fwtest::FindControl<QLineEdit>(m_dlg.get(), id); }
-    QList<int> Choices() const { return {m_dlg->m_bCheck, m_dlg->m_nRadio, m_dlg->m_nCombo}; }
 
     // Takes the controls with `days` and `hour` typed: the messages shown,
     // the numbers stored and the control left with the focus.
@@ -150,29 +149,25 @@ private slots:
 
     void choicesBothWays()
     {
-        // Each "check radio combo" held: what the controls show, then what is taken back.
-        const QList<QList<int>> held = {{1, 2, 1}, {0, 7, 9}, {1, -1, -1}, {1, 0, 2}};  // 7, 9: outside, none chosen
-        QStringList seen;
-        for (const QList<int>& h : held) {
-            m_dlg->m_bCheck = h[0], m_dlg->m_nRadio = h[1], m_dlg->m_nCombo = h[2];
+        const QList<int> ids = {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO};
+        for (const auto& c : casefile::Rows("gui/choices.txt")) {  // the cases of tests/data/gui/choices.txt
+            const QStringList held = QString::fromStdString(c.at(0)).split(u' ');
+            m_dlg->m_bCheck = held.at(0).toInt(), m_dlg->m_nRadio = held.at(1).toInt(),
+            m_dlg->m_nCombo = held.at(2).toInt();
             m_dlg->UpdateData(false);
-            const QString shown = Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO});
+            QCOMPARE(Outline(m_dlg.get(), ids), QString::fromStdString(c.at(1)));
             QVERIFY(m_dlg->UpdateData(true));
-            seen << shown + u" -> %1 %2 %3"_s.arg(m_dlg->m_bCheck).arg(m_dlg->m_nRadio).arg(m_dlg->m_nCombo);
+            QCOMPARE(u"%1 %2 %3"_s.arg(m_dlg->m_bCheck).arg(m_dlg->m_nRadio).arg(m_dlg->m_nCombo),
+                     QString::fromStdString(c.at(2)));
         }
-        QCOMPARE(seen.join(u'\n'),
-                 u"IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[x] IDC_COMBO=b -> 1 2 1\n"
-                 "IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 0 -1 -1\n"
-                 "IDC_CHECK=[x] IDC_RADIO_A=[ ] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO= -> 1 -1 -1\n"
-                 "IDC_CHECK=[x] IDC_RADIO_A=[x] IDC_RADIO_B=[ ] IDC_RADIO_C=[ ] IDC_COMBO=c -> 1 0 2"_s);
         // After showing none, the group is exclusive again.
         fwtest::Click(m_dlg->m_radios[1]);
         fwtest::Click(fwtest::FindControl<QCheckBox>(m_dlg.get(), IDC_CHECK));
         QTest::keyClick(fwtest::FindControl<QComboBox>(m_dlg.get(), IDC_COMBO), Qt::Key_Home);
-        QCOMPARE(Outline(m_dlg.get(), {IDC_CHECK, IDC_RADIO_A, IDC_RADIO_B, IDC_RADIO_C, IDC_COMBO}),
+        QCOMPARE(Outline(m_dlg.get(), ids),
                  u"IDC_CHECK=[ ] IDC_RADIO_A=[ ] IDC_RADIO_B=[x] IDC_RADIO_C=[ ] IDC_COMBO=a"_s);
         QVERIFY(m_dlg->UpdateData(true));
-        QCOMPARE(Choices(), (QList<int>{0, 1, 0}));
+        QCOMPARE((QList<int>{m_dlg->m_bCheck, m_dlg->m_nRadio, m_dlg->m_nCombo}), (QList<int>{0, 1, 0}));
     }
 
     // The cases of tests/data/gui/number_refusals.txt.
@@ -213,21 +208,19 @@ private slots:
 
     void messageBoxShowsPlainTextWithItsButtonsAndIcon()
     {
-        struct Case {
+        // Buttons and icon asked, the button pressed, the answer, and the Qt buttons and icon shown.
+        const struct {
             MessageButtons buttons;
             MessageIcon icon;
             QMessageBox::StandardButton press;
             MessageAnswer answer;
             QMessageBox::StandardButtons qtButtons;
             QMessageBox::Icon qtIcon;
-        };
-        const Case cases[] = {
-            {MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
-             QMessageBox::Warning},
-            {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
-             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question},
-        };
-        for (const Case& c : cases) {
+        } cases[] = {{MessageButtons::Ok, MessageIcon::Exclamation, QMessageBox::Ok, MessageAnswer::Ok, QMessageBox::Ok,
+                      QMessageBox::Warning},
+                     {MessageButtons::YesNo, MessageIcon::Question, QMessageBox::No, MessageAnswer::No,
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question}};
+        for (const auto& c : cases) {
             QString shown;
             fwtest::WhenModalOpens([&](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);

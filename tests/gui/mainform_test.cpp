@@ -21,6 +21,7 @@
 #include "app/FeedwrightApp.h"
 #include "cdf/CdfReader.h"
 #include "cdf/CdfWriter.h"
+#include "common/CaseFile.h"
 #include "dialogs/LogoDlgIds.h"
 #include "sitemapeditor/CommentDlgIds.h"
 #include "sitemapeditor/SitemapDlg.h"
@@ -151,17 +152,13 @@ private slots:
         QVERIFY(m_platform->Messages().isEmpty());
     }
 
-    // A name in Shift-JIS from an old archive is not valid UTF-8: the bytes
-    // given reach the file system unchanged.
+    // The cases of tests/data/gui/command_lines.txt.
     void commandLine_data()
     {
-        QTest::addColumn<QByteArray>("line");  // %1 is the current directory
+        QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("blanks around a .CDF path") << QByteArray("  \t%1/sample.CDF  ") << true;
-        QTest::newRow(".cdf alone") << QByteArray(".cdf") << true;
-        QTest::newRow("Shift-JIS name") << QByteArray("%1/\x83\x65\x83\x58\x83\x67.cdf") << true;
-        for (const char* line : {"\"%1/sample.CDF\"", "a.c", "samplecdf", ""})
-            QTest::newRow(qPrintable(u"ignored: "_s + QString::fromLatin1(line))) << QByteArray(line) << false;
+        for (const auto& c : casefile::Rows("gui/command_lines.txt"))
+            QTest::newRow(("[" + c.at(0) + "]").c_str()) << QByteArray::fromStdString(c.at(0)) << (c.at(1) == "opens");
     }
 
     void commandLine()

@@ -34,6 +34,15 @@ const QString kNewChannel =
     u"IDC_EDIT_ITEMTITLE=新規チャンネル IDC_EDIT_URL=http:// IDC_COMBO_LEVEL=0 "
     "IDC_CHECK_PRECACHE=[x] | 新規チャンネル"_s;
 
+// Appends a page or a sub-channel under `parent` the way the reader does.
+fw::SitemapItem* Append(fw::SitemapTree& tree, fw::SitemapItem* parent, bool page, const char* label)
+{
+    tree.Select(parent);
+    fw::SitemapItem* item = page ? tree.AddPage(false) : tree.AddSubChannel(false);
+    tree.SetLabel(item, label);
+    return item;
+}
+
 // The main form's part: a window that the dialog disables and enables, and
 // the channel whose head and site map it edits.
 struct Harness {
@@ -86,25 +95,14 @@ struct Harness {
     }
     fw::SitemapItem* LoadedPage(fw::SitemapItem* parent, const char* title, int level = 0)
     {
-        tree.Select(parent);
-        fw::SitemapItem* page = tree.AddPage(false);
+        fw::SitemapItem* page = Append(tree, parent, true, title);
         page->Node().m_strTitle = title;
         page->Node().m_strHref = std::string("http://example.com/") + title;
         page->Node().m_nLevel = level;
         page->Node().m_bPrecache = 0;
-        tree.SetLabel(page, title);
         return page;
     }
 };
-
-// Appends a page or a sub-channel under `parent` the way the reader does.
-fw::SitemapItem* Append(fw::SitemapTree& tree, fw::SitemapItem* parent, bool page, const char* label)
-{
-    tree.Select(parent);
-    fw::SitemapItem* item = page ? tree.AddPage(false) : tree.AddSubChannel(false);
-    tree.SetLabel(item, label);
-    return item;
-}
 
 // Walks model and tree side by side, without recursion.
 void CompareShape(const SitemapModel& model, const fw::SitemapTree& tree)
@@ -122,19 +120,16 @@ void CompareShape(const SitemapModel& model, const fw::SitemapTree& tree)
     }
 }
 
-using Drive = std::function<void(CCommentDlg&)>;
-
-Drive Clicks(const QList<int>& ids)
+// Clicks the controls `ids` of the comment dialog.
+void Click(CCommentDlg& dlg, const QList<int>& ids)
 {
-    return [ids](CCommentDlg& dlg) {
-        for (int id : ids)
-            fwtest::Click(fwtest::FindControl<QWidget>(&dlg, id));
-    };
+    for (int id : ids)
+        fwtest::Click(fwtest::FindControl<QWidget>(&dlg, id));
 }
 
 // Opens the dialog on `record` as the site map's button does, runs `drive`
 // and stores into the record on OK. What it showed first, and how it closed.
-QString EditComment(fw::SitemapNode& record, const Drive& drive)
+QString EditComment(fw::SitemapNode& record, const std::function<void(CCommentDlg&)>& drive)
 {
     fwtest::ScriptedPlatform platform;
     CCommentDlg dlg(platform, nullptr);
@@ -195,9 +190,7 @@ private slots:
         QCOMPARE(h.Fields(),
                  u"IDC_EDIT_ITEMTITLE=新館 IDC_EDIT_URL=http://a/ IDC_COMBO_LEVEL=1 IDC_CHECK_PRECACHE=[ ] | 新館"_s);
         fw::SitemapNode edited = fw::SitemapNode::NewPage();
-        edited.m_strHref = "http://a/";
-        edited.m_strTitle = "\x90\x56\x8A\xD9";  // 新館
-        edited.m_nLevel = 1;
+        edited.m_strHref = "http://a/", edited.m_strTitle = "\x90\x56\x8A\xD9", edited.m_nLevel = 1;  // 新館
         edited.m_bPrecache = 0;
         QCOMPARE(page->Node(), edited);
     }
@@ -416,7 +409,8 @@ private slots:
             QList<int> clicks;
             for (const QString& name : QString::fromStdString(c.at(3)).split(u' '))
                 clicks << ids.keyToValue(name.toLatin1().constData());
-            QCOMPARE(EditComment(edited, Clicks(clicks)), QString::fromStdString(c.at(4) + " | " + c.at(5)));
+            QCOMPARE(EditComment(edited, [&clicks](CCommentDlg& dlg) { Click(dlg, clicks); }),
+                     QString::fromStdString(c.at(4) + " | " + c.at(5)));
             QCOMPARE(edited, record(c.at(6), c.at(7)));
         }
     }
@@ -426,10 +420,9 @@ private slots:
     {
         fw::SitemapNode record = fw::SitemapNode::NewPage();
         QVERIFY(EditComment(record, [](CCommentDlg& dlg) {
-                    Clicks({IDC_RADIO_NOSITEMAP})(dlg);
-                    auto* cancel = fwtest::FindControl<QWidget>(&dlg, IDCANCEL);
-                    cancel->setFocus();
-                    QTest::keyClick(cancel, Qt::Key_Return);
+                    Click(dlg, {IDC_RADIO_NOSITEMAP});
+                    fwtest::FindControl<QWidget>(&dlg, IDCANCEL)->setFocus();
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 }).endsWith(u"| cancelled"_s));
         QCOMPARE(record, fw::SitemapNode::NewPage());
         const QString closed = EditComment(record, [](CCommentDlg& dlg) {

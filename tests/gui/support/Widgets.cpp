@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "app/AboutDlg.h"
 #include "app/AboutDlgIds.h"
@@ -31,19 +32,17 @@ namespace {
 
 QMetaEnum ControlIdsOf(const QWidget* dialog)
 {
-    if (qobject_cast<const CChannelDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<channel_dlg::ControlId>();
-    if (qobject_cast<const CAboutDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<about_dlg::ControlId>();
-    if (qobject_cast<const CLogoDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<logo_dlg::ControlId>();
-    if (qobject_cast<const CScheduleDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<schedule_dlg::ControlId>();
-    if (qobject_cast<const CSitemapDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<sitemap_dlg::ControlId>();
-    if (qobject_cast<const CCommentDlg*>(dialog) != nullptr)
-        return QMetaEnum::fromType<comment_dlg::ControlId>();
     const QMetaObject* meta = dialog != nullptr ? dialog->metaObject() : nullptr;
+    const std::pair<const QMetaObject*, QMetaEnum> known[] = {
+        {&CChannelDlg::staticMetaObject, QMetaEnum::fromType<channel_dlg::ControlId>()},
+        {&CAboutDlg::staticMetaObject, QMetaEnum::fromType<about_dlg::ControlId>()},
+        {&CLogoDlg::staticMetaObject, QMetaEnum::fromType<logo_dlg::ControlId>()},
+        {&CScheduleDlg::staticMetaObject, QMetaEnum::fromType<schedule_dlg::ControlId>()},
+        {&CSitemapDlg::staticMetaObject, QMetaEnum::fromType<sitemap_dlg::ControlId>()},
+        {&CCommentDlg::staticMetaObject, QMetaEnum::fromType<comment_dlg::ControlId>()}};
+    for (const auto& [dialogClass, ids] : known)
+        if (meta != nullptr && meta->inherits(dialogClass))
+            return ids;
     const int index = meta != nullptr ? meta->indexOfEnumerator("ControlId") : -1;
     return index >= 0 ? meta->enumerator(index) : QMetaEnum();
 }
