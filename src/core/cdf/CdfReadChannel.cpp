@@ -14,9 +14,11 @@ namespace fw {
 namespace {
 
 constexpr std::array<std::string_view, 5> kChannelNames = {"BASE", "HREF", "SELF", "LEVEL", "PRECACHE"};
+static_assert(NoNameHoldsAnEarlierOne(kChannelNames));
 enum ChannelName { kBase, kHref, kSelf, kLevel, kPrecache };
 
 constexpr std::array<std::string_view, 3> kItemNames = {"HREF", "LEVEL", "PRECACHE"};
+static_assert(NoNameHoldsAnEarlierOne(kItemNames));
 enum ItemName { kItemHref, kItemLevel, kItemPrecache };
 
 constexpr std::array<std::string_view, 5> kChannelLabels = {"BASE:", "HREF:", "SELF:", "LEVEL:", "PRECACHE:"};

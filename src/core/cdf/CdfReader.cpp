@@ -304,8 +304,8 @@ bool CdfReadPass::NextAttribute()
         return false;  // the tag's '>' or the end of the input
     }
     // A CR LF in the name may stay: it cannot change what the name contains.
-    m_attrName.assign(rest.data(), at);
-    MakeUpperSjis(m_attrName);
+    m_attrName = rest.substr(0, at);
+    m_upperAttrName.clear();
     m_input.Advance(at + 1);
 
     // The value stands between the first quote of either kind and the next
@@ -322,6 +322,25 @@ bool CdfReadPass::NextAttribute()
         return false;
     m_listOpen = true;
     return true;
+}
+
+const std::string& CdfReadPass::UpperAttrName()
+{
+    if (m_upperAttrName.empty() && !m_attrName.empty()) {
+        m_upperAttrName.assign(m_attrName);
+        MakeUpperSjis(m_upperAttrName);
+    }
+    return m_upperAttrName;
+}
+
+std::string_view TrimAttrName(std::string_view name)
+{
+    const auto blank = [](char byte) { return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n'; };
+    while (!name.empty() && blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blank(name.back()))
+        name.remove_suffix(1);
+    return name;
 }
 
 // The declaration counts once, wherever it stands; its attributes are not

@@ -44,7 +44,7 @@ ItemPool::~ItemPool()
 {
     while (m_blocks != nullptr) {
         Block* next = m_blocks->next;
-        ::operator delete(m_blocks, std::align_val_t{m_blocks->alignment});
+        ::operator delete (m_blocks, std::align_val_t{m_blocks->alignment});
         m_blocks = next;
     }
 }
@@ -53,7 +53,7 @@ std::byte* ItemPool::NewBlock(std::size_t bytes)
 {
     const bool large = bytes == kLargestBlockBytes;
     const std::size_t alignment = large ? kLargestBlockBytes : kAlign;
-    auto* block = static_cast<Block*>(::operator new(bytes, std::align_val_t{alignment}));
+    auto* block = static_cast<Block*>(::operator new (bytes, std::align_val_t{alignment}));
 #ifdef MADV_HUGEPAGE
     if (large)
         madvise(block, bytes, MADV_HUGEPAGE);  // a hint only
