@@ -1,7 +1,5 @@
 #include "cdf/CdfTextOutput.h"
 
-#include "cdf/ByteSearch.h"
-
 #include <algorithm>
 #include <charconv>
 
@@ -21,8 +19,13 @@ namespace {
 // The first `byte` in [pos, end), or end.
 const char* FindByte(const char* pos, const char* end, char byte)
 {
-    return pos + FindFirstOf(std::string_view(pos, static_cast<std::size_t>(end - pos)), {byte});
+    const void* found = std::memchr(pos, byte, static_cast<std::size_t>(end - pos));
+    return found != nullptr ? static_cast<const char*>(found) : end;
 }
+
+// Indents up to this long are gathered like any piece when only counting;
+// longer ones are added up instead.
+constexpr std::size_t kGatheredBlanks = 256;
 
 }  // namespace
 
@@ -98,9 +101,9 @@ void CdfTextOutput::PutBlanks(std::size_t count)
 {
     if (count == 0)
         return;
-    if (m_sink == nullptr) {
+    if (m_sink == nullptr && count > kGatheredBlanks) {
         // A deep site map's indents together are far longer than its file
-        // has lines: they are added up, never made.
+        // has lines: long ones are added up, never made.
         TakeBlock();
         m_count += count;
         m_lastTaken = ' ';
