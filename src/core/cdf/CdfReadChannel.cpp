@@ -134,7 +134,7 @@ void CdfReadPass::ReadElementText(bool isTitle)
 {
     Trace(isTitle ? "TITLE:" : "ABSTRACT:");
     std::string_view text;
-    if (!ReadText('<', "&lt;", '<', text))
+    if (!ReadText<'<'>("&lt;", '<', text))
         return;
     const std::string_view rest = m_input.Rest();
     const std::size_t end = rest.find('>');

@@ -68,10 +68,10 @@ private:
     // The tag name after a '<' (a view into the input), and which byte ended
     // it: 1 for '>', another number for white space, 0 at the end of the input.
     int ReadTagName();
-    // The bytes up to the next `delimiter`, which is taken; the text between
-    // has each CR LF as LF and, if `reference` is given, every `reference`
+    // The bytes up to the next `Delimiter`, which is taken; the text between
+    // has each CR LF as LF and every `reference` (which starts with '&')
     // turned into `character`. False at the end of the input (all of it taken).
-    bool ReadText(char delimiter, std::string_view reference, char character, std::string_view& text);
+    template <char Delimiter> bool ReadText(std::string_view reference, char character, std::string_view& text);
     // A copy of a text that ReadText or NextAttribute gave; one held in
     // m_attrValue is moved out instead of copied.
     std::string TakeText(std::string_view text);
