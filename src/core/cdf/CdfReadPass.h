@@ -146,7 +146,7 @@ template <std::size_t N> int CdfReadPass::MatchName(const std::array<std::string
     // Nearly every name is one of ours as it stands: no copy, no search.
     const std::string_view bare = TrimAttrName(m_attrName);
     for (std::size_t i = 0; i < N; ++i) {
-        if (EqualsAsciiNoCase(bare, names[i]))
+        if (bare.size() == names[i].size() && EqualsAsciiNoCase(bare, names[i]))
             return static_cast<int>(i);
     }
     const std::string& upper = UpperAttrName();
