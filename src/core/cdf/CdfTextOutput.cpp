@@ -99,8 +99,14 @@ void CdfTextOutput::PutEscaped(std::string_view text, char special, std::string_
 
 void CdfTextOutput::PutBlanks(std::size_t count)
 {
-    if (count == 0)
+    // Most indents are a few dozen blanks: one fixed-size store, of which
+    // only `count` bytes are kept.
+    constexpr std::size_t kShortIndent = 32;
+    if (count <= kShortIndent && kBlockSize - m_used >= kShortIndent) {
+        std::memset(m_block.get() + m_used, ' ', kShortIndent);
+        m_used += count;
         return;
+    }
     if (m_sink == nullptr && count > kGatheredBlanks) {
         // A deep site map's indents together are far longer than its file
         // has lines: long ones are added up, never made.
