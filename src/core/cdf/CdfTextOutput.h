@@ -5,8 +5,9 @@
 // it is dropped and Failed() stays true.
 //
 // Made without a sink, it writes nothing and only counts the bytes it would
-// have handed on, in time linear in the pieces put (blanks are counted, not
-// made), so the size of a file can be known before a byte of it is written.
+// have handed on, in time linear in the pieces put (long runs of blanks are
+// counted, not made), so the size of a file can be known before a byte of it
+// is written.
 
 #include <cstddef>
 #include <cstdint>

@@ -34,7 +34,8 @@ private:
         std::size_t alignment;  // as allocated, for giving it back
     };
 
-    // A block of `bytes` at the front of the block list.
+    // A block of `bytes` at the front of the block list; one of the largest
+    // size is aligned to a large page and asks the system for one.
     std::byte* NewBlock(std::size_t bytes);
 
     std::size_t m_slotSize;
