@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,8 +25,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: feedwright_parse FILE [RUNS] [write]\n");
         return 64;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ifstream in(argv[1], std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const bool write = argc > 3 && std::strcmp(argv[3], "write") == 0;
     fw::NullTraceSink trace;

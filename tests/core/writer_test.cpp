@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -171,3 +172,24 @@ TEST(Writer, RefusedWriteStopsTheWriterAndLeavesTheDepthAtZero)
 }
 
 }  // namespace
+
+// Line breaks are turned as the output is handed on in blocks: a member's
+// CR LF stays one CR LF, and a lone LF gets its CR, even where a block ends
+// between the two bytes. A 7-byte pattern over seven blocks and more puts
+// every one of its bytes at a block's end once.
+TEST(Writer, LineBreaksStayWholeAcrossTheOutputsBlocks)
+{
+    std::string held, written;
+    for (int i = 0; i < 80'000; ++i) {
+        held += "a\nbc\r\nd";
+        written += "a\r\nbc\r\nd";
+    }
+    fw::Channel channel;
+    cdftest::AddChild(channel, channel.sitemap.Root(), cdftest::Page("p.htm", held));
+    const std::string expected = FreshWithItems("  <ITEM HREF=\"p.htm\" PRECACHE=\"YES\">\r\n  <TITLE>" + written +
+                                                "</TITLE>\r\n  </ITEM>\r\n\r\n");
+    const std::string got = Written(channel);
+    const auto differ = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(got == expected) << "the first difference is at byte " << differ.first - got.begin();
+    EXPECT_EQ(fw::CdfFileSize(channel), expected.size());
+}

@@ -1,8 +1,7 @@
 #pragma once
 // Searching bytes in memory for any of a few given bytes, sixteen at a time
-// where the processor allows it. Shared by the reader's scans and the
-// writer's output, whose runs are mostly too short for a library search to
-// pay off.
+// where the processor allows it: the reader's scans for the end of a name or
+// a value.
 
 #include <array>
 #include <cstddef>

@@ -11,12 +11,16 @@
 
 namespace fw {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 constexpr std::array<std::string_view, 5> kChannelNames = {"BASE", "HREF", "SELF", "LEVEL", "PRECACHE"};
+static_assert(NoNameHoldsAnEarlierOne(kChannelNames));
 enum ChannelName { kBase, kHref, kSelf, kLevel, kPrecache };
 
 constexpr std::array<std::string_view, 3> kItemNames = {"HREF", "LEVEL", "PRECACHE"};
+static_assert(NoNameHoldsAnEarlierOne(kItemNames));
 enum ItemName { kItemHref, kItemLevel, kItemPrecache };
 
 constexpr std::array<std::string_view, 5> kChannelLabels = {"BASE:", "HREF:", "SELF:", "LEVEL:", "PRECACHE:"};
@@ -130,9 +134,9 @@ void CdfReadPass::AddPageItem()
 // or "</ABSTRACT>" in any case, else the load stops with the element error.
 void CdfReadPass::ReadElementText(bool isTitle)
 {
-    Trace(isTitle ? "TITLE:" : "ABSTRACT:");
+    Trace(isTitle ? "TITLE:"sv : "ABSTRACT:"sv);
     std::string_view text;
-    if (!ReadText('<', "&lt;", '<', text))
+    if (!ReadText<'<'>("&lt;", '<', text))
         return;
     const std::string_view rest = m_input.Rest();
     const std::size_t end = rest.find('>');
@@ -140,7 +144,7 @@ void CdfReadPass::ReadElementText(bool isTitle)
     if (end == std::string_view::npos)
         return;
     // A CR LF in the closing tag makes it longer than either name, as an LF would.
-    if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE" : "/ABSTRACT")) {
+    if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE"sv : "/ABSTRACT"sv)) {
         m_elementError = true;
         return;
     }

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kScheduleNames = {"STARTDATE", "STOPDATE"};
 constexpr std::array<std::string_view, 3> kTimeNames = {"DAY", "HOUR", "MIN"};
+static_assert(NoNameHoldsAnEarlierOne(kScheduleNames) && NoNameHoldsAnEarlierOne(kTimeNames));
 enum TimeName { kDay, kHour, kMin };
 
 unsigned UnsignedValue(std::string_view text)

@@ -14,6 +14,7 @@ namespace fw {
 namespace {
 
 constexpr std::array<std::string_view, 2> kLogoNames = {"HREF", "STYLE"};
+static_assert(NoNameHoldsAnEarlierOne(kLogoNames));
 
 }  // namespace
 
@@ -23,7 +24,7 @@ void CdfReadPass::ReadUsage()
 {
     Trace("USAGE:");
     while (NextAttribute()) {
-        if (m_attrName != "VALUE" || !m_inItem)
+        if (!m_inItem || UpperAttrName() != "VALUE")
             continue;
         const int code = UsageCodeOfWord(m_value);
         if (SitemapNode* page = CurrentPageNode()) {

@@ -197,20 +197,20 @@ int CdfReadPass::ReadTagName()
     }
 }
 
-bool CdfReadPass::ReadText(char delimiter, std::string_view reference, char character, std::string_view& text)
+template <char Delimiter> bool CdfReadPass::ReadText(std::string_view reference, char character, std::string_view& text)
 {
+    // A constant set: nothing to prepare per call.
+    constexpr ByteSet kStops = {Delimiter, '\r', '&'};
     const std::string_view rest = m_input.Rest();
-    const char escape = reference.empty() ? delimiter : reference[0];
-    const ByteSet stops = {delimiter, '\r', escape};
     bool plain = true;  // no CR and no reference: the bytes are the text
     std::size_t at = 0;
     for (;;) {
-        at += FindFirstOf(rest.substr(at), stops);
+        at += FindFirstOf(rest.substr(at), kStops);
         if (at == rest.size()) {
             m_input.Advance(at);
             return false;
         }
-        if (rest[at] == delimiter)
+        if (rest[at] == Delimiter)
             break;
         plain = false;
         ++at;
@@ -221,11 +221,12 @@ bool CdfReadPass::ReadText(char delimiter, std::string_view reference, char char
         return true;
     m_attrValue.clear();
     AppendWithoutCrLf(m_attrValue, text);
-    if (!reference.empty())
-        Unescape(m_attrValue, reference, character);
+    Unescape(m_attrValue, reference, character);
     text = m_attrValue;
     return true;
 }
+
+template bool CdfReadPass::ReadText<'<'>(std::string_view, char, std::string_view&);
 
 std::string CdfReadPass::TakeText(std::string_view text)
 {
@@ -304,8 +305,8 @@ bool CdfReadPass::NextAttribute()
         return false;  // the tag's '>' or the end of the input
     }
     // A CR LF in the name may stay: it cannot change what the name contains.
-    m_attrName.assign(rest.data(), at);
-    MakeUpperSjis(m_attrName);
+    m_attrName = rest.substr(0, at);
+    m_upperAttrName.clear();
     m_input.Advance(at + 1);
 
     // The value stands between the first quote of either kind and the next
@@ -318,10 +319,30 @@ bool CdfReadPass::NextAttribute()
     }
     const char quote = rest[at];
     m_input.Advance(at + 1);
-    if (!ReadText(quote, "&quot;", '"', m_value))
+    const bool closed = quote == '"' ? ReadText<'"'>("&quot;", '"', m_value) : ReadText<'\''>("&quot;", '"', m_value);
+    if (!closed)
         return false;
     m_listOpen = true;
     return true;
+}
+
+const std::string& CdfReadPass::UpperAttrName()
+{
+    if (m_upperAttrName.empty() && !m_attrName.empty()) {
+        m_upperAttrName.assign(m_attrName);
+        MakeUpperSjis(m_upperAttrName);
+    }
+    return m_upperAttrName;
+}
+
+std::string_view TrimAttrName(std::string_view name)
+{
+    const auto blank = [](char byte) { return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n'; };
+    while (!name.empty() && blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blank(name.back()))
+        name.remove_suffix(1);
+    return name;
 }
 
 // The declaration counts once, wherever it stands; its attributes are not

@@ -1,18 +1,16 @@
 #include "cdf/CdfTextOutput.h"
 
-#include "cdf/ByteSearch.h"
-
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 
 namespace fw {
 
-CdfTextOutput::CdfTextOutput(ByteSink& sink) : m_sink(&sink), m_buffer(new char[kBlockSize])
+CdfTextOutput::CdfTextOutput(ByteSink& sink)
+    : m_sink(&sink), m_block(new char[kBlockSize]), m_converted(new char[2 * kBlockSize])
 {
 }
 
-CdfTextOutput::CdfTextOutput() : m_sink(nullptr)
+CdfTextOutput::CdfTextOutput() : m_sink(nullptr), m_block(new char[kBlockSize])
 {
 }
 
@@ -21,87 +19,70 @@ namespace {
 // The first `byte` in [pos, end), or end.
 const char* FindByte(const char* pos, const char* end, char byte)
 {
-    return pos + FindFirstOf(std::string_view(pos, static_cast<std::size_t>(end - pos)), {byte});
+    const void* found = std::memchr(pos, byte, static_cast<std::size_t>(end - pos));
+    return found != nullptr ? static_cast<const char*>(found) : end;
 }
+
+// Indents up to this long are gathered like any piece when only counting;
+// longer ones are added up instead.
+constexpr std::size_t kGatheredBlanks = 256;
 
 }  // namespace
 
-void CdfTextOutput::Append(const char* bytes, std::size_t size)
+void CdfTextOutput::PutLong(std::string_view text)
 {
+    while (!text.empty()) {
+        const std::size_t part = std::min(text.size(), kBlockSize - m_used);
+        std::memcpy(m_block.get() + m_used, text.data(), part);
+        m_used += part;
+        text.remove_prefix(part);
+        if (m_used == kBlockSize)
+            TakeBlock();
+    }
+}
+
+// Line breaks are turned a block at a time rather than piece by piece: one
+// search per line instead of one per piece.
+void CdfTextOutput::TakeBlock()
+{
+    if (m_used == 0)
+        return;
+    const char* const begin = m_block.get();
+    const char* const end = begin + m_used;
+    const char before = m_lastTaken;
+    m_lastTaken = end[-1];
+    m_used = 0;
+    if (m_failed)
+        return;
+
+    // An LF gets a CR in front of it unless a member held it as CR LF already.
+    char* out = m_converted.get();
+    std::uint64_t size = 0;
+    const char* run = begin;
+    for (const char* lf = FindByte(run, end, '\n'); lf != end; lf = FindByte(run, end, '\n')) {
+        const bool heldAsCrLf = (lf != begin ? lf[-1] : before) == '\r';
+        const std::size_t length = static_cast<std::size_t>(lf - run);
+        if (out != nullptr) {
+            std::memcpy(out, run, length);
+            out += length;
+            if (!heldAsCrLf)
+                *out++ = '\r';
+            *out++ = '\n';
+        }
+        size += length + (heldAsCrLf ? 1 : 2);
+        run = lf + 1;
+    }
+    const std::size_t rest = static_cast<std::size_t>(end - run);
+    size += rest;
     if (m_sink == nullptr) {
         m_count += size;
         return;
     }
-    while (size > 0 && !m_failed) {
-        const std::size_t part = std::min(size, kBlockSize - m_used);
-        std::memcpy(m_buffer.get() + m_used, bytes, part);
-        m_used += part;
-        bytes += part;
-        size -= part;
-        if (m_used == kBlockSize)
-            Flush();
-    }
-}
-
-void CdfTextOutput::Put(std::string_view text)
-{
-    if (m_failed)
-        return;
-    // Most pieces are a few bytes: one pass copies or counts them, each LF
-    // not held as CR LF taking its CR on the way.
-    constexpr std::size_t kShortPiece = 64;
-    if (text.size() <= kShortPiece) {
-        // Most have no line break at all: they go as they are.
-        if (std::memchr(text.data(), '\n', text.size()) == nullptr) {
-            if (m_sink == nullptr)
-                m_count += text.size();
-            else if (kBlockSize - m_used >= text.size()) {
-                std::memcpy(m_buffer.get() + m_used, text.data(), text.size());
-                m_used += text.size();
-            } else
-                Append(text.data(), text.size());
-            return;
-        }
-        if (m_sink == nullptr) {
-            char before = '\0';
-            for (const char byte : text) {
-                m_count += byte == '\n' && before != '\r' ? 2 : 1;
-                before = byte;
-            }
-            return;
-        }
-        if (kBlockSize - m_used >= 2 * text.size()) {
-            char* out = m_buffer.get() + m_used;
-            char before = '\0';
-            for (const char byte : text) {
-                if (byte == '\n' && before != '\r')
-                    *out++ = '\r';
-                *out++ = byte;
-                before = byte;
-            }
-            m_used = static_cast<std::size_t>(out - m_buffer.get());
-            return;
-        }
-    }
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* run = begin;
-    for (;;) {
-        const char* lf = FindByte(run, end, '\n');
-        if (lf == end) {
-            Append(run, static_cast<std::size_t>(end - run));
-            return;
-        }
-        // A member may already hold its line break as CR LF; it must not
-        // reach the file as CR CR LF.
-        const bool heldAsCrLf = lf != begin && lf[-1] == '\r';
-        Append(run, static_cast<std::size_t>(lf - run));
-        if (heldAsCrLf)
-            Append("\n", 1);
-        else
-            Append("\r\n", 2);
-        run = lf + 1;
-    }
+    std::memcpy(out, run, rest);
+    if (!m_sink->Write(std::string_view(m_converted.get(), size)))
+        m_failed = true;
+    else
+        m_count += size;
 }
 
 void CdfTextOutput::PutEscaped(std::string_view text, char special, std::string_view reference)
@@ -118,19 +99,29 @@ void CdfTextOutput::PutEscaped(std::string_view text, char special, std::string_
 
 void CdfTextOutput::PutBlanks(std::size_t count)
 {
-    if (m_failed)
-        return;
-    if (m_sink == nullptr) {
-        m_count += count;
+    // Most indents are a few dozen blanks: one fixed-size store, of which
+    // only `count` bytes are kept.
+    constexpr std::size_t kShortIndent = 32;
+    if (count <= kShortIndent && kBlockSize - m_used >= kShortIndent) {
+        std::memset(m_block.get() + m_used, ' ', kShortIndent);
+        m_used += count;
         return;
     }
-    while (count > 0 && !m_failed) {
+    if (m_sink == nullptr && count > kGatheredBlanks) {
+        // A deep site map's indents together are far longer than its file
+        // has lines: long ones are added up, never made.
+        TakeBlock();
+        m_count += count;
+        m_lastTaken = ' ';
+        return;
+    }
+    while (count > 0) {
         const std::size_t part = std::min(count, kBlockSize - m_used);
-        std::memset(m_buffer.get() + m_used, ' ', part);
+        std::memset(m_block.get() + m_used, ' ', part);
         m_used += part;
         count -= part;
         if (m_used == kBlockSize)
-            Flush();
+            TakeBlock();
     }
 }
 
@@ -143,13 +134,7 @@ void CdfTextOutput::PutNumber(long long value)
 
 bool CdfTextOutput::Flush()
 {
-    if (!m_failed && m_used > 0 && m_sink != nullptr) {
-        if (!m_sink->Write(std::string_view(m_buffer.get(), m_used)))
-            m_failed = true;
-        else
-            m_count += m_used;
-        m_used = 0;
-    }
+    TakeBlock();
     return !m_failed;
 }
 

@@ -362,6 +362,7 @@ std::uint64_t CdfFileSize(const Channel& channel)
 {
     CdfTextOutput counter;
     PutChannel(channel, counter);
+    (void)counter.Flush();  // counting never fails
     return counter.Count();
 }
 

@@ -1,5 +1,7 @@
 #include "sitemap/ItemPool.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <new>
@@ -19,7 +21,9 @@ namespace fw {
 namespace {
 
 constexpr std::size_t kAlign = alignof(std::max_align_t);
-// About two megabytes of items in one block at most.
+// The largest blocks fill one large page of the system each, aligned to it:
+// the items of a big file then cost one page fault per two megabytes
+// instead of one per four kilobytes.
 constexpr std::size_t kLargestBlockBytes = 2 * 1024 * 1024;
 
 std::size_t RoundUp(std::size_t size)
@@ -28,7 +32,7 @@ std::size_t RoundUp(std::size_t size)
 }
 
 // The block header, padded so that the slots behind it stay aligned.
-constexpr std::size_t kHeaderSize = (sizeof(void*) + kAlign - 1) / kAlign * kAlign;
+constexpr std::size_t kHeaderSize = (2 * sizeof(void*) + kAlign - 1) / kAlign * kAlign;
 
 }  // namespace
 
@@ -40,9 +44,24 @@ ItemPool::~ItemPool()
 {
     while (m_blocks != nullptr) {
         Block* next = m_blocks->next;
-        ::operator delete(m_blocks);
+        ::operator delete (m_blocks, std::align_val_t{m_blocks->alignment});
         m_blocks = next;
     }
+}
+
+std::byte* ItemPool::NewBlock(std::size_t bytes)
+{
+    const bool large = bytes == kLargestBlockBytes;
+    const std::size_t alignment = large ? kLargestBlockBytes : kAlign;
+    auto* block = static_cast<Block*>(::operator new (bytes, std::align_val_t{alignment}));
+#ifdef MADV_HUGEPAGE
+    if (large)
+        madvise(block, bytes, MADV_HUGEPAGE);  // a hint only
+#endif
+    block->next = m_blocks;
+    block->alignment = alignment;
+    m_blocks = block;
+    return reinterpret_cast<std::byte*>(block);
 }
 
 void* ItemPool::Allocate()
@@ -54,14 +73,13 @@ void* ItemPool::Allocate()
         return slot;
     }
     if (m_next == m_end) {
-        auto* bytes = static_cast<std::byte*>(::operator new(kHeaderSize + m_blockSlots * m_slotSize));
-        auto* block = reinterpret_cast<Block*>(bytes);
-        block->next = m_blocks;
-        m_blocks = block;
+        // Blocks double in size until a block of the largest size is full.
+        const std::size_t largestSlots = (kLargestBlockBytes - kHeaderSize) / m_slotSize;
+        const std::size_t slots = std::min(m_blockSlots, largestSlots);
+        std::byte* bytes = NewBlock(slots == largestSlots ? kLargestBlockBytes : kHeaderSize + slots * m_slotSize);
         m_next = bytes + kHeaderSize;
-        m_end = m_next + m_blockSlots * m_slotSize;
-        if ((2 * m_blockSlots) * m_slotSize <= kLargestBlockBytes)
-            m_blockSlots *= 2;
+        m_end = m_next + slots * m_slotSize;
+        m_blockSlots = std::min(2 * slots, largestSlots);
     }
     void* slot = m_next;
     m_next += m_slotSize;

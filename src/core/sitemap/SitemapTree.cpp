@@ -37,8 +37,7 @@ SitemapItem* SitemapTree::NewItem(SitemapNode record, int image)
 {
     void* slot = m_pool.Allocate();
     try {
-        std::string label = record.m_strTitle;
-        return new (slot) SitemapItem(std::move(label), image, std::move(record));
+        return new (slot) SitemapItem(image, std::move(record));
     } catch (...) {
         m_pool.Deallocate(slot);
         throw;

@@ -31,7 +31,12 @@ private:
     };
     struct Block {
         Block* next;
+        std::size_t alignment;  // as allocated, for giving it back
     };
+
+    // A block of `bytes` at the front of the block list; one of the largest
+    // size is aligned to a large page and asks the system for one.
+    std::byte* NewBlock(std::size_t bytes);
 
     std::size_t m_slotSize;
     FreeSlot* m_free = nullptr;   // slots handed back, to be used first

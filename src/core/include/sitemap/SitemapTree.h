@@ -41,10 +41,8 @@ public:
 
 private:
     friend class SitemapTree;
-    SitemapItem(std::string label, int image, SitemapNode node)
-        : m_label(std::move(label)), m_image(image), m_node(std::move(node))
-    {
-    }
+    // Labelled with the record's title.
+    SitemapItem(int image, SitemapNode&& node) : m_label(node.m_strTitle), m_image(image), m_node(std::move(node)) {}
 
     std::string m_label;
     int m_image;
