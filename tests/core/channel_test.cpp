@@ -1,8 +1,9 @@
-// The schedule's start-up values, and Clear, which puts the whole channel
-// back into its start-up state.
+// The schedule's start-up values, the head as the site map's root record,
+// and Clear, which puts the whole channel back into its start-up state.
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <string>
 
 #include "core/core_test_support.h"
@@ -32,6 +33,26 @@ TEST(ScheduleRecord, ResetScheduleBringsBackTheInitialPaceAndTheGivenDate)
     r.ResetSchedule();
     EXPECT_EQ(r, today);
     EXPECT_EQ(fw::ScheduleRecord(), today);
+    // Today as the calendar names it: months count from 1.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char month[3] = {};
+    std::strftime(month, sizeof month, "%m", &local);
+    EXPECT_EQ(fw::TodayLocalDate().month, std::stoul(month));
+    EXPECT_EQ(fw::HoursForHourIndex(8), 8u);  // past the hour list, the index is kept
+}
+
+// The site map dialog edits the head's title, home URL and abstract as the
+// root record's, and gives them back.
+TEST(ChannelHead, RootRecordTakesAndGivesBackTitleHomeUrlAndAbstract)
+{
+    const fw::ChannelHead head{.m_strAbstract = "A", .m_strTitle = "T", .m_strHomeUrl = "http://h"};
+    fw::SitemapNode root;
+    fw::ChannelHead back;
+    fw::RootRecordFromHead(root, head);
+    fw::HeadFromRootRecord(back, root);
+    EXPECT_EQ(back, head);
 }
 
 TEST(ChannelClear, EveryPartGoesBackToStartUpAndTheCopyBufferStays)
