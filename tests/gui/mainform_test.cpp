@@ -211,11 +211,12 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"big.cdf"_s, u"old.cdf"_s}));
     }
 
-    // Markup typed in the form's text and URL fields comes back from Create
-    // and Load as typed, and a title that would close itself and open a page
-    // adds none. (The other dialogs' fields are stored by their own tests,
-    // and the writer's escaping is the golden files'.)
-    void markupTypedInTheFormComesBack()
+    // Markup typed in the form's fields and in a page of the site map, which
+    // the form waits for, comes back from Create and Load as typed, and a
+    // title that would close itself and open a page adds none. (The logo and
+    // comment dialogs store their fields in their own tests, and the writer's
+    // escaping is the golden files'.)
+    void markupTypedInTheFormAndSitemapComesBack()
     {
         const QString text = u"A < B </TITLE><ITEM HREF=\"x\"> & C"_s;
         const QString url = u"http://s/?q=\"a\"&b=<c>"_s;
@@ -227,6 +228,13 @@ private slots:
         qobject_cast<QLineEdit*>(Control(IDC_EDIT_BASEURL))->setText(url + u'b');
         qobject_cast<QLineEdit*>(Control(IDC_EDIT_TITLE))->setText(text);
         qobject_cast<QPlainTextEdit*>(Control(IDC_EDIT_ABSTRACT))->setPlainText(text + u'2');
+        Click(IDC_BUTTON_SITEMAP);
+        QVERIFY(!m_dlg->isEnabled() && !m_dlg->close());
+        CSitemapDlg* sitemap = m_dlg->sitemapDlg;
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_ADDPAGE));
+        fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_ITEMTITLE), text + u'3');
+        fwtest::Retype(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_EDIT_URL), url + u'3');
+        fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_OK));
 
         m_platform->QueueFileName(InDir(u"markup.cdf"_s));
         Click(IDC_BUTTON_CREATE);
@@ -236,7 +244,10 @@ private slots:
         QCOMPARE(HeadShown(),
                  u"IDC_EDIT_HOMEURL="_s + url + u"h IDC_EDIT_TITLE="_s + text + u" IDC_EDIT_ABSTRACT="_s + text +
                      u"2 IDC_EDIT_CDFURL="_s + url + u"c IDC_EDIT_BASEURL="_s + url + u"b/ IDC_CHECK_BASEURL=[x]"_s);
-        QCOMPARE(m_dlg->m_channel.sitemap.Root()->ChildCount(), 0u);
+        const fw::SitemapItem* root = m_dlg->m_channel.sitemap.Root();
+        QCOMPARE(root->ChildCount(), 1u);
+        const fw::SitemapNode& page = root->FirstChild()->Node();
+        QCOMPARE(QString::fromStdString(page.m_strTitle + "|" + page.m_strHref), text + u"3|"_s + url + u'3');
     }
 
     void createLoadClearAndWhatTheyReport()
