@@ -54,11 +54,3 @@ TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
     EXPECT_NE(r.out.find(R"("startDate":null,"stopDate":[2005,10,21]},"sitemap":)"), std::string::npos);
     EXPECT_TRUE(r.out.ends_with("\"sitemap\":" + tree + "}\n"));
 }
-
-// A file in another encoding is shown as the window would show it.
-TEST(CliShow, FileInAnotherEncodingPrintsItsText)
-{
-    const CliResult r = RunCli({"show", kGolden.parent_path() / "other_tools" / "euc_jp_lower_case.cdf"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find(R"("title":"太郎の日記")"), std::string::npos) << r.out;
-}

@@ -36,15 +36,6 @@ inline std::string Unescape(const std::string& text, const Pieces& pieces = {})
     return out;
 }
 
-// The parts of `text` between `separator`s; none of an empty text.
-inline std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    for (std::size_t at = 0, end = 0; !text.empty() && end != std::string::npos; at = end + 1)
-        parts.push_back(text.substr(at, (end = text.find(separator, at)) - at));
-    return parts;
-}
-
 // The lines of tests/data/`name`, each as its fields; with an empty
 // `separator`, each line as one field.
 inline std::vector<std::vector<std::string>> Rows(const std::string& name, std::string_view separator = " | ")

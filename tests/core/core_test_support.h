@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the core tests: a one-line description of a whole
-// channel, loading and writing in one call, and sinks and stacks that fail.
+// channel, loading and writing in one call, and a stack too small to recurse on.
 
 #include <gtest/gtest.h>
 #include <pthread.h>
@@ -177,36 +177,6 @@ inline void ExpectReadsBack(fw::Channel& built, const std::string& bytes)
     EXPECT_TRUE(SameChannel(*loaded.channel, built));
     EXPECT_TRUE(Written(*loaded.channel) == bytes) << "the rewrite differs";
 }
-
-// Takes bytes until `limit` have arrived, like a disk that fills up: the
-// write that crosses the limit keeps its first bytes (passed on to `next`
-// when given) and fails, and so does every write after it.
-class FailAfterSink final : public fw::ByteSink {
-public:
-    explicit FailAfterSink(std::size_t limit, fw::ByteSink* next = nullptr) : m_limit(limit), m_next(next) {}
-
-    bool Write(std::string_view bytes) override
-    {
-        if (refused) {
-            ++callsAfterRefusal;
-            return false;
-        }
-        const std::string_view taken = bytes.substr(0, m_limit - accepted.size());
-        accepted.append(taken);
-        if (m_next != nullptr && !taken.empty())
-            m_next->Write(taken);
-        refused = taken.size() < bytes.size();
-        return !refused;
-    }
-
-    std::string accepted;
-    bool refused = false;
-    int callsAfterRefusal = 0;
-
-private:
-    std::size_t m_limit;
-    fw::ByteSink* m_next;
-};
 
 // Runs `body` on a thread with a 256 KB stack, where anything that recursed
 // along a deep tree would overflow.

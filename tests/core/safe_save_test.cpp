@@ -206,14 +206,21 @@ TEST_F(SafeSave, SaveThatCannotFitIsRefusedBeforeAnythingIsWritten)
     EXPECT_TRUE(fs::is_empty(m_dir / "small"));
 }
 
-// A disk that fills up after `limit` bytes of the temporary file.
+// A disk that fills up after `limit` bytes of the temporary file: the write
+// that crosses the limit keeps its first bytes and fails, and so does every
+// write after it.
 fw::SaveStatus SaveFailingAfter(fw::Channel& channel, const std::string& path, std::size_t limit)
 {
     struct DiskFillingUp final : fw::ByteSink {
-        DiskFillingUp(int fd, std::size_t limit) : disk(fd), gate(limit, &disk) {}
-        bool Write(std::string_view bytes) override { return gate.Write(bytes); }
+        DiskFillingUp(int fd, std::size_t limit) : disk(fd), room(limit) {}
+        bool Write(std::string_view bytes) override
+        {
+            const std::string_view taken = bytes.substr(0, room);
+            room -= taken.size();
+            return (taken.empty() || disk.Write(taken)) && taken.size() == bytes.size();
+        }
         fw::FdSink disk;
-        cdftest::FailAfterSink gate;
+        std::size_t room;
     };
     return fw::SaveCdfFileThrough(channel, path,
                                   [limit](int fd) { return std::make_unique<DiskFillingUp>(fd, limit); });
@@ -234,8 +241,9 @@ TEST_F(SafeSave, SaveThatEndsPartWayLeavesTheEarlierFileAndNoTemporaryFile)
                                                [](int) { return std::make_unique<Terminating>(); });
               }),
               1000 + SIGTERM);
-    cdftest::AddChain(m_channel, 300);  // about 270 KB: the failure comes between blocks
-    for (const std::size_t limit : {std::size_t{0}, std::size_t{1000}, std::size_t{100000}}) {
+    cdftest::AddChain(m_channel, 300);  // about 270 KB: the failure comes between blocks, or at the last byte
+    const std::size_t size = fw::CdfFileSize(m_channel);
+    for (const std::size_t limit : {std::size_t{0}, std::size_t{1000}, std::size_t{100000}, size - 1}) {
         SCOPED_TRACE(limit);  // what follows checks the signalled save too
         EXPECT_EQ(SaveFailingAfter(m_channel, PathOf("channel.cdf"), limit), fw::SaveStatus::WriteFailed);
         EXPECT_TRUE(cdftest::ReadFileBytes(PathOf("channel.cdf")) == earlier);

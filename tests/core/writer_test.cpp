@@ -1,6 +1,6 @@
 // What the writer writes for a channel (byte for byte against the golden
-// files), what writing does to its members, the nesting depth on every way
-// out of a write, and that the reader takes each golden file back.
+// files), what writing does to its members, deep site maps and line breaks
+// across the output's blocks, and that the reader takes each golden file back.
 
 #include <gtest/gtest.h>
 
@@ -154,25 +154,6 @@ TEST(Writer, DeepChainIsWrittenWholeOnASmallStackAndReadsBack)
     cdftest::ExpectReadsBack(channel, expected);
 }
 
-TEST(Writer, RefusedWriteStopsTheWriterAndLeavesTheDepthAtZero)
-{
-    const std::string full = ExpectedChain(500);  // about 770 KB: many blocks
-    fw::Channel channel;
-    cdftest::AddChain(channel, 500);
-    for (const std::size_t limit : {std::size_t{0}, std::size_t{100}, std::size_t{64 * 1024}, full.size() - 1}) {
-        SCOPED_TRACE(limit);
-        cdftest::FailAfterSink sink(limit);
-        EXPECT_FALSE(fw::WriteCdf(channel, sink));
-        EXPECT_EQ(fw::g_nItemDepth, 0);
-        EXPECT_TRUE(sink.refused);
-        EXPECT_EQ(sink.callsAfterRefusal, 0) << "the writer went on after the refusal";
-        EXPECT_TRUE(sink.accepted == full.substr(0, limit));
-        EXPECT_TRUE(Written(channel) == full);  // the next write starts again from depth 0
-    }
-}
-
-}  // namespace
-
 // Line breaks are turned as the output is handed on in blocks: a member's
 // CR LF stays one CR LF, and a lone LF gets its CR, even where a block ends
 // between the two bytes. A 7-byte pattern over seven blocks and more puts
@@ -193,3 +174,5 @@ TEST(Writer, LineBreaksStayWholeAcrossTheOutputsBlocks)
     EXPECT_TRUE(got == expected) << "the first difference is at byte " << differ.first - got.begin();
     EXPECT_EQ(fw::CdfFileSize(channel), expected.size());
 }
+
+}  // namespace
