@@ -65,7 +65,12 @@ TEST(ChannelClear, EveryPartGoesBackToStartUpAndTheCopyBufferStays)
     fw::SitemapItem* root = channel.sitemap.Root();
     root->Node() = {"http://r/", "Old root title", "root abstract", 5, 0, 1, "r.ico", fw::kUsageEmail};
     channel.sitemap.SetLabel(root, "Root label");
-    const fw::SitemapNode copied = cdftest::Page("copied.htm", "Copied");
+    // Content kept from a file goes with everything else, and is copied with its item.
+    const fw::KeptAttribute lastmod{fw::KeptPart::Self, false, "LASTMOD", "1998-03-02"};
+    for (fw::Kept* kept : {&channel.head.m_kept, &channel.logos.m_kept, &channel.schedule.m_kept, &root->Node().m_kept})
+        kept->Make().attributes.push_back(lastmod);
+    fw::SitemapNode copied = cdftest::Page("copied.htm", "Copied");
+    copied.m_kept.Make().children.push_back({fw::KeptPart::Self, fw::KeptToken::Kind::Empty, "LOG", {{"VALUE", "v"}}});
     channel.sitemap.Select(cdftest::AddChild(channel, root, copied));
     channel.sitemap.CopySelected();
 
@@ -82,7 +87,7 @@ TEST(ChannelClear, EveryPartGoesBackToStartUpAndTheCopyBufferStays)
     fw::SitemapItem* pasted = channel.sitemap.Paste();
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(pasted->Node(), copied);
-    EXPECT_EQ(cdftest::Outline(*root), "P Copied{Href=copied.htm}");
+    EXPECT_EQ(cdftest::Outline(*root), "P Copied{Href=copied.htm Kept=LOG}");
 }
 
 }  // namespace

@@ -23,15 +23,49 @@ namespace cdftest {
 using Fields = std::vector<std::pair<const char*, std::string>>;
 using std::to_string;
 
+// What a record keeps, in order: each attribute's name ("~" before the
+// spelling of a value the record took), then each element or piece of
+// markup at the top of its content; "Part:" before what stands in another
+// element than the record's own.
+inline std::string KeptSummary(const fw::Kept& kept)
+{
+    static constexpr const char* kParts[] = {"",      "Title:",    "Abstract:", "Usage:",  "Icon:",   "Image:",
+                                             "Wide:", "Interval:", "Earliest:", "Latest:", "Prolog:", "Epilog:"};
+    const fw::KeptContent* content = kept.Get();
+    if (content == nullptr)
+        return "";
+    std::string text;
+    const auto add = [&text](fw::KeptPart part, std::string_view name) {
+        text += (text.empty() ? "" : ",") + std::string(kParts[static_cast<int>(part)]) + std::string(name);
+    };
+    for (const fw::KeptAttribute& a : content->attributes)
+        add(a.part, (a.shadow ? "~" : "") + a.name);
+    int depth = 0;
+    for (const fw::KeptToken& t : content->children) {
+        using Kind = fw::KeptToken::Kind;
+        if (t.kind == Kind::Close)
+            --depth;
+        else if (depth == 0 && t.kind != Kind::Text)
+            add(t.part, t.kind == Kind::Markup ? t.text.substr(0, t.text.starts_with("<!--") ? 4 : 9) : t.text);
+        if (t.kind == Kind::Open)
+            ++depth;
+    }
+    return text;
+}
+
 inline Fields HeadFields(const fw::ChannelHead& h)
 {
-    return {{"CdfUrl", h.m_strCdfUrl},   {"Abstract", h.m_strAbstract}, {"Title", h.m_strTitle},
-            {"HomeUrl", h.m_strHomeUrl}, {"BaseUrl", h.m_strBaseUrl},   {"UseBaseUrl", to_string(h.m_bUseBaseUrl)}};
+    return {{"CdfUrl", h.m_strCdfUrl},      {"Abstract", h.m_strAbstract}, {"Title", h.m_strTitle},
+            {"HomeUrl", h.m_strHomeUrl},    {"BaseUrl", h.m_strBaseUrl},   {"UseBaseUrl", to_string(h.m_bUseBaseUrl)},
+            {"Kept", KeptSummary(h.m_kept)}};
 }
 
 inline Fields LogoFields(const fw::LogoSet& l)
 {
-    return {{"IconUrl", l.m_strIconUrl}, {"LogoUrl", l.m_strLogoUrl}, {"WideLogoUrl", l.m_strWideLogoUrl}};
+    return {{"IconUrl", l.m_strIconUrl},
+            {"LogoUrl", l.m_strLogoUrl},
+            {"WideLogoUrl", l.m_strWideLogoUrl},
+            {"Logos.Kept", KeptSummary(l.m_kept)}};
 }
 
 inline Fields ScheduleFields(const fw::ScheduleRecord& s)
@@ -45,7 +79,7 @@ inline Fields ScheduleFields(const fw::ScheduleRecord& s)
             {"StartDay", to_string(s.m_nStartDay)},         {"StartYear", to_string(s.m_nStartYear)},
             {"StopDay", to_string(s.m_nStopDay)},           {"StopMonth", to_string(s.m_nStopMonth)},
             {"StopYear", to_string(s.m_nStopYear)},         {"StartDate", to_string(s.m_bStartDate)},
-            {"StopDate", to_string(s.m_bStopDate)}};
+            {"StopDate", to_string(s.m_bStopDate)},         {"Schedule.Kept", KeptSummary(s.m_kept)}};
 }
 
 inline Fields NodeFields(const fw::SitemapNode& n)
@@ -57,7 +91,8 @@ inline Fields NodeFields(const fw::SitemapNode& n)
             {"Precache", to_string(n.m_bPrecache)},
             {"IsPage", to_string(n.m_bIsPage)},
             {"IconHref", n.m_strIconHref},
-            {"Usage", to_string(n.m_nUsage)}};
+            {"Usage", to_string(n.m_nUsage)},
+            {"Kept", KeptSummary(n.m_kept)}};
 }
 
 // "name=value" for each field that differs from `usual`, blank-separated.

@@ -24,6 +24,8 @@ public:
     // into the input stays valid as long as the input's bytes do.
     std::string_view Rest() const { return {m_pos, static_cast<std::size_t>(m_end - m_pos)}; }
     void Advance(std::size_t count) { m_pos += count; }
+    // Goes back (or on) to `offset` bytes from the start.
+    void SeekTo(std::size_t offset) { m_pos = m_begin + offset; }
 
     // How many of the bytes have been taken, and how many there are.
     std::size_t Consumed() const { return static_cast<std::size_t>(m_pos - m_begin); }

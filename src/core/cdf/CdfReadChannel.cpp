@@ -43,9 +43,16 @@ void CdfReadPass::OpenChannel()
             item = parent;  // the tree refused; keep the depth count honest
     }
     m_openChannels.push_back(item);
+    m_inUsage = false;
+    m_titleAttrOwner = nullptr;
     const bool topLevel = Depth() == 1;
+    if (topLevel)
+        m_channelSeen = true;
     SitemapNode& node = item->Node();
     ChannelHead& head = m_channel.head;
+    // The top-level channel's own content is the head's; the root record
+    // only mirrors the head.
+    Kept& kept = topLevel ? head.m_kept : node.m_kept;
 
     while (NextAttribute()) {
         const int name = MatchName(kChannelNames);
@@ -57,7 +64,13 @@ void CdfReadPass::OpenChannel()
         }
         switch (name) {
         case kBase:
-            if (topLevel) {
+        case kSelf:
+            // A nested channel has no record for these: kept as written.
+            if (!topLevel)
+                KeepAttribute(kept, KeptPart::Self);
+            else if (name == kSelf)
+                head.m_strCdfUrl = m_value;
+            else {
                 head.m_strBaseUrl = m_value;
                 head.m_bUseBaseUrl = 1;
             }
@@ -67,10 +80,6 @@ void CdfReadPass::OpenChannel()
                 head.m_strHomeUrl = m_value;
             node.m_strHref = m_value;
             break;
-        case kSelf:
-            if (topLevel)
-                head.m_strCdfUrl = m_value;
-            break;
         case kLevel:
             node.m_nLevel = LeadingInteger(m_value);
             break;
@@ -79,9 +88,29 @@ void CdfReadPass::OpenChannel()
                 node.m_bPrecache = 0;
             break;
         default:
+            if (!TakeTitleAttribute(kept, item, topLevel))
+                KeepAttribute(kept, KeptPart::Self);
             break;
         }
     }
+}
+
+// The older way to give a title, TITLE="..." on the ITEM or CHANNEL, is
+// taken as the title; a TITLE element that follows wins, and the attribute
+// is then kept as written.
+bool CdfReadPass::TakeTitleAttribute(Kept& kept, SitemapItem* item, bool forHead)
+{
+    if (!EqualsAsciiNoCase(TrimAttrName(m_attrName), "TITLE"))
+        return false;
+    m_titleAttrOwner = &kept;
+    m_titleAttrName.clear();
+    AppendWithoutCrLf(m_titleAttrName, TrimAttrName(m_attrName));
+    m_titleAttrValue.assign(m_value);
+    if (forHead)
+        m_channel.head.m_strTitle.assign(m_value);
+    item->Node().m_strTitle.assign(m_value);
+    m_channel.sitemap.SetLabel(item, std::string(m_value));
+    return true;
 }
 
 void CdfReadPass::CloseChannel()
@@ -95,6 +124,8 @@ void CdfReadPass::CloseChannel()
 void CdfReadPass::AddPageItem()
 {
     m_inItem = true;
+    m_inUsage = false;
+    m_titleAttrOwner = nullptr;
     SitemapTree& tree = m_channel.sitemap;
     SitemapItem* parent = InnermostChannel();
     tree.Select(parent != nullptr ? parent : tree.Root());
@@ -124,6 +155,8 @@ void CdfReadPass::AddPageItem()
                 node->m_bPrecache = 0;
             break;
         default:
+            if (!TakeTitleAttribute(node->m_kept, m_currentPage, false))
+                KeepAttribute(node->m_kept, KeptPart::Self);
             break;
         }
     }
@@ -135,18 +168,35 @@ void CdfReadPass::AddPageItem()
 void CdfReadPass::ReadElementText(bool isTitle)
 {
     Trace(isTitle ? "TITLE:"sv : "ABSTRACT:"sv);
+    // Its attributes (XML-SPACE and the like) are kept; the text starts
+    // after the start tag's '>'.
+    const KeptTarget owner = ElementTextOwner();
+    const KeptPart part = isTitle ? KeptPart::Title : KeptPart::Abstract;
+    while (NextAttribute()) {
+        if (owner.kept != nullptr)
+            KeepAttribute(*owner.kept, part);
+    }
     std::string_view text;
-    if (!ReadText<'<'>("&lt;", '<', text))
+    if (m_selfClosed) {
+        text = {};
+    } else if (!ReadText<'<'>("&lt;", '<', text)) {
         return;
-    const std::string_view rest = m_input.Rest();
-    const std::size_t end = rest.find('>');
-    m_input.Advance(end == std::string_view::npos ? rest.size() : end + 1);
-    if (end == std::string_view::npos)
-        return;
-    // A CR LF in the closing tag makes it longer than either name, as an LF would.
-    if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE"sv : "/ABSTRACT"sv)) {
-        m_elementError = true;
-        return;
+    } else {
+        const std::string_view rest = m_input.Rest();
+        const std::size_t end = rest.find('>');
+        m_input.Advance(end == std::string_view::npos ? rest.size() : end + 1);
+        if (end == std::string_view::npos)
+            return;
+        // A CR LF in the closing tag makes it longer than either name, as an LF would.
+        if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE"sv : "/ABSTRACT"sv)) {
+            m_elementError = true;
+            return;
+        }
+    }
+    if (isTitle && owner.kept != nullptr && owner.kept == m_titleAttrOwner) {
+        // A title given both ways: the element's is taken, the attribute kept.
+        owner.kept->Make().attributes.push_back({KeptPart::Self, false, m_titleAttrName, m_titleAttrValue});
+        m_titleAttrOwner = nullptr;
     }
 
     const bool forPage = m_inItem && m_currentPage != nullptr;

@@ -6,9 +6,12 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "cdf/CdfReader.h"
+#include "channel/KeptContent.h"
 #include "text/SjisText.h"
 
 namespace fw {
@@ -51,18 +54,32 @@ public:
     };
 
 private:
-    void Dispatch(bool hasAttributes);
-    // Tells the progress how far the input has been read, every so many
-    // bytes; false when it asks to stop.
-    bool ReportProgress();
+    // Where kept content goes: a record's kept content and the part of it.
+    struct KeptTarget {
+        Kept* kept;
+        KeptPart part;
+    };
+
+    // `tagStart` is the offset of the tag's '<'; the input stands after its name.
+    void Dispatch(std::size_t tagStart, int stop);
+    // Tells the progress how far the input has been read (`done` bytes, all
+    // of which are never read again), every so many bytes; false when it
+    // asks to stop.
+    bool ReportProgress(std::size_t done);
 
     // The attribute list of the start tag being read: one name/value pair per
-    // call, false when the list is over (its '>' or the end of the input).
+    // call, false when the list is over (its '>' or the end of the input;
+    // m_selfClosed then tells whether a '/' stood before the '>').
     // The name (m_attrName) is a view into the input with the white space in
     // front of it. The value (m_value) has each CR LF as LF and "&quot;"
     // turned into '"'; it is a view into the input where that changes
     // nothing, else into m_attrValue, and it lasts until the next read.
+    // A value stands in either quote, or without quotes up to the next white
+    // space or '>'. A quoted value whose closing quote is missing (the next
+    // quote lies past a line break and a '<') ends with the tag, at the first
+    // '>' of its line, so it cannot swallow the elements after it.
     bool NextAttribute();
+    bool ReadQuotedValue(char quote);
     // The attribute name upper-cased, white space kept.
     const std::string& UpperAttrName();
     // The tag name after a '<' (a view into the input), and which byte ended
@@ -80,6 +97,8 @@ private:
     // one (NoNameHoldsAnEarlierOne).
     template <std::size_t N> int MatchName(const std::array<std::string_view, N>& names);
 
+    bool TakenWhereItStands(int element) const;
+
     // Element handlers. A TITLE or ABSTRACT not closed by its own tag sets
     // the element error, which ends the load.
     void ReadDeclaration();
@@ -87,12 +106,37 @@ private:
     void CloseChannel();
     void AddPageItem();
     void ReadElementText(bool isTitle);
+    bool TakeTitleAttribute(Kept& kept, SitemapItem* item, bool forHead);
+    // The record a TITLE or ABSTRACT read now belongs to, with its kept content.
+    KeptTarget ElementTextOwner();
     void ReadSchedule();
+    void ReadScheduleDate(bool start);
     void ReadScheduleTime(TimeElement element);
     TimeNamesSeen ReadTimeAttributes(TimeElement element, const TimeFields& fields);
     void ReadUsage();
-    void ReadLogo();
-    void ApplyLogoStyle();
+    void ReadLogo(std::size_t tagStart);
+
+    // Content no record takes (CdfReadForeign.cpp). The owner is the record
+    // of the innermost open element that keeps content, and which of its
+    // elements the content stands in.
+    KeptTarget CurrentOwner();
+    // The attribute just read, kept with `kept`.
+    void KeepAttribute(Kept& kept, KeptPart part, bool shadow = false);
+    // A start tag no record takes: the element with all it holds, up to its
+    // end tag, is kept with the current owner. One not closed before the
+    // element around it ends is kept empty, and what follows it is read as
+    // if it were not there.
+    void KeepForeignElement(std::size_t tagStart, int stop);
+    bool CaptureUntilClosed(std::vector<KeptToken>& tokens, std::size_t firstTagStart);
+    // The start tag whose name was just read, as a token; true when it is empty.
+    bool ReadForeignStartTag(int stop, std::vector<KeptToken>& tokens, KeptPart part);
+    // A comment, CDATA section, DOCTYPE or processing instruction at the input.
+    void ReadMarkup(std::vector<KeptToken>& tokens, KeptPart part);
+    bool ClosesKnownOpenElement(std::string_view upperName) const;
+    void Commit(const KeptTarget& target, std::vector<KeptToken>& tokens);
+    // The end of `pattern` from the input on, or npos; remembers a search
+    // that found nothing, so that many unclosed comments cost one search.
+    std::size_t FindAhead(std::string_view pattern);
 
     // Context.
     std::size_t Depth() const { return m_openChannels.size(); }
@@ -116,6 +160,7 @@ private:
     std::string m_attrValue;  // where a value or a text is rewritten when it must change
     std::string m_logoUrl;    // the HREF of the LOGO being read
     bool m_listOpen = false;
+    bool m_selfClosed = false;
 
     int m_phase = 0;  // 0 no declaration, 1 declaration without '?', 2 complete
     bool m_elementError = false;
@@ -123,6 +168,21 @@ private:
     bool m_inItem = false;
     SitemapItem* m_currentPage = nullptr;
     bool m_inSchedule = false;
+    bool m_inUsage = false;      // inside a page's USAGE that has content
+    bool m_channelSeen = false;  // a top-level CHANNEL has been opened
+    // A TITLE attribute taken as a title: kept after all when a TITLE
+    // element of the same owner follows.
+    Kept* m_titleAttrOwner = nullptr;
+    std::string m_titleAttrName, m_titleAttrValue;
+
+    // Foreign start tags found not closed in time, by offset: read again as
+    // empty elements. Reading again is bounded: past the budget, every
+    // foreign element is taken as empty at once.
+    std::unordered_set<std::size_t> m_emptyAt;
+    std::size_t m_readAgain = 0;
+    bool m_noLookahead = false;
+    std::unordered_map<std::string_view, std::size_t> m_notFoundFrom;  // pattern -> offset searched in vain
+    std::vector<KeptToken> m_foreign;                                  // the element being kept
 };
 
 // True when no name occurs inside an earlier one: an attribute name that is
@@ -137,6 +197,12 @@ template <std::size_t N> constexpr bool NoNameHoldsAnEarlierOne(const std::array
     }
     return true;
 }
+
+// Whether `byte` can begin an element's name (after '<').
+bool IsNameStart(char byte);
+
+// An attribute name as it is kept: blanks around it trimmed, CR LF as LF.
+std::string KeptName(std::string_view name);
 
 // The blanks and line breaks around an attribute name.
 std::string_view TrimAttrName(std::string_view name);

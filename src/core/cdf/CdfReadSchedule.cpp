@@ -2,6 +2,8 @@
 // schedule record.
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "cdf/CdfReadPass.h"
@@ -22,42 +24,44 @@ unsigned UnsignedValue(std::string_view text)
     return static_cast<unsigned>(LeadingInteger(text));
 }
 
-// A date as the writer writes it, year-month-day. A field whose '-' is
-// missing keeps its value: no '-' leaves all three, one '-' sets the year only.
-void SplitDate(std::string_view value, unsigned& year, unsigned& month, unsigned& day)
-{
-    std::size_t dash = value.find('-');
-    if (dash != std::string_view::npos) {
-        year = UnsignedValue(value.substr(0, dash));
-        value.remove_prefix(dash + 1);
-    }
-    dash = value.find('-');
-    if (dash != std::string_view::npos) {
-        month = UnsignedValue(value.substr(0, dash));
-        day = UnsignedValue(value.substr(dash + 1));
-    }
-}
-
 }  // namespace
+
+// A date is taken whole or not at all: a value that gives no whole date is
+// kept as written, and the record's date stays unset.
+void CdfReadPass::ReadScheduleDate(bool start)
+{
+    ScheduleRecord& schedule = m_channel.schedule;
+    const std::optional<LocalDate> date = DateOfValue(m_value);
+    if (!date) {
+        KeepAttribute(schedule.m_kept, KeptPart::Self);
+        return;
+    }
+    (start ? schedule.m_bStartDate : schedule.m_bStopDate) = 1;
+    (start ? schedule.m_nStartYear : schedule.m_nStopYear) = date->year;
+    (start ? schedule.m_nStartMonth : schedule.m_nStopMonth) = date->month;
+    (start ? schedule.m_nStartDay : schedule.m_nStopDay) = date->day;
+    // Spelled otherwise than the writer would (a time, a zone, another
+    // separator): that spelling is written back while the date stays.
+    if (m_value != std::to_string(date->year) + "-" + std::to_string(date->month) + "-" + std::to_string(date->day))
+        KeepAttribute(schedule.m_kept, KeptPart::Self, true);
+}
 
 void CdfReadPass::ReadSchedule()
 {
     Trace("SCHEDULE:\n");
     m_inSchedule = true;
-    ScheduleRecord& schedule = m_channel.schedule;
     while (NextAttribute()) {
         switch (MatchName(kScheduleNames)) {
         case 0:
             Trace("STARTDATE:");
-            schedule.m_bStartDate = 1;
-            SplitDate(m_value, schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
+            ReadScheduleDate(true);
             break;
         case 1:
             Trace("STOPDATE:");
-            schedule.m_bStopDate = 1;
-            SplitDate(m_value, schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
+            ReadScheduleDate(false);
             break;
         default:
+            KeepAttribute(m_channel.schedule.m_kept, KeptPart::Self);
             break;
         }
         Trace("\n");
@@ -138,6 +142,10 @@ CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, 
             *fields.min = UnsignedValue(m_value);
             break;
         default:
+            KeepAttribute(m_channel.schedule.m_kept,
+                          element == TimeElement::Interval       ? KeptPart::Interval
+                              : element == TimeElement::Earliest ? KeptPart::Earliest
+                                                                 : KeptPart::Latest);
             break;
         }
     }

@@ -2,10 +2,15 @@
 // the channel's logo set.
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "cdf/ByteScanner.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
+#include "channel/Url.h"
 #include "sitemap/UsageWords.h"
 #include "text/SjisText.h"
 
@@ -18,30 +23,64 @@ static_assert(NoNameHoldsAnEarlierOne(kLogoNames));
 
 }  // namespace
 
-// The name must be exactly VALUE: no substring match, so nothing may stand
-// between the element name's single blank and it. Only a page takes a usage.
+// A page's usage is its VALUE, the name matched whole (blanks aside); the
+// word is written back as the file spelled it while the usage stays. Other
+// attributes, and what the USAGE holds (a desktop component's size, say),
+// are kept with the page.
 void CdfReadPass::ReadUsage()
 {
     Trace("USAGE:");
+    SitemapNode* page = CurrentPageNode();
     while (NextAttribute()) {
-        if (!m_inItem || UpperAttrName() != "VALUE")
+        if (!EqualsAsciiNoCase(TrimAttrName(m_attrName), "VALUE")) {
+            KeepAttribute(page->m_kept, KeptPart::Usage);
             continue;
-        const int code = UsageCodeOfWord(m_value);
-        if (SitemapNode* page = CurrentPageNode()) {
-            page->m_nUsage = code;
-            if (Tracing())
-                Trace("value=" + std::to_string(code));
         }
+        const int code = UsageCodeOfWord(m_value);
+        page->m_nUsage = code;
+        if (Tracing())
+            Trace("value=" + std::to_string(code));
+        if (KeptContent* content = page->m_kept.Has() ? &page->m_kept.Make() : nullptr)
+            std::erase_if(content->attributes,
+                          [](const KeptAttribute& a) { return a.shadow && a.part == KeptPart::Usage; });
+        if (m_value != UsageWordToWrite(code))
+            KeepAttribute(page->m_kept, KeptPart::Usage, true);
     }
     Trace("\n");
+    m_inUsage = !m_selfClosed;
 }
 
-// Each STYLE applies the URL read so far, so HREF must come first: a STYLE
-// before any HREF stores the empty URL.
-void CdfReadPass::ReadLogo()
+namespace {
+
+// The logo set's field and kept part for a top-level LOGO's style.
+std::string* LogoSetField(LogoSet& logos, std::string_view style, KeptPart& part)
+{
+    if (EqualsAsciiNoCase(style, "ICON")) {
+        part = KeptPart::Icon;
+        return &logos.m_strIconUrl;
+    }
+    if (EqualsAsciiNoCase(style, "IMAGE")) {
+        part = KeptPart::Image;
+        return &logos.m_strLogoUrl;
+    }
+    if (EqualsAsciiNoCase(style, "IMAGE-WIDE")) {
+        part = KeptPart::WideImage;
+        return &logos.m_strWideLogoUrl;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// The style applies with the HREF wherever it stands in the tag. A LOGO no
+// field takes (an image of a page, a second icon, one outside every channel)
+// is kept whole with the record around it.
+void CdfReadPass::ReadLogo(std::size_t tagStart)
 {
     Trace("LOGO:\n");
     m_logoUrl.clear();
+    std::string style;
+    std::vector<std::pair<std::string, std::string>> others;
     while (NextAttribute()) {
         switch (MatchName(kLogoNames)) {
         case 0:
@@ -50,41 +89,42 @@ void CdfReadPass::ReadLogo()
             break;
         case 1:
             Trace("STYLE:");
-            ApplyLogoStyle();
+            style.assign(m_value);
             break;
         default:
+            others.emplace_back(KeptName(m_attrName), std::string(m_value));
             break;
         }
     }
     Trace("\n");
-}
 
-// The style word is taken without regard to case.
-void CdfReadPass::ApplyLogoStyle()
-{
-    const std::string_view style = m_value;
-    const std::string& url = m_logoUrl;
+    std::string* field = nullptr;
+    Kept* kept = nullptr;
+    KeptPart part = KeptPart::Icon;
     if (m_inItem) {
-        if (EqualsAsciiNoCase(style, "ICON")) {
-            if (SitemapNode* page = CurrentPageNode())
-                page->m_strIconHref = url;
-        }
+        if (SitemapNode* page = CurrentPageNode(); page != nullptr && EqualsAsciiNoCase(style, "ICON"))
+            field = &page->m_strIconHref, kept = &page->m_kept;
+    } else if (Depth() == 1) {
+        field = LogoSetField(m_channel.logos, style, part);
+        kept = &m_channel.logos.m_kept;
+    } else if (Depth() >= 2 && EqualsAsciiNoCase(style, "ICON")) {
+        SitemapNode& node = InnermostChannel()->Node();
+        field = &node.m_strIconHref, kept = &node.m_kept;
+    }
+    // The first LOGO that gives a field a URL keeps it.
+    if (field != nullptr && !IsUrlGiven(*field)) {
+        *field = m_logoUrl;
+        for (auto& [name, value] : others)
+            kept->Make().attributes.push_back({part, false, std::move(name), std::move(value)});
         return;
     }
-    if (Depth() == 1) {
-        // The top-level channel's images are the logo set, not the root's icon.
-        LogoSet& logos = m_channel.logos;
-        if (EqualsAsciiNoCase(style, "ICON"))
-            logos.m_strIconUrl = url;
-        else if (EqualsAsciiNoCase(style, "IMAGE"))
-            logos.m_strLogoUrl = url;
-        else if (EqualsAsciiNoCase(style, "IMAGE-WIDE"))
-            logos.m_strWideLogoUrl = url;
-        return;
-    }
-    if (Depth() >= 2 && EqualsAsciiNoCase(style, "ICON"))
-        InnermostChannel()->Node().m_strIconHref = url;
-    // Outside every channel and item there is no target.
+    m_input.SeekTo(tagStart);
+    const KeptTarget target = CurrentOwner();
+    m_foreign.clear();
+    m_input.Advance(1);
+    ReadForeignStartTag(ReadTagName(), m_foreign, target.part);
+    m_foreign.back().kind = KeptToken::Kind::Empty;
+    Commit(target, m_foreign);
 }
 
 }  // namespace fw

@@ -128,12 +128,12 @@ CdfReadPass::CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, Cd
 {
 }
 
-bool CdfReadPass::ReportProgress()
+bool CdfReadPass::ReportProgress(std::size_t done)
 {
-    if (m_progress == nullptr || m_input.Consumed() < m_nextReport)
+    if (m_progress == nullptr || done < m_nextReport)
         return true;
-    m_nextReport = m_input.Consumed() + kReportEvery;
-    return m_progress->Advance(m_input.Consumed(), m_input.Size());
+    m_nextReport = done + kReportEvery;
+    return m_progress->Advance(done, m_input.Size());
 }
 
 void CdfReadPass::Trace(std::string_view text)
@@ -146,7 +146,8 @@ ReadStatus CdfReadPass::Run()
 {
     // Text and white space between elements are skipped.
     while (m_input.SkipPast('<')) {
-        if (!ReportProgress())
+        const std::size_t tagStart = m_input.Consumed() - 1;
+        if (!ReportProgress(tagStart))
             return ReadStatus::Cancelled;
         const int stop = ReadTagName();
         if (stop == 0)
@@ -156,7 +157,7 @@ ReadStatus CdfReadPass::Run()
             Trace(m_tagName);
             Trace("]\n");
         }
-        Dispatch(stop != 1);
+        Dispatch(tagStart, stop);
         if (m_elementError)
             break;
     }
@@ -235,12 +236,48 @@ std::string CdfReadPass::TakeText(std::string_view text)
     return std::string(text);
 }
 
-void CdfReadPass::Dispatch(bool hasAttributes)
+// Whether a known element stands where a record takes it; one that does
+// not (a SCHEDULE of a nested channel, a USAGE of a channel, a TITLE outside
+// every channel) is kept as written, like an element of another vocabulary.
+bool CdfReadPass::TakenWhereItStands(int element) const
+{
+    const bool inPage = m_inItem && m_currentPage != nullptr;
+    switch (static_cast<Element>(element)) {
+    case Element::Title:
+    case Element::Abstract:
+        return inPage || (!m_inItem && Depth() >= 1);
+    case Element::Schedule:
+        return !m_inItem && Depth() == 1;
+    case Element::IntervalTime:
+    case Element::EarliestTime:
+    case Element::LatestTime:
+        return m_inSchedule;
+    case Element::Usage:
+        return inPage;
+    default:
+        return true;
+    }
+}
+
+void CdfReadPass::Dispatch(std::size_t tagStart, int stop)
 {
     const ElementName* entry = FindElement(m_tagName);
-    if (entry == nullptr)
+    if (entry == nullptr || !TakenWhereItStands(static_cast<int>(entry->element))) {
+        const char first = m_tagName.empty() ? '\0' : m_tagName.front();
+        if (first == '!' || (first == '?' && entry == nullptr)) {
+            m_input.SeekTo(tagStart);
+            const KeptTarget target = CurrentOwner();
+            m_foreign.clear();
+            ReadMarkup(m_foreign, target.part);
+            Commit(target, m_foreign);
+        } else if (IsNameStart(first)) {
+            KeepForeignElement(tagStart, stop);
+        }
+        // Anything else (a stray end tag, a '<' in text) is passed over.
         return;
-    m_listOpen = hasAttributes;
+    }
+    m_listOpen = stop != 1;
+    m_selfClosed = false;
     switch (entry->element) {
     case Element::Declaration:
         ReadDeclaration();
@@ -256,6 +293,7 @@ void CdfReadPass::Dispatch(bool hasAttributes)
         break;
     case Element::ItemEnd:
         m_inItem = false;
+        m_inUsage = false;
         break;
     case Element::Title:
         ReadElementText(true);
@@ -270,27 +308,64 @@ void CdfReadPass::Dispatch(bool hasAttributes)
         m_inSchedule = false;
         break;
     case Element::IntervalTime:
-        if (m_inSchedule)
-            ReadScheduleTime(TimeElement::Interval);
+        ReadScheduleTime(TimeElement::Interval);
         break;
     case Element::EarliestTime:
-        if (m_inSchedule)
-            ReadScheduleTime(TimeElement::Earliest);
+        ReadScheduleTime(TimeElement::Earliest);
         break;
     case Element::LatestTime:
-        if (m_inSchedule)
-            ReadScheduleTime(TimeElement::Latest);
+        ReadScheduleTime(TimeElement::Latest);
         break;
     case Element::Usage:
         ReadUsage();
         break;
     case Element::UsageEnd:
+        m_inUsage = false;
         break;
     case Element::Logo:
-        ReadLogo();
+        ReadLogo(tagStart);
         break;
     }
     m_listOpen = false;
+}
+
+namespace {
+
+bool IsBlank(char byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n';
+}
+
+// Whether the bytes before a tag's '>' end with '/', blanks aside.
+bool EndsWithSlash(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return !text.empty() && text.back() == '/';
+}
+
+}  // namespace
+
+bool IsNameStart(char byte)
+{
+    switch (byte) {
+    case '\0':
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+    case '<':
+    case '>':
+    case '/':
+    case '=':
+    case '"':
+    case '\'':
+    case '!':
+    case '?':
+        return false;
+    default:
+        return true;
+    }
 }
 
 bool CdfReadPass::NextAttribute()
@@ -301,6 +376,8 @@ bool CdfReadPass::NextAttribute()
     std::string_view rest = m_input.Rest();
     std::size_t at = FindFirstOf(rest, {'=', '>'});
     if (at == rest.size() || rest[at] != '=') {
+        if (at < rest.size())
+            m_selfClosed = EndsWithSlash(rest.substr(0, at));
         m_input.Advance(at == rest.size() ? at : at + 1);
         return false;  // the tag's '>' or the end of the input
     }
@@ -309,21 +386,62 @@ bool CdfReadPass::NextAttribute()
     m_upperAttrName.clear();
     m_input.Advance(at + 1);
 
-    // The value stands between the first quote of either kind and the next
-    // quote of the same kind.
     rest = m_input.Rest();
-    at = FindFirstOf(rest, {'"', '\''});
+    at = 0;
+    while (at < rest.size() && IsBlank(rest[at]))
+        ++at;
     if (at == rest.size()) {
         m_input.Advance(at);
         return false;
     }
-    const char quote = rest[at];
-    m_input.Advance(at + 1);
-    const bool closed = quote == '"' ? ReadText<'"'>("&quot;", '"', m_value) : ReadText<'\''>("&quot;", '"', m_value);
-    if (!closed)
-        return false;
+    const char first = rest[at];
+    if (first == '"' || first == '\'') {
+        m_input.Advance(at + 1);
+        return ReadQuotedValue(first);
+    }
+    // A value without quotes, as files of the time have them.
+    std::size_t end = at;
+    while (end < rest.size() && !IsBlank(rest[end]) && rest[end] != '>')
+        ++end;
+    m_value = rest.substr(at, end - at);
+    if (m_value.find('&') != std::string_view::npos) {
+        m_attrValue.assign(m_value);
+        Unescape(m_attrValue, "&quot;", '"');
+        m_value = m_attrValue;
+    }
+    m_input.Advance(end);
     m_listOpen = true;
     return true;
+}
+
+bool CdfReadPass::ReadQuotedValue(char quote)
+{
+    const std::size_t start = m_input.Consumed();
+    const char* const begin = m_input.Rest().data();
+    const bool closed = quote == '"' ? ReadText<'"'>("&quot;", '"', m_value) : ReadText<'\''>("&quot;", '"', m_value);
+    // The bytes the value took up to its closing quote (or the end).
+    const std::string_view taken(begin, m_input.Consumed() - start);
+    const std::size_t lineBreak = taken.find('\n');
+    if (closed && (lineBreak == std::string_view::npos || taken.find('<', lineBreak) == std::string_view::npos)) {
+        m_listOpen = true;
+        return true;
+    }
+    // The closing quote is missing: the value and the tag end at the first
+    // '>' of the value's line, or with the line.
+    m_input.SeekTo(start);
+    const std::string_view rest = m_input.Rest();
+    std::size_t lineEnd = rest.find('\n');
+    if (lineEnd == std::string_view::npos)
+        lineEnd = rest.size();
+    const std::size_t tagEnd = rest.substr(0, lineEnd).find('>');
+    std::string_view value = rest.substr(0, tagEnd == std::string_view::npos ? lineEnd : tagEnd);
+    if (!value.empty() && value.back() == '\r')
+        value.remove_suffix(1);
+    m_attrValue.assign(value);
+    Unescape(m_attrValue, "&quot;", '"');
+    m_value = m_attrValue;
+    m_input.Advance(tagEnd == std::string_view::npos ? lineEnd : tagEnd + 1);
+    return true;  // the list is over
 }
 
 const std::string& CdfReadPass::UpperAttrName()

@@ -1,8 +1,10 @@
 #include "cdf/CdfWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
+#include "cdf/CdfKeptOutput.h"
 #include "cdf/CdfTextOutput.h"
 #include "channel/Channel.h"
 #include "channel/Url.h"
@@ -35,10 +37,22 @@ void PutSigned(CdfTextOutput& out, unsigned value)
     out.PutNumber(static_cast<int>(value));
 }
 
-void PutDate(CdfTextOutput& out, std::string_view name, unsigned year, unsigned month, unsigned day)
+void PutValue(CdfTextOutput& out, std::string_view value);
+
+// The date as the file spelled it when it still gives this date, else as
+// year-month-day.
+void PutDate(CdfTextOutput& out, const Kept& kept, std::string_view name, unsigned year, unsigned month, unsigned day)
 {
+    out.Put(" ");
     out.Put(name);
     out.Put("=\"");
+    if (const std::string* spelled = KeptShadow(kept, KeptPart::Self, name)) {
+        if (DateOfValue(*spelled) == LocalDate{year, month, day}) {
+            PutValue(out, *spelled);
+            out.Put("\"");
+            return;
+        }
+    }
     PutSigned(out, year);
     out.Put("-");
     PutSigned(out, month);
@@ -71,28 +85,35 @@ void PutValue(CdfTextOutput& out, std::string_view value)
     out.PutEscaped(value, '"', "&quot;");
 }
 
-void PutLogoLine(CdfTextOutput& out, const std::string& url, std::string_view style, std::string_view lineEnd)
+// A logo line, also for an image not given when the LOGO carried
+// attributes of its own that must not be lost.
+void PutLogoLine(CdfTextOutput& out, const std::string& url, std::string_view style, const Kept& kept, KeptPart part,
+                 std::string_view lineEnd)
 {
-    if (!IsUrlGiven(url))
+    if (!IsUrlGiven(url) && !HasKeptAttributes(kept, part))
         return;
     out.Put("  <LOGO HREF=\"");
     PutValue(out, url);
     out.Put("\" STYLE=\"");
     out.Put(style);
-    out.Put("\"/>");
+    out.Put("\"");
+    PutKeptAttributes(out, kept, part, " ");
+    out.Put("/>");
     out.Put(lineEnd);
 }
 
 // The update window's element, written when any of its fields is set.
-void PutWindowLine(CdfTextOutput& out, std::string_view element, unsigned day, unsigned hour, unsigned min)
+void PutWindowLine(CdfTextOutput& out, std::string_view element, unsigned day, unsigned hour, unsigned min,
+                   const Kept& kept, KeptPart part)
 {
-    if (day == 0 && hour == 0 && min == 0)
+    if (day == 0 && hour == 0 && min == 0 && !HasKeptAttributes(kept, part))
         return;
     out.Put("    <");
     out.Put(element);
     PutNonZeroAttribute(out, "DAY", day);
     PutNonZeroAttribute(out, "HOUR", hour);
     PutNonZeroAttribute(out, "MIN", min);
+    PutKeptAttributes(out, kept, part, " ");
     out.Put("/>\n");
 }
 
@@ -140,38 +161,54 @@ void PutChannelStartTag(const Channel& channel, CdfTextOutput& out)
         }
         out.Put(rootNode.m_bPrecache != 0 ? "\n  PRECACHE=\"YES\"" : "\n  PRECACHE=\"NO\"");
     }
+    PutKeptAttributes(out, head.m_kept, KeptPart::Self, "\n  ", {"BASE", "HREF", "SELF", "LEVEL", "PRECACHE"});
     out.Put(">\n");
+}
+
+// `<TITLE>` or `<ABSTRACT>` with the attributes the element carried.
+void PutTextStartTag(CdfTextOutput& out, std::string_view name, const Kept& kept, KeptPart part)
+{
+    out.Put("<");
+    out.Put(name);
+    PutKeptAttributes(out, kept, part, " ");
+    out.Put(">");
 }
 
 void PutTitleAndAbstract(const ChannelHead& head, CdfTextOutput& out)
 {
-    out.Put("<TITLE>");
+    PutTextStartTag(out, "TITLE", head.m_kept, KeptPart::Title);
     PutText(out, head.m_strTitle);
     out.Put("</TITLE>\n");
-    out.Put("<ABSTRACT>");
+    PutTextStartTag(out, "ABSTRACT", head.m_kept, KeptPart::Abstract);
     PutText(out, head.m_strAbstract);
     out.Put("</ABSTRACT>\n\n");
 }
 
 void PutLogos(const LogoSet& logos, CdfTextOutput& out)
 {
-    PutLogoLine(out, logos.m_strIconUrl, "ICON", "\n");
-    PutLogoLine(out, logos.m_strLogoUrl, "IMAGE", "\n");
-    PutLogoLine(out, logos.m_strWideLogoUrl, "IMAGE-WIDE", "\n\n");
+    PutLogoLine(out, logos.m_strIconUrl, "ICON", logos.m_kept, KeptPart::Icon, "\n");
+    PutLogoLine(out, logos.m_strLogoUrl, "IMAGE", logos.m_kept, KeptPart::Image, "\n");
+    PutLogoLine(out, logos.m_strWideLogoUrl, "IMAGE-WIDE", logos.m_kept, KeptPart::WideImage, "\n\n");
 }
 
 void PutSchedule(const ScheduleRecord& schedule, CdfTextOutput& out)
 {
+    const Kept& kept = schedule.m_kept;
     out.Put("  <SCHEDULE");
     if (schedule.m_bStartDate != 0)
-        PutDate(out, " STARTDATE", schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
+        PutDate(out, kept, "STARTDATE", schedule.m_nStartYear, schedule.m_nStartMonth, schedule.m_nStartDay);
     if (schedule.m_bStopDate != 0)
-        PutDate(out, " STOPDATE", schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
+        PutDate(out, kept, "STOPDATE", schedule.m_nStopYear, schedule.m_nStopMonth, schedule.m_nStopDay);
+    // A date the record could not take stays, unless the record has one now.
+    const std::string_view start = schedule.m_bStartDate != 0 ? "STARTDATE" : "";
+    const std::string_view stop = schedule.m_bStopDate != 0 ? "STOPDATE" : "";
+    PutKeptAttributes(out, kept, KeptPart::Self, " ", {start, stop});
     out.Put(">\n");
 
     // Whether the interval is written depends on all three fields; what it
     // says depends on the unit.
-    if (schedule.m_nIntervalDay != 0 || schedule.m_nIntervalHour != 0 || schedule.m_nIntervalMin != 0) {
+    if (schedule.m_nIntervalDay != 0 || schedule.m_nIntervalHour != 0 || schedule.m_nIntervalMin != 0 ||
+        HasKeptAttributes(kept, KeptPart::Interval)) {
         out.Put("    <INTERVALTIME");
         if (schedule.m_nUpdateUnit == 0) {
             PutNonZeroAttribute(out, "DAY", schedule.m_nIntervalDay);
@@ -179,22 +216,32 @@ void PutSchedule(const ScheduleRecord& schedule, CdfTextOutput& out)
             PutNonZeroAttribute(out, "HOUR", schedule.m_nIntervalHour);
             PutNonZeroAttribute(out, "MIN", schedule.m_nIntervalMin);
         }
+        PutKeptAttributes(out, kept, KeptPart::Interval, " ");
         out.Put("/>\n");
     }
-    PutWindowLine(out, "EARLIESTTIME", schedule.m_nEarliestDay, schedule.m_nEarliestHour, schedule.m_nEarliestMin);
-    PutWindowLine(out, "LATESTTIME", schedule.m_nLatestDay, schedule.m_nLatestHour, schedule.m_nLatestMin);
+    PutWindowLine(out, "EARLIESTTIME", schedule.m_nEarliestDay, schedule.m_nEarliestHour, schedule.m_nEarliestMin, kept,
+                  KeptPart::Earliest);
+    PutWindowLine(out, "LATESTTIME", schedule.m_nLatestDay, schedule.m_nLatestHour, schedule.m_nLatestMin, kept,
+                  KeptPart::Latest);
+    PutKeptChildren(out, kept, KeptPart::Self, 4);
     out.Put("  </SCHEDULE>\n\n");
 }
 
 // Everything before the site map: the prolog, the channel's start tag, its
-// TITLE and ABSTRACT, the logos and the schedule.
+// TITLE and ABSTRACT, the logos and the schedule, and what else the channel
+// held.
 void PutHead(const Channel& channel, CdfTextOutput& out)
 {
     out.Put("<?XML VERSION=\"1.0\" ENCODING=\"x-sjis\"?>\n");
+    PutKeptChildren(out, channel.head.m_kept, KeptPart::Prolog, 0);
     PutChannelStartTag(channel, out);
     PutTitleAndAbstract(channel.head, out);
     PutLogos(channel.logos, out);
     PutSchedule(channel.schedule, out);
+    if (HasKeptChildren(channel.head.m_kept, KeptPart::Self)) {
+        PutKeptChildren(out, channel.head.m_kept, KeptPart::Self, 2);
+        out.Put("\n");
+    }
 }
 
 // Titles and abstracts of items go through the URL rule too: trimmed, and
@@ -226,6 +273,35 @@ void NormalizeSubtree(SitemapItem* top, bool bRoot)
     }
 }
 
+// A page's USAGE: its word as the file spelled it while it still means the
+// same, the attributes it carried and what it held.
+void PutUsage(const SitemapNode& node, std::size_t indent, CdfTextOutput& out)
+{
+    const Kept& kept = node.m_kept;
+    std::string_view word = UsageWordToWrite(node.m_nUsage);
+    const std::string* spelled = KeptShadow(kept, KeptPart::Usage, "VALUE");
+    if (spelled != nullptr && UsageCodeOfWord(*spelled) == std::max(node.m_nUsage, int{kUsageSitemap}))
+        word = *spelled;
+    const bool holds = HasKeptChildren(kept, KeptPart::Usage);
+    if (word.empty() && !holds && !HasKeptAttributes(kept, KeptPart::Usage))
+        return;
+    out.PutBlanks(indent);
+    out.Put("<USAGE");
+    if (!word.empty()) {
+        out.Put(" VALUE=\"");
+        PutValue(out, word);
+        out.Put("\"");
+    }
+    PutKeptAttributes(out, kept, KeptPart::Usage, " ", {"VALUE"});
+    out.Put(">");
+    if (holds) {
+        out.Put("\n");
+        PutKeptChildren(out, kept, KeptPart::Usage, indent + 2);
+        out.PutBlanks(indent);
+    }
+    out.Put("</USAGE>\n");
+}
+
 // An item's start tag and body, up to `</ITEM>` for a page, each line
 // indented by `indent` blanks.
 void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& out)
@@ -244,33 +320,33 @@ void PutElementHead(const SitemapNode& node, std::size_t indent, CdfTextOutput& 
         out.PutNumber(node.m_nLevel);
         out.Put("\"");
     }
-    out.Put(node.m_bPrecache != 0 ? " PRECACHE=\"YES\">\n" : " PRECACHE=\"NO\">\n");
+    out.Put(node.m_bPrecache != 0 ? " PRECACHE=\"YES\"" : " PRECACHE=\"NO\"");
+    const Kept& kept = node.m_kept;
+    PutKeptAttributes(out, kept, KeptPart::Self, " ", {"HREF", "LEVEL", "PRECACHE"});
+    out.Put(">\n");
 
-    if (!node.m_strTitle.empty()) {
+    if (!node.m_strTitle.empty() || HasKeptAttributes(kept, KeptPart::Title)) {
         out.PutBlanks(indent);
-        out.Put("<TITLE>");
+        PutTextStartTag(out, "TITLE", kept, KeptPart::Title);
         PutText(out, node.m_strTitle);
         out.Put("</TITLE>\n");
     }
-    if (!node.m_strAbstract.empty()) {
+    if (!node.m_strAbstract.empty() || HasKeptAttributes(kept, KeptPart::Abstract)) {
         out.PutBlanks(indent);
-        out.Put("<ABSTRACT>");
+        PutTextStartTag(out, "ABSTRACT", kept, KeptPart::Abstract);
         PutText(out, node.m_strAbstract);
         out.Put("</ABSTRACT>\n");
     }
-    const std::string_view usage = UsageWordToWrite(node.m_nUsage);
-    if (!usage.empty()) {
-        out.PutBlanks(indent);
-        out.Put("<USAGE VALUE=\"");
-        out.Put(usage);
-        out.Put("\"></USAGE>\n");
-    }
-    if (IsUrlGiven(node.m_strIconHref)) {
+    PutUsage(node, indent, out);
+    if (IsUrlGiven(node.m_strIconHref) || HasKeptAttributes(kept, KeptPart::Icon)) {
         out.PutBlanks(indent);
         out.Put("<LOGO HREF=\"");
         PutValue(out, node.m_strIconHref);
-        out.Put("\" STYLE=\"ICON\"/>\n");
+        out.Put("\" STYLE=\"ICON\"");
+        PutKeptAttributes(out, kept, KeptPart::Icon, " ");
+        out.Put("/>\n");
     }
+    PutKeptChildren(out, kept, KeptPart::Self, indent);
     if (isPage) {
         out.PutBlanks(indent);
         out.Put("</ITEM>\n");
@@ -338,6 +414,7 @@ void PutChannel(const Channel& channel, CdfTextOutput& out)
     if (const SitemapItem* root = channel.sitemap.Root(); root != nullptr && !out.Failed())
         PutSubtree(root, out, true);
     out.Put("</CHANNEL>\n");
+    PutKeptChildren(out, channel.head.m_kept, KeptPart::Epilog, 0);
 }
 
 }  // namespace

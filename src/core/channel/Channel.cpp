@@ -47,6 +47,7 @@ void Channel::Clear()
     node.m_bIsPage = 0;
     node.m_strIconHref = std::string(kHttpPrefix);
     node.m_nUsage = kUsageSitemap;
+    node.m_kept.Reset();
     sitemap.SetLabel(root, head.m_strTitle);
 }
 

@@ -2,7 +2,68 @@
 
 #include <ctime>
 
+#include "text/SjisText.h"
+
 namespace fw {
+
+namespace {
+
+bool IsDigit(char byte)
+{
+    return byte >= '0' && byte <= '9';
+}
+
+// Digits at the front of `text`, taken off it; false when there are none.
+bool TakeNumber(std::string_view& text, unsigned& number)
+{
+    std::size_t at = 0;
+    while (at < text.size() && IsDigit(text[at]))
+        ++at;
+    if (at == 0)
+        return false;
+    number = static_cast<unsigned>(LeadingInteger(text.substr(0, at)));
+    text.remove_prefix(at);
+    return true;
+}
+
+std::optional<LocalDate> StrictDate(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    LocalDate date;
+    if (!TakeNumber(text, date.year) || text.empty())
+        return std::nullopt;
+    const char separator = text.front();
+    if (separator != '-' && separator != '.' && separator != '/')
+        return std::nullopt;
+    text.remove_prefix(1);
+    if (!TakeNumber(text, date.month) || text.empty() || text.front() != separator)
+        return std::nullopt;
+    text.remove_prefix(1);
+    if (!TakeNumber(text, date.day))
+        return std::nullopt;
+    if (!text.empty() && text.front() != 'T' && text.front() != 't' && text.front() != ' ')
+        return std::nullopt;
+    return date;
+}
+
+}  // namespace
+
+std::optional<LocalDate> DateOfValue(std::string_view value)
+{
+    if (std::optional<LocalDate> date = StrictDate(value))
+        return date;
+    const std::size_t first = value.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : value.find('-', first + 1);
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    // The form the writer writes, read as it always has been.
+    return LocalDate{static_cast<unsigned>(LeadingInteger(value.substr(0, first))),
+                     static_cast<unsigned>(LeadingInteger(value.substr(first + 1, second - first - 1))),
+                     static_cast<unsigned>(LeadingInteger(value.substr(second + 1)))};
+}
 
 LocalDate TodayLocalDate()
 {
@@ -48,6 +109,7 @@ void ScheduleRecord::ResetSchedule(LocalDate today)
     m_nStopYear = today.year;
     m_bStartDate = 0;
     m_bStopDate = 0;
+    m_kept.Reset();
 }
 
 void ScheduleRecord::SelectHourEntry(int index)

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "channel/KeptContent.h"
 #include "channel/Url.h"
 #include "text/Literals.h"
 
@@ -15,6 +16,7 @@ struct ChannelHead {
     std::string m_strHomeUrl{kHttpPrefix};  // HREF attribute
     std::string m_strBaseUrl{kHttpPrefix};  // BASE attribute, only when m_bUseBaseUrl
     int m_bUseBaseUrl = 0;
+    Kept m_kept{};  // of the top-level CHANNEL, its TITLE and ABSTRACT, and what stood around it
 
     bool operator==(const ChannelHead&) const = default;
 };

@@ -3,6 +3,10 @@
 // and the optional start and stop dates.
 
 #include <array>
+#include <optional>
+#include <string_view>
+
+#include "channel/KeptContent.h"
 
 namespace fw {
 
@@ -11,7 +15,16 @@ struct LocalDate {
     unsigned year = 0;
     unsigned month = 0;
     unsigned day = 0;
+
+    bool operator==(const LocalDate&) const = default;
 };
+
+// The date a STARTDATE or STOPDATE value gives, read whole: year, month and
+// day in digits parted by '-', '.' or '/' (the same both times), with or
+// without a time and zone after a 'T' or a blank; else, with two '-' in it,
+// the leading number before the first, between the two and after the second.
+// Nothing for any other value, which no record can take.
+std::optional<LocalDate> DateOfValue(std::string_view value);
 
 // The local calendar date of this moment.
 LocalDate TodayLocalDate();
@@ -49,6 +62,7 @@ struct ScheduleRecord {
     unsigned m_nStopYear = 0;
     int m_bStartDate = 0;
     int m_bStopDate = 0;
+    Kept m_kept{};  // of SCHEDULE and its time elements
 
     ScheduleRecord() { ResetSchedule(); }
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "channel/KeptContent.h"
 #include "channel/Url.h"
 #include "text/Literals.h"
 
@@ -28,6 +29,7 @@ struct SitemapNode {
     int m_bIsPage = 0;  // 1 page (ITEM), 0 channel or sub-channel (CHANNEL)
     std::string m_strIconHref{kHttpPrefix};
     int m_nUsage = kUsageSitemap;
+    Kept m_kept{};  // what the item's element held that no member takes
 
     static SitemapNode NewPage();        // "新規ページ"
     static SitemapNode NewSubChannel();  // "新規チャンネル"
