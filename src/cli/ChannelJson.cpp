@@ -8,6 +8,19 @@ namespace fw::cli {
 
 namespace {
 
+// The names of what a record keeps from its file and Feedwright does not
+// edit; only for a record that keeps something.
+void WriteKept(const Kept& kept, JsonWriter& json)
+{
+    if (!kept.Has())
+        return;
+    json.Key("kept");
+    json.BeginArray();
+    for (const std::string& name : KeptNames(kept))
+        json.Cp932String(name);
+    json.EndArray();
+}
+
 void WriteHead(const ChannelHead& head, JsonWriter& json)
 {
     json.Key("head");
@@ -24,6 +37,7 @@ void WriteHead(const ChannelHead& head, JsonWriter& json)
     json.Cp932String(head.m_strBaseUrl);
     json.Key("useBaseUrl");
     json.Bool(head.m_bUseBaseUrl != 0);
+    WriteKept(head.m_kept, json);
     json.EndObject();
 }
 
@@ -37,6 +51,7 @@ void WriteLogos(const LogoSet& logos, JsonWriter& json)
     json.Cp932String(logos.m_strLogoUrl);
     json.Key("wideLogo");
     json.Cp932String(logos.m_strWideLogoUrl);
+    WriteKept(logos.m_kept, json);
     json.EndObject();
 }
 
@@ -79,6 +94,7 @@ void WriteSchedule(const ScheduleRecord& s, JsonWriter& json)
     WriteNumber("latestMin", s.m_nLatestMin, json);
     WriteDate("startDate", s.m_bStartDate != 0, s.m_nStartYear, s.m_nStartMonth, s.m_nStartDay, json);
     WriteDate("stopDate", s.m_bStopDate != 0, s.m_nStopYear, s.m_nStopMonth, s.m_nStopDay, json);
+    WriteKept(s.m_kept, json);
     json.EndObject();
 }
 
@@ -103,6 +119,7 @@ void OpenItem(const SitemapItem& item, JsonWriter& json)
     json.Key("iconHref");
     json.Cp932String(node.m_strIconHref);
     WriteNumber("usage", node.m_nUsage, json);
+    WriteKept(node.m_kept, json);
     json.Key("children");
     json.BeginArray();
 }

@@ -54,3 +54,17 @@ TEST(CliShow, DeepChainWithoutDatesPrintsWhole)
     EXPECT_NE(r.out.find(R"("startDate":null,"stopDate":[2005,10,21]},"sitemap":)"), std::string::npos);
     EXPECT_TRUE(r.out.ends_with("\"sitemap\":" + tree + "}\n"));
 }
+
+// A record that keeps content from its file lists what it keeps by name,
+// after its own fields; the others have no "kept" at all.
+TEST(CliShow, WhatEachRecordKeepsIsListedByName)
+{
+    const CliResult r = RunCli({"show", fs::path(FEEDWRIGHT_TEST_DATA_DIR) / "kept" / "logging.cdf"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* kept :
+         {R"("useBaseUrl":true,"kept":["LASTMOD","<!DOCTYPE","<!-- -->","LOG","LOGTARGET"]})",
+          R"("stopDate":null,"kept":["TIMEZONE"]})", R"("usage":0,"kept":["LASTMOD","LOGO","LOG"],"children")",
+          R"("usage":0,"kept":["LASTMOD","<!-- -->","LOG"],"children")"})
+        EXPECT_NE(r.out.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(r.out.find(R"("wideLogo":"http://","kept")"), std::string::npos);
+}

@@ -19,7 +19,7 @@ namespace {
 // only repeat them, and would cost memory for nothing.
 constexpr std::size_t kMaxFindings = 100000;
 
-constexpr std::string_view kDroppedSuffix = " is dropped when Feedwright opens and saves this file";
+constexpr std::string_view kKeptSuffix = " is kept as written; Feedwright does not edit it";
 
 std::string Upper(std::string_view name)
 {
@@ -137,7 +137,7 @@ void LintPass::Report(int line, Severity severity, std::string text)
 
 void LintPass::Dropped(int line, const std::string& what)
 {
-    Report(line, Severity::Note, what + std::string(kDroppedSuffix));
+    Report(line, Severity::Note, what + std::string(kKeptSuffix));
 }
 
 // A bare '&' (or an entity XML does not know) and a bare '<' in text.
@@ -155,6 +155,16 @@ void LintPass::CheckMarkup(std::string_view text, const char* from, int fromLine
 void LintPass::CheckAttributeValues(const Token& tag)
 {
     for (const Attribute& attribute : tag.attributes) {
+        if (attribute.unclosed)
+            Report(attribute.line, Severity::Warning,
+                   "the value of " + Upper(attribute.name) +
+                       " is not closed: its closing quote is missing, so XML readers take the elements after it"
+                       " into it; Feedwright ends it with its tag");
+        if (attribute.bare)
+            Report(attribute.line, Severity::Warning,
+                   "the value of " + Upper(attribute.name) +
+                       " has no quotes: strict XML readers refuse it; Feedwright reads it up to the next blank or"
+                       " \">\"");
         if (attribute.value.empty())
             continue;
         const std::string where = "in the value of " + Upper(attribute.name);
@@ -320,6 +330,8 @@ void LintPass::OpenChannel(const Token& tag)
             CheckUrl(attribute, name);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
+        } else if (name == "TITLE") {
+            NoteTitleAttribute(attribute, "CHANNEL");
         } else {
             Dropped(attribute.line, name + " of CHANNEL");
         }
@@ -342,6 +354,8 @@ void LintPass::OpenItem(const Token& tag)
             NoteDuplicateHref(attribute, channel);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
+        } else if (name == "TITLE") {
+            NoteTitleAttribute(attribute, "ITEM");
         } else {
             Dropped(attribute.line, name + " of ITEM");
         }
@@ -353,12 +367,20 @@ void LintPass::OpenItem(const Token& tag)
         Pop();
 }
 
+// The older TITLE attribute gives the title when no TITLE element follows.
+void LintPass::NoteTitleAttribute(const Attribute& attribute, const std::string& element)
+{
+    Report(attribute.line, Severity::Note,
+           "TITLE given as an attribute of " + element +
+               ": Feedwright takes it as the title and saves it as a TITLE element; readers of the format"
+               " want the element");
+}
+
 // TITLE and ABSTRACT, read as Feedwright's reader reads them.
 void LintPass::ReadText(const Token& tag, const std::string& name)
 {
-    if (tag.raw.size() > tag.name.size() + 1 && tag.raw[tag.name.size() + 1] != '>' && !tag.selfClosing)
-        Report(tag.line, Severity::Note,
-               name + " start tag with more than its name: Feedwright takes the rest of the tag into the text");
+    for (const Attribute& attribute : tag.attributes)
+        Dropped(attribute.line, Upper(attribute.name) + " of " + name);
     Open* context = InnermostContext();
     if (context == nullptr)
         Dropped(tag.line, name + " outside every CHANNEL and ITEM");
@@ -404,10 +426,6 @@ void LintPass::ReadUsage(const Token& tag)
             Report(attribute.line, Severity::Warning,
                    "USAGE VALUE " + Quoted(attribute.value) +
                        ": readers know only Channel, DesktopComponent, Email, NONE, ScreenSaver and SoftwareUpdate");
-        if (inItem && !attribute.firstAfterOneBlank)
-            Report(attribute.line, Severity::Note,
-                   "USAGE VALUE" + std::string(kDroppedSuffix) +
-                       ": it reads VALUE only as the first attribute, one blank after USAGE and right before \"=\"");
     }
     if (!tag.selfClosing)
         Push(Open(Kind::Usage, "USAGE", tag.line));
@@ -447,8 +465,7 @@ void LintPass::ReadLogo(const Token& tag)
     if (href == nullptr || Trimmed(href->value).empty())
         Report(tag.line, Severity::Warning, "LOGO without HREF: readers have no picture to show");
     else if (styleBeforeHref && style != nullptr)
-        Report(tag.line, Severity::Note,
-               "LOGO with STYLE before HREF loses its URL when Feedwright opens and saves this file");
+        Report(tag.line, Severity::Note, "LOGO with STYLE before HREF: Feedwright saves it with HREF first");
     if (href != nullptr && style != nullptr)
         CheckPictureSize(*href, std::string(style->name));
 }

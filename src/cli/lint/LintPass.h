@@ -71,6 +71,7 @@ private:
     // Elements.
     void OpenChannel(const Token& tag);
     void OpenItem(const Token& tag);
+    void NoteTitleAttribute(const Attribute& attribute, const std::string& element);
     void ReadText(const Token& tag, const std::string& name);
     void ReadUsage(const Token& tag);
     void ReadLogo(const Token& tag);

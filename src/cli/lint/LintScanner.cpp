@@ -130,7 +130,6 @@ void Scanner::ReadStartTag(Token& token)
     while (p < size && !EndsName(m_text[p]))
         ++p;
     token.name = m_text.substr(nameStart, p - nameStart);
-    const std::size_t nameEnd = p;
     const char* lineFrom = m_text.data() + m_pos;
     int line = m_line;
 
@@ -162,8 +161,6 @@ void Scanner::ReadStartTag(Token& token)
         line = LineOf(lineFrom, line, m_text.data() + attrStart);
         lineFrom = m_text.data() + attrStart;
         attribute.line = line;
-        attribute.firstAfterOneBlank =
-            token.attributes.empty() && attrStart == nameEnd + 1 && p < size && m_text[p] == '=';
         std::size_t q = p;
         while (q < size && IsSpace(m_text[q]))
             ++q;
@@ -175,13 +172,29 @@ void Scanner::ReadStartTag(Token& token)
             if (p < size && (m_text[p] == '"' || m_text[p] == '\'')) {
                 const std::size_t close = m_text.find(m_text[p], p + 1);
                 const std::size_t end = close == std::string_view::npos ? size : close;
-                attribute.value = m_text.substr(p + 1, end - p - 1);
-                token.unterminated = token.unterminated || close == std::string_view::npos;
-                p = close == std::string_view::npos ? size : close + 1;
+                const std::string_view quoted = m_text.substr(p + 1, end - p - 1);
+                const std::size_t lineBreak = quoted.find('\n');
+                if (close != std::string_view::npos &&
+                    (lineBreak == std::string_view::npos || quoted.find('<', lineBreak) == std::string_view::npos)) {
+                    attribute.value = quoted;
+                    p = close + 1;
+                } else {
+                    attribute.unclosed = true;
+                    const std::string_view line = quoted.substr(0, lineBreak);
+                    const std::size_t tagEnd = line.find('>');
+                    attribute.value = line.substr(0, tagEnd);
+                    if (!attribute.value.empty() && attribute.value.back() == '\r')
+                        attribute.value.remove_suffix(1);
+                    token.attributes.push_back(attribute);
+                    p += 1 + (tagEnd == std::string_view::npos ? line.size() : tagEnd + 1);
+                    token.unterminated = tagEnd == std::string_view::npos && lineBreak == std::string_view::npos;
+                    break;
+                }
             } else {
                 const std::size_t valueStart = p;
                 while (p < size && !IsSpace(m_text[p]) && m_text[p] != '>' && m_text[p] != '<')
                     ++p;
+                attribute.bare = p > valueStart;
                 attribute.value = m_text.substr(valueStart, p - valueStart);
             }
         }

@@ -15,10 +15,11 @@ struct Attribute {
     std::string_view value;  // between its quotes, or the bare word; empty without '='
     int line = 1;
     bool hasValue = false;
-    // True when Feedwright's reader would see exactly this name: the
-    // attribute follows the element name after one blank and its '='
-    // follows the name at once.
-    bool firstAfterOneBlank = false;
+    // Its closing quote is missing: the next one lies past a line break and
+    // a '<'. Like Feedwright's reader, the value then ends with its tag, at
+    // the first '>' on its line.
+    bool unclosed = false;
+    bool bare = false;  // given without quotes
 };
 
 enum class TokenKind { StartTag, EndTag, Text, Declaration };
