@@ -317,6 +317,21 @@ private slots:
         }
     }
 
+    // A channel another tool wrote: editing its title changes that alone in
+    // what Create writes; everything Feedwright does not edit is written back.
+    void keptContentSurvivesAnEditAndCreate()
+    {
+        OpenForm();
+        QVERIFY(QFile::copy(u"" FEEDWRIGHT_TEST_DATA_DIR "/kept/logging.cdf"_s, InDir(u"logging.cdf"_s)));
+        Load(InDir(u"logging.cdf"_s));
+        fwtest::FindControl<QLineEdit>(m_dlg.get(), IDC_EDIT_TITLE)->setText(u"Example News"_s);
+        m_platform->QueueFileName(InDir(u"edited.cdf"_s));
+        Click(IDC_BUTTON_CREATE);
+        QByteArray expected = ReadFile(u"" FEEDWRIGHT_TEST_DATA_DIR "/kept/logging.cdf.written"_s);
+        expected.replace("<TITLE>Example News Channel</TITLE>", "<TITLE>Example News</TITLE>");
+        QCOMPARE(ReadFile(InDir(u"edited.cdf"_s)), expected);
+    }
+
     // Bytes that do not survive the trip to Unicode and back (a byte no
     // character has, a lead byte without its trail, ED 40 which CP932 also
     // codes as FA 5C) and a title longer than Qt's default edit limit reach

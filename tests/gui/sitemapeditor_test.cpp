@@ -253,8 +253,15 @@ private slots:
         h.LoadedPage(h.tree.Root(), "p");
         fw::SitemapItem* source = h.LoadedPage(h.tree.Root(), "src", 7);
         source->Node().m_nUsage = 5;
+        // What the item kept from its file goes with it, and its tooltip names it.
+        fw::KeptContent& kept = source->Node().m_kept.Make();
+        kept.attributes.push_back({fw::KeptPart::Self, false, "LASTMOD", "1998-03-02"});
+        kept.children.push_back({fw::KeptPart::Self, fw::KeptToken::Kind::Empty, "LOG", {{"VALUE", "document:view"}}});
         const fw::SitemapNode copied = source->Node();
         QVERIFY(h.Open());
+        QCOMPARE(h.IndexOf(source).data(Qt::ToolTipRole).toString(),
+                 u"編集できない要素 (保存時にそのまま残ります): LASTMOD, LOG"_s);
+        QVERIFY(h.IndexOf(h.tree.Root()).data(Qt::ToolTipRole).isNull());
         h.ClickItem(source);
         h.Click(IDC_BUTTON_COPY);
         source->Node().m_strTitle = "changed after copying";

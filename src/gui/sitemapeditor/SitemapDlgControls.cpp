@@ -40,6 +40,7 @@ void CSitemapDlg::CreateTree()
     // Wide enough for its text in the desktop's Japanese font.
     auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), IDC_STATIC, 11, 6, 60, 8);
     m_model = new SitemapModel(m_channel.sitemap, this);
+    m_model->SetChannel(&m_channel);
     m_tree = Add(new SitemapTreeView(this), IDC_TREE_SITEMAP, 11, 18, 167, 110);
     m_tree->setAccessibleName(treeLabel->text());
     treeLabel->setBuddy(m_tree);

@@ -1,6 +1,11 @@
 #include "sitemapeditor/SitemapModel.h"
 
+#include <algorithm>
 #include <climits>
+
+#include <QStringList>
+
+#include "channel/Channel.h"
 
 #include "framework/SjisQt.h"
 #include "sitemapeditor/SitemapIcons.h"
@@ -87,6 +92,25 @@ bool SitemapModel::hasChildren(const QModelIndex& parent) const
     return parent.column() == 0 && ItemAt(parent)->FirstChild() != nullptr;
 }
 
+QString SitemapModel::KeptToolTip(const fw::SitemapItem& item) const
+{
+    std::vector<std::string> names = fw::KeptNames(item.Node().m_kept);
+    if (&item == m_tree.Root() && m_channel != nullptr) {
+        for (const fw::Kept* kept : {&m_channel->head.m_kept, &m_channel->logos.m_kept, &m_channel->schedule.m_kept}) {
+            for (std::string& name : fw::KeptNames(*kept)) {
+                if (std::find(names.begin(), names.end(), name) == names.end())
+                    names.push_back(std::move(name));
+            }
+        }
+    }
+    if (names.empty())
+        return {};
+    QStringList shown;
+    for (const std::string& name : names)
+        shown << fwgui::ToQString(name);
+    return QString::fromUtf8("編集できない要素 (保存時にそのまま残ります): ") + shown.join(QStringLiteral(", "));
+}
+
 QVariant SitemapModel::data(const QModelIndex& index, int role) const
 {
     const fw::SitemapItem* item = ItemAt(index);
@@ -98,6 +122,10 @@ QVariant SitemapModel::data(const QModelIndex& index, int role) const
         return fwgui::ToQString(item->Label());
     case Qt::DecorationRole:
         return item->IsPageImage() ? m_pageIcon : m_channelIcon;
+    case Qt::ToolTipRole: {
+        const QString kept = KeptToolTip(*item);
+        return kept.isEmpty() ? QVariant() : QVariant(kept);
+    }
     default:
         return QVariant();
     }

@@ -11,6 +11,10 @@
 
 #include "sitemap/SitemapTree.h"
 
+namespace fw {
+struct Channel;
+}
+
 class SitemapModel final : public QAbstractItemModel, private fw::SitemapObserver {
     Q_OBJECT
 public:
@@ -18,6 +22,10 @@ public:
     ~SitemapModel() override;
 
     fw::SitemapTree& Tree() const { return m_tree; }
+    // The channel whose head, logos and schedule the root item stands for:
+    // its tooltip names what they keep from the file, as an item's names
+    // what the item keeps.
+    void SetChannel(const fw::Channel* channel) { m_channel = channel; }
     QModelIndex IndexOf(const fw::SitemapItem* item) const;
     static fw::SitemapItem* ItemAt(const QModelIndex& index);
     // True while rows are going in or out or the model is being reset: a
@@ -57,7 +65,10 @@ private:
 
     int RowOf(const fw::SitemapItem& item) const;
 
+    QString KeptToolTip(const fw::SitemapItem& item) const;
+
     fw::SitemapTree& m_tree;
+    const fw::Channel* m_channel = nullptr;
     QIcon m_channelIcon;
     QIcon m_pageIcon;
     int m_changing = 0;
