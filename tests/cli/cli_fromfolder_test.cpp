@@ -24,7 +24,8 @@ TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
     // References and entities become characters ("&#x263A;" stays a reference:
     // CP932 lacks it); control characters, in a title or a name, never reach
     // the channel.
-    WriteBytes(site / "refs.html", "<title>Caf&eacute; &lt;b&gt; &amp;amp; \x1B]0;owned\x07 &#x263A;&nbsp;&bogus;</title>");
+    WriteBytes(site / "refs.html",
+               "<title>Caf&eacute; &lt;b&gt; &amp;amp; \x1B]0;owned\x07 &#x263A;&nbsp;&bogus;</title>");
     WriteBytes(site / "esc\x1B[2J.html", "no title");
     WriteBytes(site / ".secret.html", "<title>hidden</title>");
     WriteBytes(site / ".hidden/x.html", "<title>hidden</title>");

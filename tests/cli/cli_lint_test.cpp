@@ -54,7 +54,8 @@ TEST(CliLint, EachFileGivesExactlyItsLinesAndSeveralTheMostSevereStatus)
     all.push_back(folder / "missing.cdf");
     const CliResult r = RunCli(all);
     EXPECT_EQ(r.out, allOut);
-    EXPECT_EQ(r.err, "feedwright-cdf: " + huge + ": cannot open (too large to hold in memory)\n" +
-                         "feedwright-cdf: " + all.back() + ": cannot open (No such file or directory)\n");
+    EXPECT_EQ(r.err,
+              "feedwright-cdf: " + huge + ": cannot open (too large to hold in memory)\n" +
+                  "feedwright-cdf: " + all.back() + ": cannot open (No such file or directory)\n");
     EXPECT_EQ(r.status, 3);
 }
