@@ -7,8 +7,10 @@
 #   bench/cli_bench.sh                       the default sizes
 #   BENCH_ITEMS="10000" BENCH_DEPTHS="" BENCH_SITES="" bench/cli_bench.sh
 #
-# Environment: BENCH_ITEMS, BENCH_DEPTHS, BENCH_SITES (space-separated sizes; a
-# site size counts pages, and its "file" size is the site's bytes), BENCH_DIR
+# Environment: BENCH_ITEMS, BENCH_DEPTHS, BENCH_SITES, BENCH_AMPS (space-separated
+# sizes; a site size counts pages, and its "file" size is the site's bytes; an
+# amps size is the MB of a title of "&#" repeated, which must export in time
+# linear in its size: twice the MB, about twice the seconds), BENCH_DIR
 # (where files go, default /tmp/feedwright-cli-bench), BENCH_RUNS (runs per
 # measurement, the fastest is kept; default 3), BUILD_DIR.
 set -euo pipefail
@@ -19,6 +21,7 @@ BENCH_DIR=${BENCH_DIR:-/tmp/feedwright-cli-bench}
 BENCH_ITEMS=${BENCH_ITEMS-10000 100000 1000000}
 BENCH_DEPTHS=${BENCH_DEPTHS-1000 2000 4000}
 BENCH_SITES=${BENCH_SITES-10000 100000}
+BENCH_AMPS=${BENCH_AMPS-1 4}
 BENCH_RUNS=${BENCH_RUNS:-3}
 
 [ -x /usr/bin/time ] || { echo "cli_bench.sh: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
@@ -91,8 +94,18 @@ run_site() {  # pages
   rm -f "$out" "$BENCH_DIR/site-size"
 }
 
+run_amps() {  # megabytes
+  local mb=$1 in=$BENCH_DIR/amps-$1.cdf
+  [ -s "$in" ] || python3 -c 'import sys
+n = int(sys.argv[1]) * 500000
+open(sys.argv[2], "w").write("<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"http://s/\"><TITLE>" + "&#" * n +
+                             "</TITLE></CHANNEL>\n")' "$mb" "$in"
+  report "export  amps=${mb}MB" "$in" "$CLI" export --to html "$in"
+}
+
 echo "feedwright-cdf on $(nproc) cores, $(uname -sr), best of $BENCH_RUNS runs"
 printf "%-24s %11s %9s %9s %13s %11s %6s\n" case file wall cpu "wall rate" "peak RSS" "/file"
 for n in $BENCH_ITEMS; do run_case items "$n"; done
 for d in $BENCH_DEPTHS; do run_case chain "$d"; done
 for n in $BENCH_SITES; do run_site "$n"; done
+for m in $BENCH_AMPS; do run_amps "$m"; done

@@ -10,7 +10,7 @@ FEEDWRIGHT_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth
-  desktop-file-utils libxml2-utils
+  desktop-file-utils libxml2-utils jq
   time
   dpkg-dev file lintian groff-base man-db
 )

@@ -44,34 +44,11 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
     return status;
 }
 
-std::string LeftAsItWas(const std::string& out)
-{
-    return "an existing " + out + " is left as it was";
-}
-
 }  // namespace
 
 ExitStatus SaveChannel(Channel& channel, const std::string& out)
 {
-    switch (SaveCdfFile(channel, out)) {
-    case SaveStatus::Ok:
-        return kExitOk;
-    case SaveStatus::CannotCreate:
-        Complain("cannot write " + out + ": the file or its temporary file could not be created; " + LeftAsItWas(out));
-        return kExitCannotWrite;
-    case SaveStatus::WriteFailed:
-        Complain("cannot write " + out + ": writing failed (is the disk full?); " + LeftAsItWas(out));
-        return kExitCannotWrite;
-    case SaveStatus::NoSpace:
-        Complain("cannot write " + out +
-                 ": it would not fit in the free space of its file system (or under the file-size limit);"
-                 " nothing was written, " +
-                 LeftAsItWas(out));
-        return kExitCannotWrite;
-    case SaveStatus::Cancelled:  // nothing here cancels a save
-        return kExitCannotWrite;
-    }
-    return kExitCannotWrite;
+    return ReportSave(SaveCdfFile(channel, out), out);
 }
 
 ExitStatus RunNew(const std::string& out)

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "text/Cp932.h"
+#include "text/References.h"
 
 namespace fw::cli {
 
@@ -82,10 +83,11 @@ void JsonWriter::String(std::string_view utf8)
 void JsonWriter::Cp932String(std::string_view cp932)
 {
     // CP932's single bytes below 0x80 are ASCII, so most URLs need no conversion.
-    if (IsAscii(cp932))
-        String(cp932);
+    const std::string utf8 = IsAscii(cp932) ? std::string(cp932) : Cp932ToUtf8(cp932);
+    if (utf8.find('&') == std::string::npos)
+        String(utf8);
     else
-        String(Cp932ToUtf8(cp932));
+        String(DecodeReferences(utf8, ReferenceNames::Xml));
 }
 
 void JsonWriter::Number(long long value)

@@ -23,7 +23,8 @@ public:
     void Key(std::string_view name);
 
     void String(std::string_view utf8);
-    // Text held as CP932 bytes, written as UTF-8; invalid bytes become U+FFFD.
+    // Text held as CP932 bytes, written as UTF-8 with the references it
+    // holds ("&amp;", "&#xE9;") as their characters; invalid bytes become U+FFFD.
     void Cp932String(std::string_view cp932);
     void Number(long long value);
     void Bool(bool value);

@@ -21,6 +21,12 @@ TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
     WriteBytes(site / "b/c/deep.html", "<title>深い</title>");  // UTF-8 without a declaration
     WriteBytes(site / "a.htm", "no title");
     WriteBytes(site / "my page.html", "<title>My page</title>");
+    // References and entities become characters ("&#x263A;" stays a reference:
+    // CP932 lacks it); control characters, in a title or a name, never reach
+    // the channel.
+    WriteBytes(site / "refs.html",
+               "<title>Caf&eacute; &lt;b&gt; &amp;amp; \x1B]0;owned\x07 &#x263A;&nbsp;&bogus;</title>");
+    WriteBytes(site / "esc\x1B[2J.html", "no title");
     WriteBytes(site / ".secret.html", "<title>hidden</title>");
     WriteBytes(site / ".hidden/x.html", "<title>hidden</title>");
     WriteBytes(site / "images/pic.gif", "GIF89a");
@@ -37,6 +43,14 @@ TEST(CliFromFolder, SiteTreeBecomesChannelWithTitlesInTheirEncodings)
     EXPECT_EQ(ReadBytes(out), ReadBytes(fs::path(FEEDWRIGHT_TEST_DATA_DIR) / "from_folder" / "site.cdf"));
     EXPECT_EQ(RunCli({"check", out}).out, out + ": ok\n");
     EXPECT_EQ(RunCli({"lint", out}).status, 0);
+
+    for (const char* url : {"http://s/?page=1", "http://s/#top"}) {
+        const CliResult query = RunCli({"new", dir / "q.cdf", "--from-folder", site.string(), "--url", url});
+        EXPECT_EQ(query.status, 64) << url;
+        EXPECT_TRUE(query.err.starts_with("feedwright-cdf: --url " + std::string(url) +
+                                          ": the site's address takes no query (?) or fragment (#)"))
+            << query.err;
+    }
 
     const CliResult missing = RunCli({"new", out, "--from-folder", dir / "none", "--url", "http://s/"});
     EXPECT_EQ(missing.status, 3);

@@ -44,10 +44,18 @@ TEST(CliLint, EachFileGivesExactlyItsLinesAndSeveralTheMostSevereStatus)
         allOut += r.out;
     }
     // Several files: each file's lines in turn and the most severe status;
-    // a file that cannot be opened is said on standard error.
+    // a file that cannot be opened, or is too large to hold in memory (a
+    // sparse file of 8 TiB), is said on standard error and the next is linted.
+    const TempDir dir;
+    const std::string huge = dir / "huge.cdf";
+    WriteBytes(huge, "");
+    fs::resize_file(huge, std::uintmax_t{1} << 43);
+    all.insert(all.begin() + 1, huge);
     all.push_back(folder / "missing.cdf");
     const CliResult r = RunCli(all);
     EXPECT_EQ(r.out, allOut);
-    EXPECT_EQ(r.err, "feedwright-cdf: " + all.back() + ": cannot open (No such file or directory)\n");
+    EXPECT_EQ(r.err,
+              "feedwright-cdf: " + huge + ": cannot open (too large to hold in memory)\n" +
+                  "feedwright-cdf: " + all.back() + ": cannot open (No such file or directory)\n");
     EXPECT_EQ(r.status, 3);
 }

@@ -68,3 +68,28 @@ TEST(CliShow, WhatEachRecordKeepsIsListedByName)
         EXPECT_NE(r.out.find(kept), std::string::npos) << kept;
     EXPECT_EQ(r.out.find(R"("wideLogo":"http://","kept")"), std::string::npos);
 }
+
+// Text speaks characters: an ISO-8859-1 file's "é" (held as "&#xE9;", which
+// CP932 lacks) and every reference Load keeps come out as the characters, in
+// every field; what is no reference ("&bogus;", HTML's "&eacute;", a bare
+// "&") stays as written, as Load keeps it.
+// The manual page's example, run as it stands, prints the title a person reads.
+TEST(CliShow, ReferencesBecomeCharactersAndTheManualsExampleWorks)
+{
+    const fs::path data = fs::path(FEEDWRIGHT_TEST_DATA_DIR) / "show";
+    const CliResult r = RunCli({"show", data / "latin1.cdf"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ReadBytes(data / "latin1.json"));
+
+    const std::string manual = ReadBytes(fs::path(FEEDWRIGHT_TEST_DATA_DIR) / "../../man/feedwright-cdf.1.in");
+    const std::size_t at = manual.find("feedwright\\-cdf show news.cdf");
+    ASSERT_NE(at, std::string::npos);
+    std::string example = manual.substr(at, manual.find('\n', at) - at);
+    for (std::size_t dash = example.find("\\-"); dash != std::string::npos; dash = example.find("\\-", dash))
+        example.erase(dash, 1);
+    const TempDir dir;
+    fs::copy_file(data / "latin1.cdf", dir.path / "news.cdf");
+    const CliResult title = RunCaptured({"/bin/sh", "-c", "cd \"$1\" && PATH=\"$2:$PATH\" && " + example, "sh",
+                                         dir.path.string(), fs::path(FEEDWRIGHT_CDF_BINARY).parent_path().string()});
+    EXPECT_EQ(title.out, "Café <>&\"'AB😀 &bogus; &eacute; & end\n") << example << "\n" << title.err;
+}

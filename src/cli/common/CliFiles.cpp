@@ -1,6 +1,8 @@
 #include "common/CliFiles.h"
 
+#include "cdf/SafeSave.h"
 #include "os/UniqueFd.h"
+#include "text/Cp932.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -38,24 +40,63 @@ bool ReadFd(int fd, std::size_t limit, std::string& bytes, bool& truncated)
     }
 }
 
-bool WriteAll(int fd, std::string_view bytes)
+// Bytes a file may have no matter how much memory is free: what the machine has.
+bool FitsInMemory(off_t size)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return true;
+    return static_cast<unsigned long long>(size) / static_cast<unsigned long long>(pageSize) <
+        static_cast<unsigned long long>(pages);
+}
+
+std::string LeftAsItWas(const std::string& out)
+{
+    return "an existing " + out + " is left as it was";
 }
 
 }  // namespace
 
+std::string Printable(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    const auto escape = [&out](unsigned char byte) {
+        out += "\\x";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0xF];
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte < 0x20 || byte == 0x7F)
+                escape(byte);
+            else
+                out += static_cast<char>(byte);
+            ++i;
+            continue;
+        }
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+        const std::string_view character = text.substr(i, length);
+        // U+0080 to U+009F are the C1 controls (0x9B starts a terminal command).
+        const bool c1 = byte == 0xC2 && character.size() == 2 && static_cast<unsigned char>(character[1]) < 0xA0;
+        if (character.size() == length && !c1 && IsValidUtf8(character)) {
+            out += character;
+            i += length;
+        } else {
+            escape(byte);
+            ++i;
+        }
+    }
+    return out;
+}
+
 void Complain(std::string_view text)
 {
-    std::fprintf(stderr, "feedwright-cdf: %.*s\n", static_cast<int>(text.size()), text.data());
+    const std::string printable = Printable(text);
+    std::fprintf(stderr, "feedwright-cdf: %s\n", printable.c_str());
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason)
@@ -71,6 +112,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
     }
     if (!S_ISREG(info.st_mode)) {
         reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+        return false;
+    }
+    if (!FitsInMemory(info.st_size)) {
+        reason = "too large to hold in memory";
         return false;
     }
     if (info.st_size > 0)
@@ -110,32 +155,39 @@ ExitStatus WriteResult(const std::string& out, std::string_view bytes)
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
         return FinishStandardOutput() ? kExitOk : kExitCannotWrite;
     }
-    const auto refuse = [&out](const std::string& why) {
-        Complain("cannot write " + out + ": " + why + "; an existing " + out + " is left as it was");
+    BytesContent content(bytes);
+    return ReportSave(SaveFile(out, content), out);
+}
+
+ExitStatus ReportSave(SaveStatus status, const std::string& out)
+{
+    switch (status) {
+    case SaveStatus::Ok:
+        return kExitOk;
+    case SaveStatus::CannotCreate:
+        Complain("cannot write " + out + ": the file or its temporary file could not be created; " + LeftAsItWas(out));
         return kExitCannotWrite;
-    };
-    struct stat old {};
-    const bool existed = stat(out.c_str(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
-        return refuse("not a regular file");
-    const std::size_t slash = out.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : out.substr(0, slash));
-    const std::string name = slash == std::string::npos ? out : out.substr(slash + 1);
-    std::string temporary = folder + "/." + name + ".XXXXXX";
-    UniqueFd fd(mkstemp(temporary.data()));
-    if (fd.Get() < 0)
-        return refuse(std::strerror(errno));
-    const mode_t mask = umask(022);
-    umask(mask);
-    const bool written = fchmod(fd.Get(), existed ? (old.st_mode & 07777) : (0666 & ~mask)) == 0 &&
-        WriteAll(fd.Get(), bytes) && fsync(fd.Get()) == 0 && close(fd.Release()) == 0 &&
-        rename(temporary.c_str(), out.c_str()) == 0;
-    if (!written) {
-        const std::string why = std::strerror(errno);
-        unlink(temporary.c_str());
-        return refuse(why);
+    case SaveStatus::WriteFailed:
+        Complain("cannot write " + out + ": writing failed (is the disk full?); " + LeftAsItWas(out));
+        return kExitCannotWrite;
+    case SaveStatus::NoSpace:
+        Complain("cannot write " + out +
+                 ": it would not fit in the free space of its file system (or under the file-size limit);"
+                 " nothing was written, " +
+                 LeftAsItWas(out));
+        return kExitCannotWrite;
+    case SaveStatus::Cancelled:  // nothing here cancels a save
+        return kExitCannotWrite;
     }
-    return kExitOk;
+    return kExitCannotWrite;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+        first.st_ino == second.st_ino;
 }
 
 bool FinishStandardOutput()

@@ -8,13 +8,24 @@
 
 #include "ExitStatus.h"
 
+namespace fw {
+enum class SaveStatus;
+}
+
 namespace fw::cli {
 
-// "feedwright-cdf: TEXT" on standard error.
+// Text that came from a file or a folder, safe to print on a terminal:
+// control characters (C0, DEL, C1) and bytes that are not UTF-8 written as
+// "\x1B", so that a file cannot clear the screen, set the window title or
+// start a line of its own.
+std::string Printable(std::string_view text);
+
+// "feedwright-cdf: TEXT" on standard error, TEXT made Printable.
 void Complain(std::string_view text);
 
 // The whole file. False (with `reason`, such as "No such file or directory")
-// when it cannot be opened or read, or is a folder.
+// when it cannot be opened or read, is a folder, or is larger than the
+// machine's memory.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
 
 // Up to `limit` bytes from the start of a regular file, opened without
@@ -23,10 +34,16 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& rea
 bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes, bool& truncated,
                   std::string& reason);
 
-// Writes `bytes` to `out` through a temporary file beside it, renamed over it
-// once complete, so a failure leaves an existing OUT as it was; an empty
-// `out` means standard output. Reports a failure itself.
+// Writes `bytes` to `out` with the core's safe save (SaveFile), so a failure
+// leaves an existing OUT as it was; an empty `out` means standard output.
+// Reports a failure itself.
 ExitStatus WriteResult(const std::string& out, std::string_view bytes);
+
+// Says on standard error why saving `out` failed; the exit status for it.
+ExitStatus ReportSave(SaveStatus status, const std::string& out);
+
+// True when both paths name the same existing file (links followed).
+bool SameFile(const std::string& a, const std::string& b);
 
 // Flushes standard output; reports and returns false when that failed.
 bool FinishStandardOutput();

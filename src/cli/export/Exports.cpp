@@ -11,19 +11,35 @@ namespace fw::cli {
 namespace {
 
 constexpr std::string_view kXmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+constexpr std::string_view kUrlsetOpen = "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
+constexpr std::string_view kUrlsetClose = "</urlset>\n";
 
-// The text an entry shows: its title, else its URL.
-std::string Caption(const SiteMapView& view, const SitemapItem& item, const std::string& url)
+// The text an entry shows: its title, else its URL; a URL that is no link
+// is shown beside the title.
+std::string Caption(const SiteMapView& view, const SitemapItem& item, const std::string& url, bool link)
 {
     std::string title = view.Title(item);
-    return title.empty() ? url : title;
+    if (title.empty())
+        return url;
+    return link || url.empty() ? title : title + " (" + url + ")";
+}
+
+// The item's URL when it may be a link; otherwise empty, and the URL noted.
+std::string LinkOf(const std::string& url, std::vector<std::string>& notLinks)
+{
+    if (url.empty() || IsSafeLink(url))
+        return url;
+    notLinks.push_back(url);
+    return {};
 }
 
 }  // namespace
 
-std::string ExportOpml(const SiteMapView& view)
+ExportedPage ExportOpml(const SiteMapView& view)
 {
-    std::string out(kXmlDeclaration);
+    ExportedPage page;
+    std::string& out = page.document;
+    out = kXmlDeclaration;
     out += "<opml version=\"2.0\">\n<head>\n<title>";
     AppendEscaped(out, view.Title(view.Root()));
     out += "</title>\n</head>\n<body>\n";
@@ -31,12 +47,13 @@ std::string ExportOpml(const SiteMapView& view)
         view.Root(),
         [&](const SitemapItem& item, std::size_t depth) {
             const std::string url = view.Url(item);
+            const std::string link = LinkOf(url, page.notLinks);
             out.append(Indent(depth)).append("<outline text=\"");
-            AppendEscaped(out, Caption(view, item, url), true);
+            AppendEscaped(out, Caption(view, item, url, !link.empty()), true);
             out += '"';
-            if (!url.empty()) {
-                out += " htmlUrl=\"";
-                AppendEscaped(out, url, true);
+            if (!link.empty()) {
+                out += " type=\"link\" url=\"";
+                AppendEscaped(out, link, true);
                 out += '"';
             }
             out += item.FirstChild() != nullptr ? ">\n" : "/>\n";
@@ -46,26 +63,29 @@ std::string ExportOpml(const SiteMapView& view)
                 out.append(Indent(depth)).append("</outline>\n");
         });
     out += "</body>\n</opml>\n";
-    return out;
+    return page;
 }
 
-std::string ExportHtml(const SiteMapView& view)
+ExportedPage ExportHtml(const SiteMapView& view)
 {
+    ExportedPage page;
+    std::string& out = page.document;
     const SitemapItem& root = view.Root();
-    std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"UTF-8\"/>\n<title>";
+    out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"UTF-8\"/>\n<title>";
     AppendEscaped(out, view.Title(root));
     out += "</title>\n</head>\n<body>\n";
     // An entry's link (or bare caption) and its abstract.
     const auto entry = [&](const SitemapItem& item, std::string_view indent, std::string_view tag) {
         const std::string url = view.Url(item);
+        const std::string link = LinkOf(url, page.notLinks);
         out.append(indent).append("<").append(tag).append(">");
-        if (!url.empty()) {
+        if (!link.empty()) {
             out += "<a href=\"";
-            AppendEscaped(out, url, true);
+            AppendEscaped(out, link, true);
             out += "\">";
         }
-        AppendEscaped(out, Caption(view, item, url));
-        if (!url.empty())
+        AppendEscaped(out, Caption(view, item, url, !link.empty()));
+        if (!link.empty())
             out += "</a>";
         if (tag == "h1")
             out += "</h1>";
@@ -100,15 +120,12 @@ std::string ExportHtml(const SiteMapView& view)
             out.append(Indent(depth)).append("</li>\n");
         });
     out += "</body>\n</html>\n";
-    return out;
+    return page;
 }
 
-SitemapExport ExportSitemap(const SiteMapView& view)
+SitemapUrls CollectSitemapUrls(const SiteMapView& view)
 {
-    SitemapExport result;
-    std::string& out = result.document;
-    out = kXmlDeclaration;
-    out += "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
+    SitemapUrls result;
     std::unordered_set<std::string> seen;
     WalkSiteMap(
         view.Root(),
@@ -120,18 +137,59 @@ SitemapExport ExportSitemap(const SiteMapView& view)
                 result.skipped.push_back(url);
                 return;
             }
-            std::string loc = PercentEncoded(url);
+            if (!HasValidHost(url)) {
+                result.invalid.push_back(url);
+                return;
+            }
+            bool changed = false;
+            std::string loc = PercentEncoded(url, changed);
             loc = loc.substr(0, loc.find('#'));  // a fragment names a place in a page, not a page
             if (!seen.insert(loc).second)
                 return;
-            ++result.urls;
-            out += "<url><loc>";
-            AppendEscaped(out, loc);
-            out += "</loc></url>\n";
+            if (changed)
+                result.encoded.push_back(url);
+            result.locs.push_back(std::move(loc));
         },
         [](const SitemapItem&, std::size_t) {});
-    out += "</urlset>\n";
     return result;
+}
+
+std::vector<std::string> SitemapDocuments(const std::vector<std::string>& locs)
+{
+    std::vector<std::string> documents;
+    std::size_t count = 0;
+    const auto open = [&] {
+        documents.emplace_back(kXmlDeclaration).append(kUrlsetOpen);
+        count = 0;
+    };
+    open();
+    for (const std::string& loc : locs) {
+        std::string entry = "<url><loc>";
+        AppendEscaped(entry, loc);
+        entry += "</loc></url>\n";
+        if (count == kMaxSitemapUrls ||
+            (count > 0 && documents.back().size() + entry.size() + kUrlsetClose.size() > kMaxSitemapBytes)) {
+            documents.back() += kUrlsetClose;
+            open();
+        }
+        documents.back() += entry;
+        ++count;
+    }
+    documents.back() += kUrlsetClose;
+    return documents;
+}
+
+std::string SitemapIndex(const std::vector<std::string>& sitemaps)
+{
+    std::string out(kXmlDeclaration);
+    out += "<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
+    for (const std::string& url : sitemaps) {
+        out += "<sitemap><loc>";
+        AppendEscaped(out, url);
+        out += "</loc></sitemap>\n";
+    }
+    out += "</sitemapindex>\n";
+    return out;
 }
 
 }  // namespace fw::cli

@@ -42,6 +42,10 @@ SiteMapView::SiteMapView(const Channel& channel) : m_channel(channel), m_root(*c
     }
     if (m_base.empty())
         m_base = GivenUrl(head.m_strHomeUrl);
+    // A "javascript:" BASE would make every relative link a script: such a
+    // base is not resolved against, and the links stay relative.
+    if (!IsSafeLink(m_base))
+        m_base.clear();
 }
 
 std::string SiteMapView::Title(const SitemapItem& item) const

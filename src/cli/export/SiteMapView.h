@@ -24,8 +24,11 @@ public:
     std::string Title(const SitemapItem& item) const;
     std::string Abstract(const SitemapItem& item) const;
     // Empty when the item has no URL ("http://" alone or nothing); relative
-    // when it is relative and the channel gives nothing to resolve it against.
+    // when it is relative and the channel gives nothing to resolve it against
+    // (or only a BASE or HREF that is no safe link, IsSafeLink).
     std::string Url(const SitemapItem& item) const;
+    // What relative URLs are resolved against (UTF-8); empty when nothing.
+    const std::string& Base() const { return m_base; }
 
 private:
     const Channel& m_channel;

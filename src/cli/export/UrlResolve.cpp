@@ -147,15 +147,49 @@ bool IsWebUrl(std::string_view url)
         parts.hasAuthority && !parts.authority.empty();
 }
 
-std::string PercentEncoded(std::string_view url)
+bool IsSafeLink(std::string_view url)
+{
+    while (!url.empty() && static_cast<unsigned char>(url.front()) <= 0x20)
+        url.remove_prefix(1);
+    std::string seen;
+    for (const char c : url.substr(0, 64)) {  // a scheme is short; the rest cannot change it
+        if (c != '\t' && c != '\n' && c != '\r')
+            seen += c;
+    }
+    const UrlParts parts = Split(seen);
+    return !parts.hasScheme || EqualsAsciiNoCase(parts.scheme, "http") || EqualsAsciiNoCase(parts.scheme, "https") ||
+        EqualsAsciiNoCase(parts.scheme, "ftp");
+}
+
+bool HasValidHost(std::string_view url)
+{
+    const UrlParts parts = Split(url);
+    static constexpr std::string_view kHostChars = "-._~%!$&'()*+,;=:@[]";
+    for (const char c : parts.authority) {
+        const bool alphanumeric = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!alphanumeric && kHostChars.find(c) == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
+std::string PercentEncoded(std::string_view url, bool& changed)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     static constexpr std::string_view kUnsafe = " \"<>\\^`{|}";
+    const auto isHex = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    };
+    changed = false;
     std::string out;
     out.reserve(url.size());
-    for (const char c : url) {
+    for (std::size_t i = 0; i < url.size(); ++i) {
+        const char c = url[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x21 || byte >= 0x7F || kUnsafe.find(c) != std::string_view::npos) {
+        const bool lonePercent = c == '%' && !(i + 2 < url.size() && isHex(url[i + 1]) && isHex(url[i + 2]));
+        const bool notAllowed = byte < 0x21 || byte == 0x7F || lonePercent || kUnsafe.find(c) != std::string_view::npos;
+        changed = changed || notAllowed;
+        if (notAllowed || byte >= 0x80) {
             out += '%';
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];

@@ -129,6 +129,10 @@ bool IsSiteUrl(const std::string& url, std::string& problem)
             return false;
         }
     }
+    if (url.find_first_of("?#") != std::string::npos) {
+        problem = "the site's address takes no query (?) or fragment (#): pages' addresses are made by adding to it";
+        return false;
+    }
     const std::size_t separator = url.find("://");
     const std::string scheme = url.substr(0, separator);
     const bool known =

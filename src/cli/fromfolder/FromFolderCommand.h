@@ -8,8 +8,9 @@
 
 namespace fw::cli {
 
-// An absolute http, https or ftp URL with a host, in printable ASCII without
-// blanks or quotes (it is written into the file as it stands).
+// An absolute http, https or ftp URL with a host and without a query or a
+// fragment, in printable ASCII without blanks or quotes (it is written into
+// the file as it stands, and the pages' URLs are made by adding to it).
 bool IsSiteUrl(const std::string& url, std::string& problem);
 
 // The site's folder becomes the channel: its home page (index.html,

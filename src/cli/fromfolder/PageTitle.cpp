@@ -4,6 +4,7 @@
 
 #include "text/Cp932.h"
 #include "text/FileEncoding.h"
+#include "text/References.h"
 #include "text/SjisText.h"
 
 namespace fw::cli {
@@ -19,19 +20,6 @@ bool IsCharsetChar(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
         c == '.' || c == ':';
-}
-
-std::size_t FindNoCase(std::string_view text, std::string_view word, std::size_t from)
-{
-    while (from < text.size()) {
-        const std::size_t at = text.find(word[0], from);
-        if (at == std::string_view::npos)
-            return at;
-        if (EqualsAsciiNoCase(text.substr(at, word.size()), word))
-            return at;
-        from = at + 1;
-    }
-    return std::string_view::npos;
 }
 
 // The word after `key` = in a tag's text ("charset=utf-8", "encoding='EUC-JP'").
@@ -69,8 +57,8 @@ std::optional<std::string> DeclaredCharset(std::string_view page)
                 ValueAfter(page.substr(start, end == std::string_view::npos ? end : end - start), "encoding"))
             return encoding;
     }
-    for (std::size_t at = FindNoCase(page, "<meta", 0); at != std::string_view::npos;
-         at = FindNoCase(page, "<meta", at + 5)) {
+    for (std::size_t at = FindAsciiNoCase(page, "<meta", 0); at != std::string_view::npos;
+         at = FindAsciiNoCase(page, "<meta", at + 5)) {
         // The tag ends at its '>', or where the next one begins when that is missing.
         const std::size_t end = page.find_first_of("<>", at + 1);
         const std::string_view tag = page.substr(at, end == std::string_view::npos ? end : end - at);
@@ -83,15 +71,15 @@ std::optional<std::string> DeclaredCharset(std::string_view page)
 // The bytes between <title ...> and </title>, or nothing.
 std::optional<std::string_view> RawTitle(std::string_view page)
 {
-    for (std::size_t at = FindNoCase(page, "<title", 0); at != std::string_view::npos;
-         at = FindNoCase(page, "<title", at + 6)) {
+    for (std::size_t at = FindAsciiNoCase(page, "<title", 0); at != std::string_view::npos;
+         at = FindAsciiNoCase(page, "<title", at + 6)) {
         const std::size_t after = at + 6;
         if (after < page.size() && page[after] != '>' && !IsSpace(page[after]))
             continue;  // <titlefoo>
         const std::size_t open = page.find('>', at);
         if (open == std::string_view::npos)
             return std::nullopt;
-        const std::size_t close = FindNoCase(page, "</title", open);
+        const std::size_t close = FindAsciiNoCase(page, "</title", open);
         return page.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
     }
     return std::nullopt;
@@ -121,39 +109,53 @@ std::string_view WithoutCutCharacter(std::string_view page)
     return page;
 }
 
-// True when the '&' at `at` begins a reference such as "&amp;" or "&#x41;".
-bool StartsReference(std::string_view text, std::size_t at)
+// Control characters (ESC, DEL and the like) have no place in a channel:
+// XML forbids them. Tab, CR and LF are white space.
+bool IsControl(unsigned char byte)
 {
-    std::size_t end = at + 1;
-    if (end < text.size() && text[end] == '#')
-        ++end;
-    const std::size_t start = end;
-    while (end < text.size() && end - start < 32 && (IsCharsetChar(text[end]) && text[end] != ':'))
-        ++end;
-    return end > start && end < text.size() && text[end] == ';';
+    return byte < 0x20 || byte == 0x7F;
 }
 
-// White space runs as one blank, and '<' and a bare '&' written as
+// White space and control characters as one blank, '<' and '&' written as
 // references, so that the title passes Load and strict XML readers alike.
-std::string Tidied(std::string_view cp932)
+// With `references`, the character and entity references a page may hold
+// ("&eacute;", "&#233;") become their characters first; a character CP932
+// lacks becomes the reference the program keeps it as ("&#xE9;"). CP932's
+// trail bytes are never below 0x40, so each byte is judged alone.
+std::string Tidied(std::string_view cp932, bool references)
 {
     std::string out;
     bool space = false;
-    for (std::size_t i = 0; i < cp932.size(); ++i) {
-        const char c = cp932[i];
-        if (IsSpace(c)) {
-            space = !out.empty();
-            continue;
-        }
+    const auto put = [&](std::string_view text) {
         if (space)
             out += ' ';
         space = false;
-        if (c == '<')
-            out += "&lt;";
-        else if (c == '&' && !StartsReference(cp932, i))
-            out += "&amp;";
+        out += text;
+    };
+    for (std::size_t i = 0; i < cp932.size(); ++i) {
+        const char c = cp932[i];
+        char32_t decoded = 0;
+        const std::size_t length =
+            references && c == '&' ? ReadReference(cp932.substr(i), ReferenceNames::Html, decoded) : 0;
+        if (length != 0) {
+            i += length - 1;
+            if (decoded >= 0x80) {
+                std::string utf8;
+                AppendUtf8(utf8, decoded);
+                put(Utf8ToCp932(utf8));
+                continue;
+            }
+        } else {
+            decoded = static_cast<unsigned char>(c);
+        }
+        if (IsSpace(static_cast<char>(decoded)) || IsControl(static_cast<unsigned char>(decoded)))
+            space = !out.empty();
+        else if (decoded == '<')
+            put("&lt;");
+        else if (decoded == '&')
+            put("&amp;");
         else
-            out += c;
+            put(std::string(1, static_cast<char>(decoded)));
     }
     return out;
 }
@@ -168,7 +170,7 @@ std::string PageTitleCp932(std::string_view page, bool truncated)
         if (text.convertedFrom.empty())
             return {};
         const std::optional<std::string_view> raw = RawTitle(text.bytes);
-        return raw ? Tidied(*raw) : std::string();
+        return raw ? Tidied(*raw, true) : std::string();
     }
     std::optional<std::string> encoding;
     if (page.substr(0, 3) == "\xEF\xBB\xBF") {
@@ -184,14 +186,17 @@ std::string PageTitleCp932(std::string_view page, bool truncated)
         encoding = "UTF-8";
     if (encoding) {
         if (std::optional<std::string> converted = ConvertToCp932(*raw, *encoding))
-            return Tidied(*converted);
+            return Tidied(*converted, true);
     }
-    return Tidied(*raw);
+    return Tidied(*raw, true);
 }
 
 std::string NameAsCp932(std::string_view name)
 {
-    return Tidied(HasHighByte(name) && IsValidUtf8(name) ? Utf8ToCp932(name) : std::string(name));
+    // Tidied before the conversion, whose references for characters CP932
+    // lacks must stay references. UTF-8's bytes above 0x7F never look like ASCII.
+    const std::string tidied = Tidied(name, false);
+    return HasHighByte(name) && IsValidUtf8(name) ? Utf8ToCp932(tidied) : tidied;
 }
 
 }  // namespace fw::cli

@@ -11,9 +11,10 @@ namespace fw::cli {
 // encoding is, in this order: a byte-order mark; a charset declared by
 // <meta charset> or <meta http-equiv="Content-Type" content="...; charset=">
 // or an XML declaration; UTF-8 when the page is valid UTF-8 with bytes above
-// 0x7F; else Shift-JIS. Runs of white space become one blank, a "<" becomes
-// "&lt;" (a bare one would stop Load) and a bare "&" "&amp;"; references
-// stay as written. Empty when there is no title.
+// 0x7F; else Shift-JIS. Character references and HTML's named entities
+// ("Caf&eacute;") become their characters; runs of white space and control
+// characters become one blank, a "<" becomes "&lt;" (a bare one would stop
+// Load) and an "&" "&amp;". Empty when there is no title.
 std::string PageTitleCp932(std::string_view page, bool truncated);
 
 // A file or folder name (UTF-8 on this system when valid) as CP932 text.

@@ -9,6 +9,7 @@
 #include "lint/PictureSize.h"
 #include "sitemap/UsageWords.h"
 #include "text/Cp932.h"
+#include "text/References.h"
 #include "text/SjisText.h"
 
 namespace fw::cli::lint {
@@ -507,7 +508,11 @@ void LintPass::CheckUrl(const Attribute& attribute, const std::string& name)
                name + " is the bare \"http://\" of a new form: readers cannot open it");
         return;
     }
-    const std::optional<std::string_view> scheme = UrlScheme(attribute.value);
+    // The scheme as a browser sees it: references decoded ("&#106;avascript:"),
+    // tabs and line breaks removed ("java&#9;script:").
+    std::string seen = DecodeReferences(attribute.value, ReferenceNames::Xml);
+    std::erase_if(seen, [](char c) { return c == '\t' || c == '\n' || c == '\r'; });
+    const std::optional<std::string_view> scheme = UrlScheme(seen);
     if (scheme && !IsFetchableScheme(*scheme))
         Report(attribute.line, Severity::Warning,
                name + " " + Quoted(attribute.value) + " uses the scheme " + Quoted(*scheme) +

@@ -1,6 +1,8 @@
 #include "lint/LintCommand.h"
 
 #include <cstdio>
+#include <new>
+#include <stdexcept>
 
 #include "cdf/CdfReader.h"
 #include "channel/Channel.h"
@@ -22,7 +24,7 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-ExitStatus LintOne(const std::string& file)
+ExitStatus LintFile(const std::string& file)
 {
     std::string bytes;
     std::string reason;
@@ -49,14 +51,28 @@ ExitStatus LintOne(const std::string& file)
     ExitStatus result = kExitOk;
     for (const lint::Diagnostic& found : lint::LintChannel(input)) {
         const std::string_view severity = lint::SeverityName(found.severity);
-        std::printf("%s:%d: %.*s: %s\n", file.c_str(), found.line, static_cast<int>(severity.size()), severity.data(),
-                    found.text.c_str());
+        std::printf("%s:%d: %.*s: %s\n", Printable(file).c_str(), found.line, static_cast<int>(severity.size()),
+                    severity.data(), Printable(found.text).c_str());
         if (found.severity == lint::Severity::Warning)
             result = MoreSevere(result, kExitLintWarned);
     }
     if (input.loadStatus != ReadStatus::Ok)
         result = MoreSevere(result, kExitLoadError);
     return result;
+}
+
+// A file too large for memory (found while reading or linting it) is one
+// that cannot be opened; the files after it are still linted.
+ExitStatus LintOne(const std::string& file)
+{
+    try {
+        return LintFile(file);
+    } catch (const std::bad_alloc&) {
+        Complain(file + ": cannot open (too large to hold in memory)");
+    } catch (const std::length_error&) {
+        Complain(file + ": cannot open (too large to hold in memory)");
+    }
+    return kExitCannotOpen;
 }
 
 }  // namespace

@@ -228,15 +228,7 @@ bool Scanner::OpensCdfElementBetween(std::size_t from, std::size_t to) const
 
 std::size_t Scanner::FindNoCase(std::string_view word, std::size_t from) const
 {
-    while (from < m_text.size()) {
-        const std::size_t at = m_text.find(word[0], from);
-        if (at == std::string_view::npos)
-            return at;
-        if (EqualsAsciiNoCase(m_text.substr(at, word.size()), word))
-            return at;
-        from = at + 1;
-    }
-    return std::string_view::npos;
+    return FindAsciiNoCase(m_text, word, from);
 }
 
 // The next "</NAME" followed by white space or '>' at or after `from`.

@@ -1,5 +1,5 @@
 // Saving replaces the target only once the new bytes are all on disk:
-// the channel goes into a temporary file beside the target (".<name>.XXXXXX"),
+// the content (a channel, an export) goes into a temporary file beside the target (".<name>.XXXXXX"),
 // which is flushed, closed and then renamed over the target in one step. On
 // any failure the temporary file is removed and the target is left alone.
 //
@@ -7,9 +7,10 @@
 // contents.
 //
 // A target that is a symbolic link is not replaced: the link is followed and
-// the file it points to is replaced, so the link survives. Links are followed
-// only as the kernel's protected-symlinks rule would follow them: a link in a
-// sticky, world-writable folder (/tmp) that belongs neither to the user
+// the file it points to is replaced, so the link survives. Links, the last
+// one and any folder link on the way, are followed only as the kernel's
+// protected-symlinks rule would follow them: a link in a sticky,
+// world-writable folder (/tmp) that belongs neither to the user
 // saving nor to the folder's owner may have been planted by someone else to
 // have the user's file replaced, and is refused. An existing target keeps its
 // permission bits and, where allowed, its owner and group (or its group
@@ -17,7 +18,8 @@
 // would. An existing target that cannot be written, or that is not a regular
 // file (a folder, a device), is refused.
 //
-// The size of the file is counted before anything is created: a file that
+// The size of the file is known before anything is created (and the content
+// may not write more, nor less): a file that
 // would not fit in the free space of the target's file system (or under the
 // process's file-size limit) is refused, so a huge site map cannot fill the
 // disk for every other program. While the temporary file exists, a signal
@@ -37,6 +39,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <vector>
 
 #include "cdf/CdfProgress.h"
 #include "cdf/SaveSignals.h"
@@ -66,32 +69,77 @@ bool MayFollowLink(const struct stat& link, const std::string& linkPath)
     return link.st_uid == geteuid() || link.st_uid == folder.st_uid;
 }
 
-// Follows a chain of symbolic links from `path` to the file it finally names,
-// which need not exist yet (a dangling link names the file to create).
-// False for a loop, an unreadable link or one that may not be followed.
-bool FollowLinks(const std::string& path, std::string& target)
+// Splits a path into its components, the last first (so that back() is
+// the next one to take); empty ones and "." are left out.
+void PushComponents(std::string_view path, std::vector<std::string>& rest)
+{
+    std::vector<std::string> parts;
+    while (!path.empty()) {
+        const std::size_t slash = path.find('/');
+        const std::string_view part = path.substr(0, slash);
+        if (!part.empty() && part != ".")
+            parts.emplace_back(part);
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+    }
+    rest.insert(rest.end(), parts.rbegin(), parts.rend());
+}
+
+std::string Joined(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+// Follows every symbolic link in `path`, in any component, to the path of
+// the file it finally names without any link in it; the file need not exist
+// yet (a dangling link names the file to create). Each link is judged by the
+// protected-links rule where it stands, so a folder link planted in /tmp is
+// refused as a file link would be. False for a loop, an unreadable link or
+// one that may not be followed.
+bool ResolveLinks(const std::string& path, std::string& target)
 {
     constexpr int kMaxLinks = 40;
-    target = path;
-    for (int hop = 0; hop < kMaxLinks; ++hop) {
+    int links = 0;
+    std::string done = path.front() == '/' ? "/" : "";  // resolved so far: no links in it
+    std::vector<std::string> rest;
+    PushComponents(path, rest);
+    while (!rest.empty()) {
+        const std::string part = std::move(rest.back());
+        rest.pop_back();
+        if (part == "..") {
+            // `done` holds no links, so going up by its text is going up on
+            // disk; it must be a folder, as the kernel would want.
+            struct stat folder {};
+            if (!done.empty() && (stat(done.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)))
+                return false;
+            const std::size_t slash = done.rfind('/');
+            const std::string last = slash == std::string::npos ? done : done.substr(slash + 1);
+            if (done.empty() || last == "..")
+                done = Joined(done, "..");
+            else if (done != "/")
+                done = slash == std::string::npos ? std::string() : done.substr(0, slash == 0 ? 1 : slash);
+            continue;
+        }
+        const std::string next = Joined(done, part);
         struct stat info {};
-        if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return true;  // not a link (or not there): this is the file
-        if (!MayFollowLink(info, target))
+        if (lstat(next.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            done = next;  // not a link (or not there)
+            continue;
+        }
+        if (++links > kMaxLinks || !MayFollowLink(info, next))
             return false;
         std::string link(PATH_MAX, '\0');
-        const ssize_t length = readlink(target.c_str(), link.data(), link.size());
-        if (length < 0 || static_cast<std::size_t>(length) >= link.size())
+        const ssize_t length = readlink(next.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= link.size())
             return false;
         link.resize(static_cast<std::size_t>(length));
-        if (!link.empty() && link.front() == '/') {
-            target = link;
-        } else {
-            const std::size_t slash = target.rfind('/');
-            target = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + link;
-        }
+        if (link.front() == '/')
+            done.assign(1, '/');  // (not = "/": g++ 12 at -O3 warns falsely of overlap)
+        PushComponents(link, rest);
     }
-    return false;
+    target = done.empty() ? "." : done;
+    return true;
 }
 
 // The umask, read without changing it where the system allows (changing it
@@ -190,6 +238,40 @@ private:
     bool m_cancelled = false;
 };
 
+// Passes the bytes on while there is room for them: the content must not
+// hand over more than it said it would, which was checked against the space.
+class CountingSink final : public ByteSink {
+public:
+    CountingSink(ByteSink& next, std::uint64_t size) : m_next(next), m_left(size) {}
+    bool Write(std::string_view bytes) override
+    {
+        if (bytes.size() > m_left)
+            return false;
+        m_left -= bytes.size();
+        return m_next.Write(bytes);
+    }
+    bool Complete() const { return m_left == 0; }
+
+private:
+    ByteSink& m_next;
+    std::uint64_t m_left;
+};
+
+// A channel as the writer writes it.
+class ChannelContent final : public FileContent {
+public:
+    explicit ChannelContent(Channel& channel) : m_channel(channel) {}
+    std::uint64_t Size() override
+    {
+        NormalizeForWrite(m_channel);
+        return CdfFileSize(m_channel);
+    }
+    bool Write(ByteSink& sink) override { return WriteNormalizedCdf(m_channel, sink); }
+
+private:
+    Channel& m_channel;
+};
+
 }  // namespace
 
 bool FdSink::Write(std::string_view bytes)
@@ -210,10 +292,10 @@ bool FdSink::Write(std::string_view bytes)
 
 namespace {
 
-SaveStatus Save(Channel& channel, const std::string& path, const FdSinkFactory& makeSink, CdfProgress* progress)
+SaveStatus Save(const std::string& path, FileContent& content, const FdSinkFactory& makeSink, CdfProgress* progress)
 {
     std::string target;
-    if (path.empty() || !FollowLinks(path, target))
+    if (path.empty() || !ResolveLinks(path, target))
         return SaveStatus::CannotCreate;
 
     struct stat old {};
@@ -222,8 +304,7 @@ SaveStatus Save(Channel& channel, const std::string& path, const FdSinkFactory& 
         return SaveStatus::CannotCreate;
 
     const std::string folder = FolderOf(target);
-    NormalizeForWrite(channel);
-    const std::uint64_t size = CdfFileSize(channel);
+    const std::uint64_t size = content.Size();
     if (!Fits(folder, size))
         return SaveStatus::NoSpace;
 
@@ -253,13 +334,16 @@ SaveStatus Save(Channel& channel, const std::string& path, const FdSinkFactory& 
         const std::unique_ptr<ByteSink> sink = makeSink(fd);
         if (!sink)
             return SaveStatus::WriteFailed;
+        CountingSink counted(*sink, size);
         if (progress != nullptr) {
-            ProgressSink reporting(*sink, *progress, size);
-            if (!WriteNormalizedCdf(channel, reporting))
+            ProgressSink reporting(counted, *progress, size);
+            if (!content.Write(reporting))
                 return reporting.Cancelled() ? SaveStatus::Cancelled : SaveStatus::WriteFailed;
-        } else if (!WriteNormalizedCdf(channel, *sink)) {
+        } else if (!content.Write(counted)) {
             return SaveStatus::WriteFailed;
         }
+        if (!counted.Complete())
+            return SaveStatus::WriteFailed;
     }
     if (fsync(fd) != 0 || !temporary.Close())
         return SaveStatus::WriteFailed;
@@ -273,11 +357,11 @@ SaveStatus Save(Channel& channel, const std::string& path, const FdSinkFactory& 
 
 }  // namespace
 
-SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
-                              CdfProgress* progress)
+SaveStatus SaveFileThrough(const std::string& path, FileContent& content, const FdSinkFactory& makeSink,
+                           CdfProgress* progress)
 {
     try {
-        return Save(channel, path, makeSink, progress);
+        return Save(path, content, makeSink, progress);
     } catch (const std::bad_alloc&) {
         // Out of memory part way: the temporary file went with the unwinding,
         // the old file is as it was.
@@ -285,10 +369,23 @@ SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const F
     }
 }
 
+SaveStatus SaveFile(const std::string& path, FileContent& content, CdfProgress* progress)
+{
+    return SaveFileThrough(
+        path, content, [](int fd) { return std::make_unique<FdSink>(fd); }, progress);
+}
+
+SaveStatus SaveCdfFileThrough(Channel& channel, const std::string& path, const FdSinkFactory& makeSink,
+                              CdfProgress* progress)
+{
+    ChannelContent content(channel);
+    return SaveFileThrough(path, content, makeSink, progress);
+}
+
 SaveStatus SaveCdfFile(Channel& channel, const std::string& path, CdfProgress* progress)
 {
-    return SaveCdfFileThrough(
-        channel, path, [](int fd) { return std::make_unique<FdSink>(fd); }, progress);
+    ChannelContent content(channel);
+    return SaveFile(path, content, progress);
 }
 
 }  // namespace fw

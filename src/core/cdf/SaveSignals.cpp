@@ -44,7 +44,7 @@ SaveSignalGuard::SaveSignalGuard(const std::string& path)
     sigemptyset(&remove.sa_mask);
     for (int signalNumber : kSignals)
         sigaddset(&remove.sa_mask, signalNumber);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kSignalCount; ++i) {
         // A signal the program ignores or handles itself is left to it.
         if (sigaction(kSignals[i], nullptr, &m_previous[i]) != 0 || m_previous[i].sa_handler != SIG_DFL)
             continue;
@@ -62,7 +62,7 @@ SaveSignalGuard::~SaveSignalGuard()
 {
     Disarm();
     if (m_armed) {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kSignalCount; ++i) {
             if (m_taken[i])
                 sigaction(kSignals[i], &m_previous[i], nullptr);
         }

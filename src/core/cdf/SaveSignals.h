@@ -8,9 +8,10 @@
 
 namespace fw {
 
-// Lives while the temporary file at `path` exists. SIGINT, SIGTERM and
-// SIGHUP, where they would end the program anyway (their action is the
-// default one), first remove the file, then end the program as they would
+// Lives while the temporary file at `path` exists. The signals that end a
+// program by default (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1,
+// SIGUSR2, SIGALRM), where their action is still the default one, first
+// remove the file, then end the program as they would
 // have. SIGXFSZ is ignored, so writing past RLIMIT_FSIZE fails with EFBIG.
 // Everything is put back as it was when the guard goes.
 //
@@ -28,10 +29,11 @@ public:
     void Disarm();
 
 private:
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGUSR2, SIGALRM};
+    static constexpr int kSignalCount = sizeof kSignals / sizeof kSignals[0];
     bool m_armed = false;
-    bool m_taken[3] = {};
-    struct sigaction m_previous[3] = {};
+    bool m_taken[kSignalCount] = {};
+    struct sigaction m_previous[kSignalCount] = {};
     struct sigaction m_previousXfsz = {};
 };
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text/References.h"
 #include "text/SjisText.h"
 
 namespace fw {
@@ -186,25 +187,6 @@ Utf8Sequence DecodeUtf8(std::string_view text)
     return seq;
 }
 
-void AppendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 void AppendCharacterReference(OutputBuffer& out, char32_t cp)
 {
     char buffer[16];
@@ -212,36 +194,18 @@ void AppendCharacterReference(OutputBuffer& out, char32_t cp)
     out.Append(std::string_view(buffer, static_cast<std::size_t>(n)));
 }
 
-bool IsHexDigitUpper(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
-}
-
 // A reference exactly as AppendCharacterReference writes it, at the start of
 // `text`: upper-case digits without leading zeros, so turning it into its
 // character and back gives the same bytes. Returns its length, 0 if none.
 std::size_t ParseCharacterReference(std::string_view text, char32_t& cp)
 {
-    constexpr std::string_view kOpen = "&#x";
-    if (text.substr(0, kOpen.size()) != kOpen)
+    if (text.substr(0, 3) != "&#x")
         return 0;
-    std::size_t i = kOpen.size();
-    const std::size_t digitsBegin = i;
-    char32_t value = 0;
-    while (i < text.size() && IsHexDigitUpper(text[i]) && i - digitsBegin < 6) {
-        const char c = text[i];
-        value = value * 16 + static_cast<char32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
-        ++i;
-    }
-    const std::size_t digits = i - digitsBegin;
-    if (digits == 0 || i >= text.size() || text[i] != ';')
-        return 0;
-    if (digits > 1 && text[digitsBegin] == '0')
-        return 0;
-    if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    cp = value;
-    return i + 1;
+    const std::size_t length = ReadReference(text, ReferenceNames::Xml, cp);
+    char canonical[16];
+    const int n = std::snprintf(canonical, sizeof canonical, "&#x%X;", static_cast<unsigned>(cp));
+    return length != 0 && text.substr(0, length) == std::string_view(canonical, static_cast<std::size_t>(n)) ? length
+                                                                                                             : 0;
 }
 
 }  // namespace

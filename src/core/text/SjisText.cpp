@@ -84,6 +84,21 @@ bool EqualsAsciiNoCase(std::string_view text, std::string_view word)
     return true;
 }
 
+std::size_t FindAsciiNoCase(std::string_view text, std::string_view word, std::size_t from)
+{
+    if (word.empty())
+        return from <= text.size() ? from : std::string_view::npos;
+    const char lower = static_cast<char>(word[0] >= 'A' && word[0] <= 'Z' ? word[0] + 32 : word[0]);
+    const char upper = static_cast<char>(word[0] >= 'a' && word[0] <= 'z' ? word[0] - 32 : word[0]);
+    const char firsts[] = {lower, upper, '\0'};
+    for (std::size_t at = text.find_first_of(firsts, from); at != std::string_view::npos;
+         at = text.find_first_of(firsts, at + 1)) {
+        if (EqualsAsciiNoCase(text.substr(at, word.size()), word))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
 int LeadingInteger(std::string_view text)
 {
     std::size_t i = 0;

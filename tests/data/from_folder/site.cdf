@@ -30,8 +30,16 @@
   <TITLE>a.htm</TITLE>
   </ITEM>
 
+  <ITEM HREF="esc%1B%5B2J.html" PRECACHE="YES">
+  <TITLE>esc [2J.html</TITLE>
+  </ITEM>
+
   <ITEM HREF="my%20page.html" PRECACHE="YES">
   <TITLE>My page</TITLE>
+  </ITEM>
+
+  <ITEM HREF="refs.html" PRECACHE="YES">
+  <TITLE>Caf&#xE9; &lt;b> &amp;amp; ]0;owned &#x263A;&#xA0;&amp;bogus;</TITLE>
   </ITEM>
 
 </CHANNEL>

@@ -6,4 +6,5 @@
 <ITEM HREF="a.htm"><TITLE>A</TITLE>
 <LOGO STYLE="ICON"/></ITEM>
 <CHANNEL HREF="a.htm/"><TITLE>C</TITLE></CHANNEL>
+<ITEM HREF="java&#9;script:alert(1)"><TITLE>S</TITLE></ITEM>
 </CHANNEL>

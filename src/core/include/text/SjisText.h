@@ -25,6 +25,10 @@ void MakeUpperSjis(std::string& text);
 // Compares text with a fixed ASCII word without regard to case (a-z / A-Z only).
 bool EqualsAsciiNoCase(std::string_view text, std::string_view word);
 
+// The first place at or after `from` where `word` (ASCII) stands in `text`
+// without regard to case; npos when nowhere.
+std::size_t FindAsciiNoCase(std::string_view text, std::string_view word, std::size_t from = 0);
+
 // The leading decimal integer of a text, as C's atoi reads it: leading white
 // space and a sign allowed, stops at the first other byte, 0 without digits.
 // Saturates instead of overflowing.

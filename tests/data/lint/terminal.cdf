@@ -1,0 +1,5 @@
+<?XML VERSION="1.0"?>
+<CHANNEL HREF="http://s/"><TITLE>Control characters</TITLE>
+<SCHEDULE><INTERVALTIME DAY="1"/></SCHEDULE>
+<ITEM HREF="a.htm" LEVEL="[2J[H"><TITLE>x</TITLE><USAGE VALUE="]0;owned›"/></ITEM>
+</CHANNEL>
