@@ -18,6 +18,15 @@ namespace {
 // Logos are small; a bigger file is read only as far as its header needs.
 constexpr std::size_t kPictureHeadLimit = 1 << 20;
 
+bool HasLoneCr(std::string_view text)
+{
+    for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 1)) {
+        if (at + 1 == text.size() || text[at + 1] != '\n')
+            return true;
+    }
+    return false;
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -38,6 +47,18 @@ ExitStatus LintFile(const std::string& file)
     input.loadStatus = ReadCdfBytes(channel, bytes, trace);
     const FileText text = DecodeFileText(bytes);
     input.text = text.bytes;
+    // A file with the CR-only line ends of old Macs: its lines are counted,
+    // and its tags read, as those of the same file with LF; a byte for a
+    // byte, so every offset stays.
+    std::string lineEnds;
+    if (HasLoneCr(text.bytes)) {
+        lineEnds.assign(text.bytes);
+        for (std::size_t at = 0; at < lineEnds.size(); ++at) {
+            if (lineEnds[at] == '\r' && (at + 1 == lineEnds.size() || lineEnds[at + 1] != '\n'))
+                lineEnds[at] = '\n';
+        }
+        input.text = lineEnds;
+    }
     const std::string folder = FolderOf(file);
     input.readBeside = [&folder](const std::string& relativePath) -> std::optional<std::string> {
         std::string picture;

@@ -173,7 +173,7 @@ void Scanner::ReadStartTag(Token& token)
                 const std::size_t close = m_text.find(m_text[p], p + 1);
                 const std::size_t end = close == std::string_view::npos ? size : close;
                 const std::string_view quoted = m_text.substr(p + 1, end - p - 1);
-                const std::size_t lineBreak = quoted.find('\n');
+                const std::size_t lineBreak = quoted.find_first_of("\r\n");
                 if (close != std::string_view::npos &&
                     (lineBreak == std::string_view::npos || quoted.find('<', lineBreak) == std::string_view::npos)) {
                     attribute.value = quoted;
@@ -183,8 +183,6 @@ void Scanner::ReadStartTag(Token& token)
                     const std::string_view line = quoted.substr(0, lineBreak);
                     const std::size_t tagEnd = line.find('>');
                     attribute.value = line.substr(0, tagEnd);
-                    if (!attribute.value.empty() && attribute.value.back() == '\r')
-                        attribute.value.remove_suffix(1);
                     token.attributes.push_back(attribute);
                     p += 1 + (tagEnd == std::string_view::npos ? line.size() : tagEnd + 1);
                     token.unterminated = tagEnd == std::string_view::npos && lineBreak == std::string_view::npos;

@@ -421,7 +421,8 @@ bool CdfReadPass::ReadQuotedValue(char quote)
     const bool closed = quote == '"' ? ReadText<'"'>("&quot;", '"', m_value) : ReadText<'\''>("&quot;", '"', m_value);
     // The bytes the value took up to its closing quote (or the end).
     const std::string_view taken(begin, m_input.Consumed() - start);
-    const std::size_t lineBreak = taken.find('\n');
+    // A line ends at LF or at CR, for files with the line ends of any system.
+    const std::size_t lineBreak = taken.find_first_of("\r\n");
     if (closed && (lineBreak == std::string_view::npos || taken.find('<', lineBreak) == std::string_view::npos)) {
         m_listOpen = true;
         return true;
@@ -430,14 +431,11 @@ bool CdfReadPass::ReadQuotedValue(char quote)
     // '>' of the value's line, or with the line.
     m_input.SeekTo(start);
     const std::string_view rest = m_input.Rest();
-    std::size_t lineEnd = rest.find('\n');
+    std::size_t lineEnd = rest.find_first_of("\r\n");
     if (lineEnd == std::string_view::npos)
         lineEnd = rest.size();
     const std::size_t tagEnd = rest.substr(0, lineEnd).find('>');
-    std::string_view value = rest.substr(0, tagEnd == std::string_view::npos ? lineEnd : tagEnd);
-    if (!value.empty() && value.back() == '\r')
-        value.remove_suffix(1);
-    m_attrValue.assign(value);
+    m_attrValue.assign(rest.substr(0, tagEnd == std::string_view::npos ? lineEnd : tagEnd));
     Unescape(m_attrValue, "&quot;", '"');
     m_value = m_attrValue;
     m_input.Advance(tagEnd == std::string_view::npos ? lineEnd : tagEnd + 1);
