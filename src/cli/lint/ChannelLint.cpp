@@ -111,8 +111,14 @@ std::vector<Diagnostic> LintPass::Run()
             break;
         }
     }
-    while (!m_stopped && !m_stack.empty())
+    while (!m_stopped && !m_stack.empty()) {
+        const Open& open = m_stack.back();
+        if (open.kind == Kind::Channel || open.kind == Kind::Item)
+            Report(open.line, Severity::Warning,
+                   open.name + " is not closed by the end of the file: strict XML readers refuse it; add </" +
+                       open.name + ">");
         Pop();
+    }
     if (!m_stopped && !m_sawTopChannel)
         Report(1, Severity::Warning, "no CHANNEL element: readers find no channel in this file");
     if (m_stopped)
@@ -269,8 +275,13 @@ void LintPass::Close(Open& open)
 {
     if (open.kind != Kind::Channel && open.kind != Kind::Item)
         return;
-    if (!open.hasTitle)
+    if (!open.hasTitle && (open.hasHref || open.kind == Kind::Item))
         Report(open.line, Severity::Warning, open.name + " without a title: readers show its bare URL");
+    else if (!open.hasTitle)
+        Report(open.line, Severity::Warning,
+               "CHANNEL without a title and without HREF: readers show it without a name");
+    if (open.kind == Kind::Channel && open.topLevel && !open.hasHref)
+        Report(open.line, Severity::Warning, "CHANNEL has no HREF: readers have no home page to open for it");
     if (open.kind == Kind::Channel && open.topLevel)
         CheckTopLevelSchedule(open);
 }
@@ -280,6 +291,8 @@ void LintPass::CloseOpenItems()
 {
     while (!m_contexts.empty() && m_stack[m_contexts.back()].kind == Kind::Item) {
         const std::size_t item = m_contexts.back();
+        Report(m_stack[item].line, Severity::Warning,
+               "ITEM is not closed before the next ITEM or CHANNEL: strict XML readers refuse it; add </ITEM>");
         while (m_stack.size() > item)
             Pop();
     }
@@ -313,9 +326,11 @@ void LintPass::OpenChannel(const Token& tag)
     if (top && m_sawTopChannel)
         Report(tag.line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one");
     m_sawTopChannel = true;
+    bool hasHref = false;
     for (const Attribute& attribute : tag.attributes) {
         const std::string name = Upper(attribute.name);
         if (name == "HREF") {
+            hasHref = hasHref || !Trimmed(attribute.value).empty();
             CheckUrl(attribute, name);
             NoteDuplicateHref(attribute, parent);
         } else if ((name == "BASE" || name == "SELF") && !top) {
@@ -323,7 +338,11 @@ void LintPass::OpenChannel(const Token& tag)
         } else if (name == "BASE") {
             CheckUrl(attribute, name);
             const std::string base = Trimmed(attribute.value);
-            if (!IsBareHttp(base) && (base.empty() || base.back() != '/'))
+            if (IsHostOnly(base))
+                Report(attribute.line, Severity::Warning,
+                       "BASE " + Quoted(attribute.value) + " is only a host: write " + Quoted(base + "/") +
+                           ", the folder that relative URLs start from");
+            else if (!IsBareHttp(base) && (base.empty() || base.back() != '/'))
                 Report(attribute.line, Severity::Warning,
                        "BASE " + Quoted(attribute.value) +
                            " does not end in \"/\": readers resolve relative URLs against the folder above it");
@@ -334,10 +353,12 @@ void LintPass::OpenChannel(const Token& tag)
         } else if (name == "TITLE") {
             NoteTitleAttribute(attribute, "CHANNEL");
         } else {
+            CheckLastmod(attribute, name);
             Dropped(attribute.line, name + " of CHANNEL");
         }
     }
     Push(Open(Kind::Channel, "CHANNEL", tag.line, top));
+    m_stack.back().hasHref = hasHref;
     if (tag.selfClosing)
         Pop();
 }
@@ -358,6 +379,7 @@ void LintPass::OpenItem(const Token& tag)
         } else if (name == "TITLE") {
             NoteTitleAttribute(attribute, "ITEM");
         } else {
+            CheckLastmod(attribute, name);
             Dropped(attribute.line, name + " of ITEM");
         }
     }
@@ -469,6 +491,21 @@ void LintPass::ReadLogo(const Token& tag)
         Report(tag.line, Severity::Note, "LOGO with STYLE before HREF: Feedwright saves it with HREF first");
     if (href != nullptr && style != nullptr)
         CheckPictureSize(*href, std::string(style->name));
+    Open* owner = InnermostContext();
+    if (style != nullptr && style->name == "ICON" && owner != nullptr && ++owner->icons == 2)
+        Report(tag.line, Severity::Warning,
+               "a second ICON LOGO for the same " + owner->name +
+                   ": readers show only one; Feedwright keeps the first as the icon and this one as written");
+}
+
+// LASTMOD as the format's reference gives it: yyyy-mm-ddThh:mm.
+void LintPass::CheckLastmod(const Attribute& attribute, const std::string& name)
+{
+    if (name != "LASTMOD")
+        return;
+    if (!IsLastmodForm(Trimmed(attribute.value)))
+        Report(attribute.line, Severity::Warning,
+               "LASTMOD " + Quoted(attribute.value) + " is not of the form yyyy-mm-ddThh:mm: readers ignore it");
 }
 
 // Only for a logo given as a relative path to a file that lies beside the
@@ -488,6 +525,9 @@ void LintPass::CheckPictureSize(const Attribute& href, const std::string& styleN
         return;
     const std::vector<PictureSize> sizes = PictureSizes(*bytes);
     const LogoStyle& style = *FindLogoStyle(styleName);
+    if (IsAnimatedGif(*bytes))
+        Report(href.line, Severity::Note,
+               "LOGO " + Quoted(href.value) + " is an animated GIF: readers of the format show only its first picture");
     if (sizes.empty()) {
         Report(href.line, Severity::Note,
                "LOGO " + Quoted(href.value) + " is not a GIF, PNG, JPEG, BMP or ICO picture");

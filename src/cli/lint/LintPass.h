@@ -31,6 +31,8 @@ private:
         int line;
         bool topLevel = false;
         bool hasTitle = false;
+        bool hasHref = false;
+        int icons = 0;  // ICON logos of this channel or item
         // A channel's: the HREFs of its items and sub-channels, with their lines.
         std::unordered_map<std::string, int> hrefs;
     };
@@ -71,6 +73,7 @@ private:
     // Elements.
     void OpenChannel(const Token& tag);
     void OpenItem(const Token& tag);
+    void CheckLastmod(const Attribute& attribute, const std::string& name);
     void NoteTitleAttribute(const Attribute& attribute, const std::string& element);
     void ReadText(const Token& tag, const std::string& name);
     void ReadUsage(const Token& tag);

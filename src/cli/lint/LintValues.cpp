@@ -102,6 +102,47 @@ bool IsBareHttp(std::string_view url)
     return EqualsAsciiNoCase(trimmed, "http://");
 }
 
+bool IsHostOnly(std::string_view url)
+{
+    const std::size_t scheme = url.find("://");
+    if (scheme == std::string_view::npos || scheme == 0 || IsBareHttp(url))
+        return false;
+    const std::string_view rest = url.substr(scheme + 3);
+    return !rest.empty() && rest.find_first_of("/?#") == std::string_view::npos;
+}
+
+namespace {
+
+// `text` matches `shape`, where '9' stands for a digit and every other byte for itself.
+bool HasShape(std::string_view text, std::string_view shape)
+{
+    if (text.size() != shape.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (shape[i] == '9' ? (text[i] < '0' || text[i] > '9') : text[i] != shape[i])
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsLastmodForm(std::string_view value)
+{
+    return HasShape(value, "9999-99-99") || HasShape(value, "9999-99-99T99:99") ||
+        HasShape(value, "9999-99-99T99:99:99");
+}
+
+bool IsTimezoneForm(std::string_view value)
+{
+    return HasShape(value, "+9999") || HasShape(value, "-9999");
+}
+
+bool IsAnimatedGif(std::string_view bytes)
+{
+    return bytes.starts_with("GIF8") && bytes.find("NETSCAPE2.0") != std::string_view::npos;
+}
+
 bool IsPlainNumber(std::string_view value)
 {
     if (value.empty())

@@ -19,6 +19,15 @@ bool IsFetchableScheme(std::string_view scheme);  // http, https, ftp in any cas
 // "http://" alone in any case, blanks around it allowed: the value a new form starts with.
 bool IsBareHttp(std::string_view url);
 
+// An absolute URL with a host and nothing after it ("http://example.com").
+bool IsHostOnly(std::string_view url);
+// yyyy-mm-ddThh:mm (the time, or its seconds, may be left out), as LASTMOD is written.
+bool IsLastmodForm(std::string_view value);
+// +hhmm or -hhmm, as a schedule's TIMEZONE is written.
+bool IsTimezoneForm(std::string_view value);
+// A GIF that loops through several pictures (it has the NETSCAPE2.0 block).
+bool IsAnimatedGif(std::string_view bytes);
+
 // Digits only (at least one), as readers take a count.
 bool IsPlainNumber(std::string_view value);
 

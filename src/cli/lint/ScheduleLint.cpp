@@ -34,6 +34,11 @@ void LintPass::OpenSchedule(const Token& tag)
     for (const Attribute& attribute : tag.attributes) {
         const std::string name = Upper(attribute.name);
         if (name != "STARTDATE" && name != "STOPDATE") {
+            std::string zone(attribute.value);
+            TrimSingleByteWhiteSpace(zone);
+            if (name == "TIMEZONE" && !IsTimezoneForm(zone))
+                Report(attribute.line, Severity::Warning,
+                       "TIMEZONE " + Quoted(attribute.value) + " is not of the form +hhmm or -hhmm: readers ignore it");
             Dropped(attribute.line, name + " of SCHEDULE");
             continue;
         }
