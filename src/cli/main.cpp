@@ -131,6 +131,8 @@ ExitStatus Run(const std::vector<std::string>& args)
         known = {"--from-folder", "--url"};
     else if (command == "export")
         known = {"--to"};
+    else if (command == "lint")
+        known = {"--site"};
     if (!ParseArguments(args, known, files, options, problem))
         return WrongUsage(problem);
 
@@ -151,7 +153,8 @@ ExitStatus Run(const std::vector<std::string>& args)
     if (command == "lint") {
         if (files.empty())
             return WrongUsage("lint takes at least one file");
-        return RunLint(files);
+        const auto site = options.find("--site");
+        return RunLint(files, site == options.end() ? std::string() : site->second);
     }
     if (command == "show") {
         if (files.size() != 1)

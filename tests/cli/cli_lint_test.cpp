@@ -59,3 +59,30 @@ TEST(CliLint, EachFileGivesExactlyItsLinesAndSeveralTheMostSevereStatus)
                   "feedwright-cdf: " + all.back() + ": cannot open (No such file or directory)\n");
     EXPECT_EQ(r.status, 3);
 }
+
+// With --site, every page link, relative or under BASE, must name a file or
+// folder of the local copy of the site; links elsewhere are not judged.
+TEST(CliLint, SiteFolderFindsLinksToPagesItDoesNotHold)
+{
+    const TempDir dir;
+    fs::create_directories(dir.path / "site" / "docs");
+    WriteBytes(dir.path / "site" / "index.htm", "");
+    WriteBytes(dir.path / "site" / "caf\xC3\xA9.htm", "");
+    WriteBytes(
+        dir.path / "channel.cdf",
+        "<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"http://s/\" BASE=\"http://s/\">\n<TITLE>T</TITLE>\n"
+        "<SCHEDULE><INTERVALTIME DAY=\"1\"/></SCHEDULE>\n"
+        "<ITEM HREF=\"index.htm\"><TITLE>a</TITLE></ITEM>\n<ITEM HREF=\"http://s/docs/\"><TITLE>b</TITLE></ITEM>\n"
+        "<ITEM HREF=\"caf%C3%A9.htm#top\"><TITLE>c</TITLE></ITEM>\n<ITEM "
+        "HREF=\"http://other/x.htm\"><TITLE>d</TITLE></ITEM>\n"
+        "<ITEM HREF=\"http://s/gone.htm\"><TITLE>e</TITLE></ITEM>\n<ITEM "
+        "HREF=\"old/gone.htm\"><TITLE>f</TITLE></ITEM>\n"
+        "</CHANNEL>\n");
+    const std::string channel = (dir.path / "channel.cdf").string();
+    const CliResult r = RunCli({"lint", "--site", (dir.path / "site").string(), channel});
+    EXPECT_EQ(r.out,
+              channel + ":9: warning: HREF \"http://s/gone.htm\" names no page of the site folder\n" + channel +
+                  ":10: warning: HREF \"old/gone.htm\" names no page of the site folder\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(RunCli({"lint", "--site", (dir.path / "none").string(), channel}).status, 3);
+}

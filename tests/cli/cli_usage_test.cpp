@@ -16,7 +16,7 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
     for (const char* part :
          {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite IN.cdf OUT.cdf ",
           "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ", "feedwright-cdf check channels/*.cdf\n",
-          "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint FILE.cdf... ",
+          "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint [--site DIR] FILE.cdf...\n",
           "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version ",
           "  64  wrong usage\n"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;

@@ -338,6 +338,7 @@ void LintPass::OpenChannel(const Token& tag)
         } else if (name == "BASE") {
             CheckUrl(attribute, name);
             const std::string base = Trimmed(attribute.value);
+            m_base = base;
             if (IsHostOnly(base))
                 Report(attribute.line, Severity::Warning,
                        "BASE " + Quoted(attribute.value) + " is only a host: write " + Quoted(base + "/") +
@@ -373,6 +374,7 @@ void LintPass::OpenItem(const Token& tag)
         if (name == "HREF") {
             hasHref = hasHref || !Trimmed(attribute.value).empty();
             CheckUrl(attribute, name);
+            CheckSitePage(attribute);
             NoteDuplicateHref(attribute, channel);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
@@ -496,6 +498,24 @@ void LintPass::ReadLogo(const Token& tag)
         Report(tag.line, Severity::Warning,
                "a second ICON LOGO for the same " + owner->name +
                    ": readers show only one; Feedwright keeps the first as the icon and this one as written");
+}
+
+// With a site folder: a page's link, relative or under BASE, must name a
+// file or folder that the site holds.
+void LintPass::CheckSitePage(const Attribute& href)
+{
+    if (!m_input.siteHas)
+        return;
+    std::string path = Trimmed(href.value);
+    path = path.substr(0, path.find_first_of("?#"));
+    if (!m_base.empty() && !IsBareHttp(m_base) && path.starts_with(m_base))
+        path = path.substr(m_base.size());
+    else if (path.empty() || UrlScheme(path) || path[0] == '/' || path[0] == '\\')
+        return;
+    const std::string utf8 = PercentDecoded(Cp932ToUtf8(path));
+    if (("/" + utf8 + "/").find("/../") != std::string::npos || m_input.siteHas(utf8))
+        return;
+    Report(href.line, Severity::Warning, "HREF " + Quoted(href.value) + " names no page of the site folder");
 }
 
 // LASTMOD as the format's reference gives it: yyyy-mm-ddThh:mm.

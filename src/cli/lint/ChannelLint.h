@@ -29,6 +29,9 @@ struct LintInput {
     // The bytes of a file named by a relative path beside the .cdf, or
     // nothing when there is no such file. Used for the sizes of logos.
     std::function<std::optional<std::string>(const std::string& relativePath)> readBeside;
+    // Whether the local copy of the site holds a file or folder at a path
+    // relative to its top (UTF-8); unset when no site folder was named.
+    std::function<bool(const std::string& relativePath)> siteHas;
 };
 
 // The findings in the order of their lines (several on one line in the

@@ -1,5 +1,7 @@
 #include "lint/LintCommand.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <new>
 #include <stdexcept>
@@ -33,7 +35,7 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-ExitStatus LintFile(const std::string& file)
+ExitStatus LintFile(const std::string& file, const std::string& site)
 {
     std::string bytes;
     std::string reason;
@@ -69,6 +71,13 @@ ExitStatus LintFile(const std::string& file)
         return picture;
     };
 
+    if (!site.empty()) {
+        input.siteHas = [&site](const std::string& relativePath) {
+            struct stat info {};
+            return stat((site + "/" + relativePath).c_str(), &info) == 0;
+        };
+    }
+
     ExitStatus result = kExitOk;
     for (const lint::Diagnostic& found : lint::LintChannel(input)) {
         const std::string_view severity = lint::SeverityName(found.severity);
@@ -84,10 +93,10 @@ ExitStatus LintFile(const std::string& file)
 
 // A file too large for memory (found while reading or linting it) is one
 // that cannot be opened; the files after it are still linted.
-ExitStatus LintOne(const std::string& file)
+ExitStatus LintOne(const std::string& file, const std::string& site)
 {
     try {
-        return LintFile(file);
+        return LintFile(file, site);
     } catch (const std::bad_alloc&) {
         Complain(file + ": cannot open (too large to hold in memory)");
     } catch (const std::length_error&) {
@@ -98,11 +107,18 @@ ExitStatus LintOne(const std::string& file)
 
 }  // namespace
 
-ExitStatus RunLint(const std::vector<std::string>& files)
+ExitStatus RunLint(const std::vector<std::string>& files, const std::string& site)
 {
+    if (!site.empty()) {
+        struct stat info {};
+        if (stat(site.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            Complain(site + ": cannot open (not a folder)");
+            return kExitCannotOpen;
+        }
+    }
     ExitStatus result = kExitOk;
     for (const std::string& file : files)
-        result = MoreSevere(result, LintOne(file));
+        result = MoreSevere(result, LintOne(file, site));
     if (!FinishStandardOutput())
         result = MoreSevere(result, kExitCannotWrite);
     return result;

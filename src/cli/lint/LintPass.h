@@ -74,6 +74,7 @@ private:
     void OpenChannel(const Token& tag);
     void OpenItem(const Token& tag);
     void CheckLastmod(const Attribute& attribute, const std::string& name);
+    void CheckSitePage(const Attribute& href);
     void NoteTitleAttribute(const Attribute& attribute, const std::string& element);
     void ReadText(const Token& tag, const std::string& name);
     void ReadUsage(const Token& tag);
@@ -92,6 +93,7 @@ private:
 
     void ReportLoadStatus();
 
+    std::string m_base;  // the top-level channel's BASE, trimmed
     const LintInput& m_input;
     Scanner m_scanner;
     std::vector<Diagnostic> m_found;

@@ -143,6 +143,26 @@ bool IsAnimatedGif(std::string_view bytes)
     return bytes.starts_with("GIF8") && bytes.find("NETSCAPE2.0") != std::string_view::npos;
 }
 
+std::string PercentDecoded(std::string_view text)
+{
+    const auto hex = [](char c) -> int {
+        return c >= '0' && c <= '9' ? c - '0'
+            : c >= 'a' && c <= 'f'  ? c - 'a' + 10
+            : c >= 'A' && c <= 'F'  ? c - 'A' + 10
+                                    : -1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
+            out += static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 bool IsPlainNumber(std::string_view value)
 {
     if (value.empty())

@@ -28,6 +28,9 @@ bool IsTimezoneForm(std::string_view value);
 // A GIF that loops through several pictures (it has the NETSCAPE2.0 block).
 bool IsAnimatedGif(std::string_view bytes);
 
+// `%XX` escapes turned into their bytes; anything else as it stands.
+std::string PercentDecoded(std::string_view text);
+
 // Digits only (at least one), as readers take a count.
 bool IsPlainNumber(std::string_view value);
 
