@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string_view>
@@ -12,6 +13,8 @@
 #include "channel/Channel.h"
 #include "common/CliFiles.h"
 #include "common/LoadVerdict.h"
+#include "lint/ChannelLint.h"
+#include "text/FileEncoding.h"
 #include "trace/TraceSink.h"
 
 namespace fw::cli {
@@ -44,6 +47,30 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
     return status;
 }
 
+// What lint says a save of the file would change; true when every change is
+// one the writer always makes. Otherwise each change is said on standard error.
+bool SavesOnlyNormalised(const std::string& path, ReadStatus status)
+{
+    std::string bytes, reason;
+    if (!ReadWholeFile(path, bytes, reason))
+        return false;
+    const FileText text = DecodeFileText(bytes);
+    lint::LintInput input;
+    input.text = text.bytes;
+    input.loadStatus = status;
+    const std::vector<lint::Diagnostic> found = lint::LintChannel(input);
+    const auto lost = [](const lint::Diagnostic& d) { return d.change == lint::SaveChange::Lost; };
+    if (std::none_of(found.begin(), found.end(), lost))
+        return true;
+    for (const lint::Diagnostic& change : found) {
+        if (change.change != lint::SaveChange::None)
+            Complain(path + ":" + std::to_string(change.line) + ": " +
+                     (lost(change) ? "would be lost: " : "normalised: ") + change.text);
+    }
+    Complain(path + ": not rewritten: --strict allows only the changes the writer always makes");
+    return false;
+}
+
 }  // namespace
 
 ExitStatus SaveChannel(Channel& channel, const std::string& out)
@@ -58,13 +85,15 @@ ExitStatus RunNew(const std::string& out)
     return SaveChannel(channel, out);
 }
 
-ExitStatus RunRewrite(const std::string& in, const std::string& out)
+ExitStatus RunRewrite(const std::string& in, const std::string& out, bool strict)
 {
     const auto trace = MakeTraceSinkFromEnvironment();
     Channel channel(trace.get());
     const ReadStatus status = Load(channel, in, *trace);
     if (status == ReadStatus::CannotOpen)
         return kExitCannotOpen;
+    if (strict && !SavesOnlyNormalised(in, status))
+        return kExitLintWarned;
     return MoreSevere(ExitStatusFor(status), SaveChannel(channel, out));
 }
 

@@ -18,7 +18,10 @@ namespace fw::cli {
 ExitStatus RunNew(const std::string& out);
 // Loads IN as the program's Load does and writes OUT as its Create does.
 // OUT is written also after a load error, from what was read.
-ExitStatus RunRewrite(const std::string& in, const std::string& out);
+// With `strict`, OUT is not written (status 1, the changes said on standard
+// error) when the save would change more than the writer's documented
+// normalisations (trimmed URLs, placeholders, sub-channels before pages).
+ExitStatus RunRewrite(const std::string& in, const std::string& out, bool strict = false);
 // One line per file on standard output.
 ExitStatus RunCheck(const std::vector<std::string>& files);
 // The loaded channel as JSON on standard output.

@@ -2,6 +2,7 @@
 // parsed by hand; the commands reuse the program's own reader and writer.
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -45,8 +46,11 @@ ExitStatus PrintToStandardOutput(std::string_view text)
 }
 
 // The operands after the command and the values of its options. Each option
-// takes a value, as "--name VALUE" or "--name=VALUE"; false for an option
-// the command does not know, a missing value or an option given twice.
+// takes a value, as "--name VALUE" or "--name=VALUE", but for the few that
+// are switches (`kSwitches`, given alone); false for an option the command
+// does not know, a missing value or an option given twice.
+constexpr std::array<std::string_view, 1> kSwitches = {"--strict"};
+
 bool ParseArguments(const std::vector<std::string>& args, const std::vector<std::string_view>& known,
                     std::vector<std::string>& operands, std::map<std::string, std::string>& options,
                     std::string& problem)
@@ -72,7 +76,13 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<std:
             problem = "option '" + name + "' given twice";
             return false;
         }
-        if (equals != std::string::npos) {
+        if (std::find(kSwitches.begin(), kSwitches.end(), name) != kSwitches.end()) {
+            if (equals != std::string::npos) {
+                problem = "option '" + name + "' takes no value";
+                return false;
+            }
+            options[name] = "";
+        } else if (equals != std::string::npos) {
             options[name] = arg.substr(equals + 1);
         } else if (i + 1 < args.size()) {
             options[name] = args[++i];
@@ -133,6 +143,8 @@ ExitStatus Run(const std::vector<std::string>& args)
         known = {"--to"};
     else if (command == "lint")
         known = {"--site"};
+    else if (command == "rewrite")
+        known = {"--strict"};
     if (!ParseArguments(args, known, files, options, problem))
         return WrongUsage(problem);
 
@@ -143,7 +155,7 @@ ExitStatus Run(const std::vector<std::string>& args)
     if (command == "rewrite") {
         if (files.size() != 2)
             return WrongUsage("rewrite takes two files: IN.cdf OUT.cdf");
-        return RunRewrite(files[0], files[1]);
+        return RunRewrite(files[0], files[1], options.contains("--strict"));
     }
     if (command == "check") {
         if (files.empty())

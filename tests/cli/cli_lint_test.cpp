@@ -70,9 +70,10 @@ TEST(CliLint, SiteFolderFindsLinksToPagesItDoesNotHold)
     WriteBytes(dir.path / "site" / "caf\xC3\xA9.htm", "");
     WriteBytes(
         dir.path / "channel.cdf",
-        "<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"http://s/\" BASE=\"http://s/\">\n<TITLE>T</TITLE>\n"
+        "<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"http://s\" SELF=\"http://s/c.cdf\" "
+        "BASE=\"http://s/\">\n<TITLE>T</TITLE>\n"
         "<SCHEDULE><INTERVALTIME DAY=\"1\"/></SCHEDULE>\n"
-        "<ITEM HREF=\"index.htm\"><TITLE>a</TITLE></ITEM>\n<ITEM HREF=\"http://s/docs/\"><TITLE>b</TITLE></ITEM>\n"
+        "<ITEM HREF=\"index.htm\"><TITLE>a</TITLE></ITEM>\n<ITEM HREF=\"http://s/docs\"><TITLE>b</TITLE></ITEM>\n"
         "<ITEM HREF=\"caf%C3%A9.htm#top\"><TITLE>c</TITLE></ITEM>\n<ITEM "
         "HREF=\"http://other/x.htm\"><TITLE>d</TITLE></ITEM>\n"
         "<ITEM HREF=\"http://s/gone.htm\"><TITLE>e</TITLE></ITEM>\n<ITEM "

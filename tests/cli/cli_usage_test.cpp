@@ -14,7 +14,7 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(RunCli({"-h"}).out, help.out);
     for (const char* part :
-         {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite IN.cdf OUT.cdf ",
+         {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite [--strict] IN.cdf OUT.cdf\n",
           "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ", "feedwright-cdf check channels/*.cdf\n",
           "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint [--site DIR] FILE.cdf...\n",
           "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version ",

@@ -49,3 +49,38 @@ TEST(CliRewrite, FailedWriteKeepsTheEarlierOutAndLoadProblemsStillWrite)
     EXPECT_EQ(RunCli({"new", dir / "no-such-folder/new.cdf"}).status, 4);
     EXPECT_EQ(Names(dir.path), files);
 }
+
+// rewrite --strict writes a file whose only changes are the writer's own
+// (a URL's trailing "/", a placeholder title, sub-channels before pages) and
+// refuses one that would lose something, saying each change.
+TEST(CliRewrite, StrictWritesOnlyWhatTheWriterAlwaysChanges)
+{
+    const TempDir dir;
+    const std::string head =
+        "<?XML VERSION=\"1.0\"?>\n<CHANNEL HREF=\"http://s/\" SELF=\"http://s/c.cdf\">\n"
+        "<TITLE>T</TITLE>\n<SCHEDULE><INTERVALTIME ";
+    WriteBytes(dir.path / "tidy.cdf",
+               head +
+                   "DAY=\"1\"/></SCHEDULE>\n<ITEM HREF=\"a.htm\"></ITEM>\n"
+                   "<CHANNEL HREF=\"sub/\"><TITLE>S</TITLE></CHANNEL>\n</CHANNEL>\n");
+    WriteBytes(dir.path / "lossy.cdf",
+               head +
+                   "HOUR=\"5\"/></SCHEDULE>\n<ITEM HREF=\"a.htm\" PRECACHE=\"no\">"
+                   "<TITLE>A</TITLE></ITEM>\n</CHANNEL>\n");
+    const CliResult tidy = RunCli({"rewrite", "--strict", dir.path / "tidy.cdf", dir.path / "tidy.out"});
+    EXPECT_EQ(tidy.status, 0) << tidy.err;
+    EXPECT_EQ(tidy.err, "");
+    EXPECT_TRUE(fs::exists(dir.path / "tidy.out"));
+
+    const std::string lossy = (dir.path / "lossy.cdf").string();
+    const CliResult refused = RunCli({"rewrite", "--strict", lossy, dir.path / "lossy.out"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err,
+              "feedwright-cdf: " + lossy + ":2: normalised: HREF \"http://s/\" is saved as \"http://s\": Feedwright " +
+                  "trims blanks and one trailing \"/\"\nfeedwright-cdf: " + lossy +
+                  ":4: would be lost: INTERVALTIME of 5 hours: readers update every 6 hours, and Feedwright saves 6\n" +
+                  "feedwright-cdf: " + lossy + ":5: would be lost: PRECACHE \"no\" becomes YES when Feedwright opens " +
+                  "and saves this file: it reads only \"NO\" in capitals\nfeedwright-cdf: " + lossy +
+                  ": not rewritten: --strict allows only the changes the writer always makes\n");
+    EXPECT_FALSE(fs::exists(dir.path / "lossy.out"));
+}

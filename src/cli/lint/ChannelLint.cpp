@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "channel/Url.h"
+
 #include "lint/LintPass.h"
 #include "lint/PictureSize.h"
 #include "sitemap/UsageWords.h"
@@ -130,7 +132,7 @@ std::vector<Diagnostic> LintPass::Run()
     return std::move(m_found);
 }
 
-void LintPass::Report(int line, Severity severity, std::string text)
+void LintPass::Report(int line, Severity severity, std::string text, SaveChange change)
 {
     if (m_stopped)
         return;
@@ -139,7 +141,24 @@ void LintPass::Report(int line, Severity severity, std::string text)
         m_stoppedLine = line;
         return;
     }
-    m_found.push_back({line, severity, std::move(text)});
+    m_found.push_back({line, severity, std::move(text), change});
+}
+
+void LintPass::Saved(int line, std::string text, SaveChange change)
+{
+    Report(line, Severity::Note, std::move(text), change);
+}
+
+// A URL, or an item's title or abstract, as the writer writes it: blanks
+// trimmed and one trailing "/" dropped.
+void LintPass::NoteNormalisedText(const Attribute* attribute, std::string_view text, int line, const std::string& what)
+{
+    std::string written(text);
+    NormalizeUrl(written);
+    if (written != text)
+        Saved(attribute != nullptr ? attribute->line : line,
+              what + " " + Quoted(text) + " is saved as " + Quoted(written) +
+                  ": Feedwright trims blanks and one trailing \"/\"");
 }
 
 void LintPass::Dropped(int line, const std::string& what)
@@ -166,7 +185,8 @@ void LintPass::CheckAttributeValues(const Token& tag)
             Report(attribute.line, Severity::Warning,
                    "the value of " + Upper(attribute.name) +
                        " is not closed: its closing quote is missing, so XML readers take the elements after it"
-                       " into it; Feedwright ends it with its tag");
+                       " into it; Feedwright ends it with its tag",
+                   SaveChange::Lost);
         if (attribute.bare)
             Report(attribute.line, Severity::Warning,
                    "the value of " + Upper(attribute.name) +
@@ -282,6 +302,16 @@ void LintPass::Close(Open& open)
                "CHANNEL without a title and without HREF: readers show it without a name");
     if (open.kind == Kind::Channel && open.topLevel && !open.hasHref)
         Report(open.line, Severity::Warning, "CHANNEL has no HREF: readers have no home page to open for it");
+    if (!open.hasTitle)
+        Saved(open.line,
+              open.name + " without a title is saved with the title " +
+                  (open.kind == Kind::Item ? "\"新規ページ\""
+                       : open.topLevel     ? "\"タイトル\""
+                                           : "\"新規チャンネル\""));
+    if (open.kind == Kind::Channel && open.topLevel && !open.hasHref)
+        Saved(open.line, "CHANNEL without HREF is saved with HREF=\"http://\"");
+    if (open.kind == Kind::Channel && open.topLevel && !open.hasSelf)
+        Saved(open.line, "CHANNEL without SELF is saved with SELF=\"http://\"");
     if (open.kind == Kind::Channel && open.topLevel)
         CheckTopLevelSchedule(open);
 }
@@ -324,9 +354,14 @@ void LintPass::OpenChannel(const Token& tag)
     Open* parent = InnermostChannel();
     const bool top = parent == nullptr;
     if (top && m_sawTopChannel)
-        Report(tag.line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one");
+        Report(tag.line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one",
+               SaveChange::Lost);
     m_sawTopChannel = true;
     bool hasHref = false;
+    bool hasSelf = false;
+    if (parent != nullptr && parent->sawPage)
+        Saved(tag.line,
+              "this sub-channel is saved before the pages of its channel, where Feedwright keeps sub-channels");
     for (const Attribute& attribute : tag.attributes) {
         const std::string name = Upper(attribute.name);
         if (name == "HREF") {
@@ -348,6 +383,7 @@ void LintPass::OpenChannel(const Token& tag)
                        "BASE " + Quoted(attribute.value) +
                            " does not end in \"/\": readers resolve relative URLs against the folder above it");
         } else if (name == "SELF") {
+            hasSelf = true;
             CheckUrl(attribute, name);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
@@ -360,6 +396,7 @@ void LintPass::OpenChannel(const Token& tag)
     }
     Push(Open(Kind::Channel, "CHANNEL", tag.line, top));
     m_stack.back().hasHref = hasHref;
+    m_stack.back().hasSelf = hasSelf;
     if (tag.selfClosing)
         Pop();
 }
@@ -387,6 +424,8 @@ void LintPass::OpenItem(const Token& tag)
     }
     if (!hasHref)
         Report(tag.line, Severity::Warning, "ITEM without HREF: readers have no page to show");
+    if (channel != nullptr)
+        channel->sawPage = true;
     Push(Open(Kind::Item, "ITEM", tag.line));
     if (tag.selfClosing)
         Pop();
@@ -434,6 +473,8 @@ void LintPass::ReadText(const Token& tag, const std::string& name)
     }
     if (context != nullptr && name == "TITLE" && !Trimmed(text.text).empty())
         context->hasTitle = true;
+    if (context != nullptr && !context->topLevel)
+        NoteNormalisedText(nullptr, text.text, text.line, name);
 }
 
 void LintPass::ReadUsage(const Token& tag)
@@ -563,6 +604,8 @@ void LintPass::CheckPictureSize(const Attribute& href, const std::string& styleN
 
 void LintPass::CheckUrl(const Attribute& attribute, const std::string& name)
 {
+    if (name != "BASE")
+        NoteNormalisedText(&attribute, attribute.value, attribute.line, name);
     if (IsBareHttp(attribute.value)) {
         Report(attribute.line, Severity::Warning,
                name + " is the bare \"http://\" of a new form: readers cannot open it");
@@ -593,7 +636,8 @@ void LintPass::CheckLevelAndPrecache(const Attribute& attribute, const std::stri
     if (EqualsAsciiNoCase(value, "NO"))
         Report(attribute.line, Severity::Note,
                "PRECACHE " + Quoted(value) +
-                   " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals");
+                   " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals",
+               SaveChange::Lost);
     else if (!EqualsAsciiNoCase(value, "YES"))
         Report(attribute.line, Severity::Warning, "PRECACHE " + Quoted(value) + ": readers know only YES and NO");
 }
@@ -624,6 +668,7 @@ void LintPass::ReportLoadStatus()
         if (m_elementErrorPending)
             add(1,
                 "Feedwright stops loading this file at a TITLE or ABSTRACT not closed by its own tag (element error)");
+        m_found.back().change = SaveChange::Lost;
         break;
     case ReadStatus::Phase0:
         add(1,

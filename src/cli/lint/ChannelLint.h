@@ -15,10 +15,17 @@ namespace fw::cli::lint {
 
 enum class Severity { Error, Warning, Note };
 
+// What a finding says of an untouched Load and Create of the file: nothing,
+// a change the writer always makes (a URL's trailing "/", blanks trimmed, a
+// placeholder for what is missing, sub-channels before pages), or one that
+// loses or alters what the file says.
+enum class SaveChange { None, Normalised, Lost };
+
 struct Diagnostic {
     int line = 1;
     Severity severity = Severity::Warning;
     std::string text;  // UTF-8
+    SaveChange change = SaveChange::None;
 };
 
 struct LintInput {

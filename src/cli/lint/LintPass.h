@@ -32,7 +32,9 @@ private:
         bool topLevel = false;
         bool hasTitle = false;
         bool hasHref = false;
-        int icons = 0;  // ICON logos of this channel or item
+        bool hasSelf = false;
+        bool sawPage = false;  // a channel's: an ITEM came before
+        int icons = 0;         // ICON logos of this channel or item
         // A channel's: the HREFs of its items and sub-channels, with their lines.
         std::unordered_map<std::string, int> hrefs;
     };
@@ -53,7 +55,10 @@ private:
     };
 
     // Reporting.
-    void Report(int line, Severity severity, std::string text);
+    void Report(int line, Severity severity, std::string text, SaveChange change = SaveChange::None);
+    // A note on what a save writes otherwise than the file has it.
+    void Saved(int line, std::string text, SaveChange change = SaveChange::Normalised);
+    void NoteNormalisedText(const Attribute* attribute, std::string_view text, int line, const std::string& what);
     void Dropped(int line, const std::string& what);
     void CheckMarkup(std::string_view text, const char* from, int fromLine, std::string_view where);
     void CheckAttributeValues(const Token& tag);
@@ -88,7 +93,8 @@ private:
     void OpenSchedule(const Token& tag);
     void ReadScheduleTime(const Token& tag, const std::string& name);
     void CloseSchedule();
-    void CheckInterval(const Time& interval);
+    // `saved`: the top-level schedule, which Feedwright's record takes.
+    void CheckInterval(const Time& interval, bool saved);
     void CheckTopLevelSchedule(const Open& channel);
 
     void ReportLoadStatus();

@@ -85,14 +85,14 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
     if (name == "INTERVALTIME") {
         schedule.interval = time;
         if (readable)
-            CheckInterval(time);
+            CheckInterval(time, schedule.topLevel);
     } else {
         (name == "EARLIESTTIME" ? schedule.earliest : schedule.latest) = time;
     }
 }
 
 // Readers update every 1, 2, 3, 4, 6, 8 or 12 hours, or in whole days.
-void LintPass::CheckInterval(const Time& interval)
+void LintPass::CheckInterval(const Time& interval, bool saved)
 {
     const long long minutes = interval.minutes;
     if (minutes == 0) {
@@ -110,8 +110,13 @@ void LintPass::CheckInterval(const Time& interval)
     const long long rounded = hours == 5 ? 6 : hours == 7 ? 8 : hours > 8 && hours < 12 ? 12 : hours;
     if (hours > 12)
         Report(interval.line, Severity::Warning, said + "update once a day");
-    else if (rounded != hours)
+    else if (rounded != hours && !saved)
         Report(interval.line, Severity::Warning, said + "update every " + std::to_string(rounded) + " hours");
+    else if (rounded != hours)
+        Report(interval.line, Severity::Warning,
+               said + "update every " + std::to_string(rounded) + " hours, and Feedwright saves " +
+                   std::to_string(rounded),
+               SaveChange::Lost);
 }
 
 void LintPass::CloseSchedule()
@@ -151,6 +156,8 @@ void LintPass::CheckTopLevelSchedule(const Open& channel)
         Report(m_topScheduleLine, Severity::Warning, "SCHEDULE without INTERVALTIME: readers never update the channel");
     else
         Report(channel.line, Severity::Warning, "no SCHEDULE with an INTERVALTIME: readers never update the channel");
+    Saved(m_topScheduleLine > 0 ? m_topScheduleLine : channel.line,
+          "the channel is saved with Feedwright's default schedule, INTERVALTIME DAY=\"7\"");
 }
 
 }  // namespace fw::cli::lint
