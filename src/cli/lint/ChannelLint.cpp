@@ -126,6 +126,7 @@ std::vector<Diagnostic> LintPass::Run()
     if (m_stopped)
         m_found.push_back(
             {m_stoppedLine, Severity::Note, "lint stopped here after " + std::to_string(kMaxFindings) + " findings"});
+    ReportLoadEvents();
     ReportLoadStatus();
     std::stable_sort(m_found.begin(), m_found.end(),
                      [](const Diagnostic& a, const Diagnostic& b) { return a.line < b.line; });
@@ -159,11 +160,6 @@ void LintPass::NoteNormalisedText(const Attribute* attribute, std::string_view t
         Saved(attribute != nullptr ? attribute->line : line,
               what + " " + Quoted(text) + " is saved as " + Quoted(written) +
                   ": Feedwright trims blanks and one trailing \"/\"");
-}
-
-void LintPass::Dropped(int line, const std::string& what)
-{
-    Report(line, Severity::Note, what + std::string(kKeptSuffix));
 }
 
 // A bare '&' (or an entity XML does not know) and a bare '<' in text.
@@ -222,8 +218,6 @@ void LintPass::StartTag(const Token& tag)
     } else if (name == "LOGO") {
         ReadLogo(tag);
     } else {
-        if (m_droppedDepth == 0)
-            Dropped(tag.line, name);
         if (!tag.selfClosing)
             Push(Open(Kind::Dropped, name, tag.line));
     }
@@ -369,7 +363,7 @@ void LintPass::OpenChannel(const Token& tag)
             CheckUrl(attribute, name);
             NoteDuplicateHref(attribute, parent);
         } else if ((name == "BASE" || name == "SELF") && !top) {
-            Dropped(attribute.line, name + " of a nested CHANNEL");
+            // Kept as written; the reader tells so.
         } else if (name == "BASE") {
             CheckUrl(attribute, name);
             const std::string base = Trimmed(attribute.value);
@@ -391,7 +385,6 @@ void LintPass::OpenChannel(const Token& tag)
             NoteTitleAttribute(attribute, "CHANNEL");
         } else {
             CheckLastmod(attribute, name);
-            Dropped(attribute.line, name + " of CHANNEL");
         }
     }
     Push(Open(Kind::Channel, "CHANNEL", tag.line, top));
@@ -419,7 +412,6 @@ void LintPass::OpenItem(const Token& tag)
             NoteTitleAttribute(attribute, "ITEM");
         } else {
             CheckLastmod(attribute, name);
-            Dropped(attribute.line, name + " of ITEM");
         }
     }
     if (!hasHref)
@@ -443,11 +435,7 @@ void LintPass::NoteTitleAttribute(const Attribute& attribute, const std::string&
 // TITLE and ABSTRACT, read as Feedwright's reader reads them.
 void LintPass::ReadText(const Token& tag, const std::string& name)
 {
-    for (const Attribute& attribute : tag.attributes)
-        Dropped(attribute.line, Upper(attribute.name) + " of " + name);
     Open* context = InnermostContext();
-    if (context == nullptr)
-        Dropped(tag.line, name + " outside every CHANNEL and ITEM");
     if (tag.selfClosing || tag.unterminated)
         return;
 
@@ -479,13 +467,9 @@ void LintPass::ReadText(const Token& tag, const std::string& name)
 
 void LintPass::ReadUsage(const Token& tag)
 {
-    const bool inItem = InItem();
-    if (!inItem)
-        Dropped(tag.line, InnermostContext() != nullptr ? "USAGE of a CHANNEL" : "USAGE outside every ITEM");
     for (const Attribute& attribute : tag.attributes) {
         const std::string name = Upper(attribute.name);
         if (name != "VALUE") {
-            Dropped(attribute.line, name + " of USAGE");
             continue;
         }
         if (!IsKnownUsage(attribute.value))
@@ -499,8 +483,6 @@ void LintPass::ReadUsage(const Token& tag)
 
 void LintPass::ReadLogo(const Token& tag)
 {
-    const bool inItem = InItem();
-    const std::size_t depth = ChannelDepth();
     const Attribute* href = nullptr;
     const LogoStyle* style = nullptr;
     bool styleBeforeHref = false;
@@ -512,7 +494,6 @@ void LintPass::ReadLogo(const Token& tag)
             continue;
         }
         if (name != "STYLE") {
-            Dropped(attribute.line, name + " of LOGO");
             continue;
         }
         styleBeforeHref = styleBeforeHref || href == nullptr;
@@ -522,10 +503,6 @@ void LintPass::ReadLogo(const Token& tag)
             Report(attribute.line, Severity::Warning,
                    "LOGO STYLE " + Quoted(attribute.value) +
                        ": readers know only ICON (16x16), IMAGE (80x32) and IMAGE-WIDE (194x32)");
-        } else if (depth == 0 && !inItem) {
-            Dropped(attribute.line, "LOGO outside every CHANNEL");
-        } else if (value != "ICON" && (inItem || depth >= 2)) {
-            Dropped(attribute.line, "LOGO STYLE " + value + (inItem ? " of an ITEM" : " of a nested CHANNEL"));
         }
     }
     if (href == nullptr || Trimmed(href->value).empty())
@@ -655,6 +632,37 @@ void LintPass::NoteDuplicateHref(const Attribute& href, Open* channel)
         Report(href.line, Severity::Note,
                "HREF " + Quoted(key) + " appears already on line " + std::to_string(entry->second) +
                    " of this channel");
+}
+
+// What Load itself said it kept as written or took under another name, at
+// the line of each piece.
+void LintPass::ReportLoadEvents()
+{
+    std::vector<const LoadEvent*> events;
+    for (const LoadEvent& event : m_input.loadEvents)
+        events.push_back(&event);
+    std::stable_sort(events.begin(), events.end(),
+                     [](const LoadEvent* a, const LoadEvent* b) { return a->offset < b->offset; });
+    const char* const text = m_input.text.data();
+    const char* counted = text;
+    int line = 1;
+    for (const LoadEvent* event : events) {
+        const char* at = text + std::min(event->offset, m_input.text.size());
+        line = Scanner::LineOf(counted, line, at);
+        counted = at;
+        const std::string name = event->attribute ? Upper(event->name) : event->name;
+        if (event->action == CdfReadAction::TakenAs) {
+            Report(line, Severity::Note,
+                   name + " of " + event->element + " is taken as " + event->takenAs +
+                       ": Feedwright matches attribute names by their parts, and saves it as " + event->takenAs,
+                   SaveChange::Lost);
+        } else {
+            const std::string where = event->element.empty() ? "" : " of " + event->element;
+            Report(line, Severity::Note,
+                   (event->attribute ? name + where : name + (event->element.empty() ? "" : " in " + event->element)) +
+                       std::string(kKeptSuffix));
+        }
+    }
 }
 
 void LintPass::ReportLoadStatus()

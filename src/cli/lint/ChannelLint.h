@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cdf/CdfReadEvents.h"
 #include "cdf/CdfReader.h"
 
 namespace fw::cli::lint {
@@ -28,11 +29,32 @@ struct Diagnostic {
     SaveChange change = SaveChange::None;
 };
 
+// What Load told about a piece of the file (see CdfReadEvent), kept past the load.
+struct LoadEvent {
+    std::size_t offset = 0;
+    CdfReadAction action = CdfReadAction::Kept;
+    std::string element, name, takenAs;
+    bool attribute = false;
+};
+
+// Collects what a load tells, for LintInput::loadEvents.
+class LoadEventRecorder final : public CdfReadObserver {
+public:
+    void OnRead(const CdfReadEvent& event) override
+    {
+        events.push_back({event.offset, event.action, std::string(event.element), std::string(event.name),
+                          std::string(event.takenAs), event.attribute});
+    }
+    std::vector<LoadEvent> events;
+};
+
 struct LintInput {
     // The file's text in CP932, as the reader scans it (see DecodeFileText).
     std::string_view text;
     // What Feedwright's Load made of the same file: its problems are errors.
     ReadStatus loadStatus = ReadStatus::Ok;
+    // What that load kept as written and took under another name, by offset in `text`.
+    std::vector<LoadEvent> loadEvents;
     // The bytes of a file named by a relative path beside the .cdf, or
     // nothing when there is no such file. Used for the sizes of logos.
     std::function<std::optional<std::string>(const std::string& relativePath)> readBeside;

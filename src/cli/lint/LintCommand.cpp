@@ -37,6 +37,7 @@ std::string FolderOf(const std::string& path)
 
 ExitStatus LintFile(const std::string& file, const std::string& site)
 {
+    using lint::LoadEventRecorder;
     std::string bytes;
     std::string reason;
     if (!ReadWholeFile(file, bytes, reason)) {
@@ -46,7 +47,9 @@ ExitStatus LintFile(const std::string& file, const std::string& site)
     NullTraceSink trace;
     Channel channel(&trace);
     lint::LintInput input;
-    input.loadStatus = ReadCdfBytes(channel, bytes, trace);
+    LoadEventRecorder recorder;
+    input.loadStatus = ReadCdfBytes(channel, bytes, trace, nullptr, &recorder);
+    input.loadEvents = std::move(recorder.events);
     const FileText text = DecodeFileText(bytes);
     input.text = text.bytes;
     // A file with the CR-only line ends of old Macs: its lines are counted,

@@ -59,7 +59,6 @@ private:
     // A note on what a save writes otherwise than the file has it.
     void Saved(int line, std::string text, SaveChange change = SaveChange::Normalised);
     void NoteNormalisedText(const Attribute* attribute, std::string_view text, int line, const std::string& what);
-    void Dropped(int line, const std::string& what);
     void CheckMarkup(std::string_view text, const char* from, int fromLine, std::string_view where);
     void CheckAttributeValues(const Token& tag);
 
@@ -80,6 +79,7 @@ private:
     void OpenItem(const Token& tag);
     void CheckLastmod(const Attribute& attribute, const std::string& name);
     void CheckSitePage(const Attribute& href);
+    void ReportLoadEvents();
     void NoteTitleAttribute(const Attribute& attribute, const std::string& element);
     void ReadText(const Token& tag, const std::string& name);
     void ReadUsage(const Token& tag);

@@ -214,9 +214,21 @@ MarkupProblem FindAmpersandProblem(std::string_view text, std::string_view where
             if (hex)
                 ++end;
             const std::size_t digits = end;
-            while (end < text.size() && (hex ? IsHexDigit(text[end]) : IsDigit(text[end])))
-                ++end;
+            unsigned long code = 0;
+            while (end < text.size() && (hex ? IsHexDigit(text[end]) : IsDigit(text[end]))) {
+                const char c = text[end++];
+                const unsigned long digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+                code = code > 0x10FFFF ? code : code * (hex ? 16 : 10) + digit;
+            }
             wellFormed = end > digits && end < text.size() && text[end] == ';';
+            // XML allows tab, LF, CR and U+0020 on, but for the surrogates, FFFE and FFFF.
+            const bool allowed = code == 0x9 || code == 0xA || code == 0xD ||
+                (code >= 0x20 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE &&
+                 code != 0xFFFF);
+            if (wellFormed && !allowed)
+                return {text.data() + at,
+                        Quoted(text.substr(at, end - at + 1)) + " " + std::string(where) +
+                            ": it names a character XML forbids, and XML readers refuse it"};
         } else {
             while (end < text.size() && IsEntityNameChar(text[end]))
                 ++end;

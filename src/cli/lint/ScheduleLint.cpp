@@ -39,7 +39,6 @@ void LintPass::OpenSchedule(const Token& tag)
             if (name == "TIMEZONE" && !IsTimezoneForm(zone))
                 Report(attribute.line, Severity::Warning,
                        "TIMEZONE " + Quoted(attribute.value) + " is not of the form +hhmm or -hhmm: readers ignore it");
-            Dropped(attribute.line, name + " of SCHEDULE");
             continue;
         }
         std::optional<Date> date = ParseDate(attribute.value);
@@ -60,7 +59,6 @@ void LintPass::OpenSchedule(const Token& tag)
 void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
 {
     if (m_schedules.empty()) {
-        Dropped(tag.line, name + " outside SCHEDULE");
         return;
     }
     long long minutes = 0;
@@ -69,7 +67,6 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
         const std::string unit = Upper(attribute.name);
         const long long factor = unit == "DAY" ? kMinutesPerDay : unit == "HOUR" ? 60 : unit == "MIN" ? 1 : 0;
         if (factor == 0) {
-            Dropped(attribute.line, unit + " of " + name);
             continue;
         }
         readable = readable && IsPlainNumber(attribute.value);

@@ -27,6 +27,8 @@ public:
     // Goes back (or on) to `offset` bytes from the start.
     void SeekTo(std::size_t offset) { m_pos = m_begin + offset; }
 
+    // The offset of a byte of a view into the input.
+    std::size_t OffsetOf(const char* at) const { return static_cast<std::size_t>(at - m_begin); }
     // How many of the bytes have been taken, and how many there are.
     std::size_t Consumed() const { return static_cast<std::size_t>(m_pos - m_begin); }
     std::size_t Size() const { return static_cast<std::size_t>(m_end - m_begin); }

@@ -106,6 +106,7 @@ bool CdfReadPass::TakeTitleAttribute(Kept& kept, SitemapItem* item, bool forHead
     m_titleAttrName.clear();
     AppendWithoutCrLf(m_titleAttrName, TrimAttrName(m_attrName));
     m_titleAttrValue.assign(m_value);
+    m_titleAttrOffset = m_input.OffsetOf(TrimAttrName(m_attrName).data());
     if (forHead)
         m_channel.head.m_strTitle.assign(m_value);
     item->Node().m_strTitle.assign(m_value);
@@ -197,6 +198,8 @@ void CdfReadPass::ReadElementText(bool isTitle)
         // A title given both ways: the element's is taken, the attribute kept.
         owner.kept->Make().attributes.push_back({KeptPart::Self, false, m_titleAttrName, m_titleAttrValue});
         m_titleAttrOwner = nullptr;
+        m_element = m_inItem ? "ITEM" : "CHANNEL";
+        Tell(CdfReadAction::Kept, m_titleAttrOffset, "TITLE", true);
     }
 
     const bool forPage = m_inItem && m_currentPage != nullptr;

@@ -77,6 +77,31 @@ CdfReadPass::KeptTarget CdfReadPass::CurrentOwner()
     return {&m_channel.head.m_kept, m_channelSeen ? KeptPart::Epilog : KeptPart::Prolog};
 }
 
+std::string_view CdfReadPass::OwnerElementName()
+{
+    if (m_inItem && CurrentPageNode() != nullptr)
+        return m_inUsage ? "USAGE" : "ITEM";
+    if (m_inSchedule && Depth() == 1)
+        return "SCHEDULE";
+    return Depth() >= 1 ? "CHANNEL" : "";
+}
+
+void CdfReadPass::TellKeptMarkup(std::size_t tagStart)
+{
+    if (m_observer == nullptr)
+        return;
+    m_element = OwnerElementName();
+    const std::string_view text = m_input.Rest();  // from the markup's '<' on
+    std::string_view name;
+    if (text.starts_with("<!--"))
+        name = "<!-- -->";
+    else if (text.starts_with("<![CDATA["))
+        name = "<![CDATA[";
+    else
+        name = text.substr(0, std::min(text.size(), text.find_first_of(" \t\r\n>[", 2)));
+    Tell(CdfReadAction::Kept, tagStart, name, false);
+}
+
 CdfReadPass::KeptTarget CdfReadPass::ElementTextOwner()
 {
     if (SitemapNode* page = m_inItem ? CurrentPageNode() : nullptr)
@@ -91,6 +116,10 @@ CdfReadPass::KeptTarget CdfReadPass::ElementTextOwner()
 void CdfReadPass::KeepAttribute(Kept& kept, KeptPart part, bool shadow)
 {
     kept.Make().attributes.push_back({part, shadow, KeptName(m_attrName), std::string(m_value)});
+    if (!shadow && m_observer != nullptr) {
+        const std::string_view name = TrimAttrName(m_attrName);
+        Tell(CdfReadAction::Kept, m_input.OffsetOf(name.data()), name, true);
+    }
 }
 
 bool CdfReadPass::ReadForeignStartTag(int stop, std::vector<KeptToken>& tokens, KeptPart part)
@@ -162,6 +191,13 @@ bool CdfReadPass::ClosesKnownOpenElement(std::string_view upperName) const
 void CdfReadPass::KeepForeignElement(std::size_t tagStart, int stop)
 {
     const KeptTarget target = CurrentOwner();
+    if (m_observer != nullptr) {
+        std::string_view name = m_tagName;
+        if (stop == 1 && name.ends_with('/'))
+            name.remove_suffix(1);
+        m_element = OwnerElementName();
+        Tell(CdfReadAction::Kept, tagStart, name, false);
+    }
     std::vector<KeptToken>& tokens = m_foreign;
     tokens.clear();
     const bool empty = ReadForeignStartTag(stop, tokens, target.part);

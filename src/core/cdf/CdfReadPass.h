@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "cdf/CdfReadEvents.h"
 #include "cdf/CdfReader.h"
 #include "channel/KeptContent.h"
 #include "text/SjisText.h"
@@ -29,7 +30,8 @@ void Unescape(std::string& text, std::string_view reference, char character);
 
 class CdfReadPass {
 public:
-    CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress);
+    CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress,
+                CdfReadObserver* observer = nullptr);
     CdfReadPass(const CdfReadPass&) = delete;
     CdfReadPass& operator=(const CdfReadPass&) = delete;
 
@@ -151,6 +153,18 @@ private:
     TraceSink& m_trace;
     const bool m_tracing;
     CdfProgress* m_progress;
+    CdfReadObserver* m_observer;
+    // The element whose start tag is being read, upper case, for events.
+    std::string_view m_element;
+    // Tells the observer, if any: `name` (a view into the input, or text of
+    // the reader's own) at `offset`.
+    void Tell(CdfReadAction action, std::size_t offset, std::string_view name, bool attribute,
+              std::string_view takenAs = {});
+    void TellTakenAs(std::string_view ownName);
+    // The name of the element whose record keeps what is read now.
+    std::string_view OwnerElementName();
+    // A comment, DOCTYPE or the like at `tagStart` was kept.
+    void TellKeptMarkup(std::size_t tagStart);
     std::size_t m_nextReport = 0;  // input offset at which the progress hears next
 
     std::string_view m_tagName;
@@ -174,6 +188,7 @@ private:
     // element of the same owner follows.
     Kept* m_titleAttrOwner = nullptr;
     std::string m_titleAttrName, m_titleAttrValue;
+    std::size_t m_titleAttrOffset = 0;
 
     // Foreign start tags found not closed in time, by offset: read again as
     // empty elements. Reading again is bounded: past the budget, every
@@ -217,8 +232,11 @@ template <std::size_t N> int CdfReadPass::MatchName(const std::array<std::string
     }
     const std::string& upper = UpperAttrName();
     for (std::size_t i = 0; i < N; ++i) {
-        if (upper.find(names[i]) != std::string::npos)
+        if (upper.find(names[i]) != std::string::npos) {
+            if (m_observer != nullptr)
+                TellTakenAs(names[i]);
             return static_cast<int>(i);
+        }
     }
     return -1;
 }

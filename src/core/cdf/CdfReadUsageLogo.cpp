@@ -80,7 +80,11 @@ void CdfReadPass::ReadLogo(std::size_t tagStart)
     Trace("LOGO:\n");
     m_logoUrl.clear();
     std::string style;
-    std::vector<std::pair<std::string, std::string>> others;
+    struct Other {
+        std::string name, value;
+        std::size_t offset;
+    };
+    std::vector<Other> others;
     while (NextAttribute()) {
         switch (MatchName(kLogoNames)) {
         case 0:
@@ -92,7 +96,8 @@ void CdfReadPass::ReadLogo(std::size_t tagStart)
             style.assign(m_value);
             break;
         default:
-            others.emplace_back(KeptName(m_attrName), std::string(m_value));
+            others.push_back(
+                {KeptName(m_attrName), std::string(m_value), m_input.OffsetOf(TrimAttrName(m_attrName).data())});
             break;
         }
     }
@@ -114,12 +119,16 @@ void CdfReadPass::ReadLogo(std::size_t tagStart)
     // The first LOGO that gives a field a URL keeps it.
     if (field != nullptr && !IsUrlGiven(*field)) {
         *field = m_logoUrl;
-        for (auto& [name, value] : others)
-            kept->Make().attributes.push_back({part, false, std::move(name), std::move(value)});
+        for (Other& other : others) {
+            Tell(CdfReadAction::Kept, other.offset, other.name, true);
+            kept->Make().attributes.push_back({part, false, std::move(other.name), std::move(other.value)});
+        }
         return;
     }
     m_input.SeekTo(tagStart);
     const KeptTarget target = CurrentOwner();
+    m_element = OwnerElementName();
+    Tell(CdfReadAction::Kept, tagStart, "LOGO", false);
     m_foreign.clear();
     m_input.Advance(1);
     ReadForeignStartTag(ReadTagName(), m_foreign, target.part);

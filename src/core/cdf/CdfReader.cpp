@@ -123,8 +123,14 @@ void Unescape(std::string& text, std::string_view reference, char character)
     text.resize(out);
 }
 
-CdfReadPass::CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress)
-    : m_channel(channel), m_input(input), m_trace(trace), m_tracing(trace.Enabled()), m_progress(progress)
+CdfReadPass::CdfReadPass(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress,
+                         CdfReadObserver* observer)
+    : m_channel(channel),
+      m_input(input),
+      m_trace(trace),
+      m_tracing(trace.Enabled()),
+      m_progress(progress),
+      m_observer(observer)
 {
 }
 
@@ -134,6 +140,19 @@ bool CdfReadPass::ReportProgress(std::size_t done)
         return true;
     m_nextReport = done + kReportEvery;
     return m_progress->Advance(done, m_input.Size());
+}
+
+void CdfReadPass::Tell(CdfReadAction action, std::size_t offset, std::string_view name, bool attribute,
+                       std::string_view takenAs)
+{
+    if (m_observer != nullptr)
+        m_observer->OnRead({offset, action, m_element, name, takenAs, attribute});
+}
+
+void CdfReadPass::TellTakenAs(std::string_view ownName)
+{
+    const std::string_view name = TrimAttrName(m_attrName);
+    Tell(CdfReadAction::TakenAs, m_input.OffsetOf(name.data()), name, true, ownName);
 }
 
 void CdfReadPass::Trace(std::string_view text)
@@ -262,10 +281,16 @@ bool CdfReadPass::TakenWhereItStands(int element) const
 void CdfReadPass::Dispatch(std::size_t tagStart, int stop)
 {
     const ElementName* entry = FindElement(m_tagName);
+    // "<INTERVALTIME/>", as the writer writes an interval of no hours and no
+    // minutes, and the like: passed over as they always were.
+    if (entry == nullptr && stop == 1 && m_tagName.ends_with('/') &&
+        FindElement(m_tagName.substr(0, m_tagName.size() - 1)) != nullptr)
+        return;
     if (entry == nullptr || !TakenWhereItStands(static_cast<int>(entry->element))) {
         const char first = m_tagName.empty() ? '\0' : m_tagName.front();
         if (first == '!' || (first == '?' && entry == nullptr)) {
             m_input.SeekTo(tagStart);
+            TellKeptMarkup(tagStart);
             const KeptTarget target = CurrentOwner();
             m_foreign.clear();
             ReadMarkup(m_foreign, target.part);
@@ -278,6 +303,7 @@ void CdfReadPass::Dispatch(std::size_t tagStart, int stop)
     }
     m_listOpen = stop != 1;
     m_selfClosed = false;
+    m_element = entry->name;
     switch (entry->element) {
     case Element::Declaration:
         ReadDeclaration();
@@ -484,20 +510,22 @@ SitemapNode* CdfReadPass::CurrentPageNode() const
     return m_currentPage != nullptr ? &m_currentPage->Node() : nullptr;
 }
 
-ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress)
+ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress,
+                   CdfReadObserver* observer)
 {
     // Views refresh once, after the whole file, not once per item.
     SitemapTree::BulkUpdate bulk(channel.sitemap);
     channel.Clear();
-    CdfReadPass pass(channel, input, trace, progress);
+    CdfReadPass pass(channel, input, trace, progress, observer);
     return pass.Run();
 }
 
-ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace, CdfProgress* progress)
+ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace, CdfProgress* progress,
+                        CdfReadObserver* observer)
 {
     const FileText text = DecodeFileText(bytes);
     CdfInput input(text.bytes);
-    return ReadCdf(channel, input, trace, progress);
+    return ReadCdf(channel, input, trace, progress, observer);
 }
 
 namespace {

@@ -11,6 +11,8 @@ std::string MarkupName(std::string_view markup)
 {
     if (markup.starts_with("<!--"))
         return "<!-- -->";
+    if (markup.starts_with("<![CDATA["))
+        return "<![CDATA[";
     const std::size_t end = markup.find_first_of(" \t\r\n>[", 2);
     return std::string(markup.substr(0, end == std::string_view::npos ? markup.size() : end));
 }

@@ -11,6 +11,7 @@ namespace fw {
 struct Channel;
 class CdfInput;
 class CdfProgress;
+class CdfReadObserver;
 class TraceSink;
 
 enum class ReadStatus {
@@ -25,10 +26,13 @@ enum class ReadStatus {
 // Clears the channel first, then applies every element in file order. The
 // element error takes precedence over the declaration checks. The progress,
 // when given, hears how many bytes have been read now and then.
-[[nodiscard]] ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr);
-// A file's bytes in whatever encoding it came in (see DecodeFileText).
+[[nodiscard]] ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress = nullptr,
+                                 CdfReadObserver* observer = nullptr);
+// A file's bytes in whatever encoding it came in (see DecodeFileText). The
+// observer, when given, hears what the load did with each piece it keeps or
+// takes under another name.
 [[nodiscard]] ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace,
-                                      CdfProgress* progress = nullptr);
+                                      CdfProgress* progress = nullptr, CdfReadObserver* observer = nullptr);
 // Reads only a regular file, opened without waiting (a FIFO or a device is
 // refused at once as CannotOpen). The file is loaded into a channel of its
 // own, taken over only when read to its end: CannotOpen and Cancelled leave
