@@ -34,5 +34,14 @@ done
 for program in bin/feedwright bin/feedwright-cdf; do
   [ -x "$prefix/$program" ] || { echo "install: $program is not executable"; missing=1; }
 done
+# An installed program looks for its files under the prefix only: its
+# constant data names no folder of the sources.
+for program in bin/feedwright bin/feedwright-cdf; do
+  if objcopy -O binary --only-section=.rodata "$prefix/$program" "$prefix/rodata" &&
+    grep -qaF "$PWD/res" "$prefix/rodata"; then
+    echo "install: $program holds the path $PWD/res"
+    missing=1
+  fi
+done
 [ "$missing" = 0 ] || exit 1
-echo "install: ${#expected[@]} files in place under a temporary prefix"
+echo "install: ${#expected[@]} files in place under a temporary prefix, none pointing into the sources"
