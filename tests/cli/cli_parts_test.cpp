@@ -1,11 +1,12 @@
 // Parts of feedwright-cdf tested directly over tables in tests/data: lint's
-// judgements of values and the picture sizes it checks logos with, the URL
-// resolution of export, and the page titles of new --from-folder.
+// judgements of values and the picture sizes it checks logos with, export's
+// text and URL resolution, and the page titles of new --from-folder.
 
 #include <gtest/gtest.h>
 
 #include "CliRunner.h"
 #include "common/CaseFile.h"
+#include "export/MarkupText.h"
 #include "export/UrlResolve.h"
 #include "fromfolder/PageTitle.h"
 #include "lint/LintValues.h"
@@ -40,6 +41,12 @@ TEST(CliParts, PictureSizesOfEachFormat)
             sizes += (sizes.empty() ? "" : " ") + std::to_string(size.width) + "x" + std::to_string(size.height);
         EXPECT_EQ(sizes, c[1]) << c[0];
     }
+}
+
+TEST(CliParts, ExportedTextHasItsReferencesResolved)
+{
+    for (const auto& c : casefile::Rows("export/text.txt"))
+        EXPECT_EQ(fw::cli::ChannelTextToUtf8(c[0]), c[1]) << c[0];
 }
 
 TEST(CliParts, ReferencesResolveAsRfc3986Says)
