@@ -38,7 +38,10 @@ TEST(CliParts, PictureSizesOfEachFormat)
     for (const auto& c : casefile::Rows("pictures/sizes.txt")) {
         std::string sizes;
         for (const fw::cli::lint::PictureSize& size : fw::cli::lint::PictureSizes(ReadBytes(folder / c[0])))
-            sizes += (sizes.empty() ? "" : " ") + std::to_string(size.width) + "x" + std::to_string(size.height);
+            sizes.append(sizes.empty() ? "" : " ")
+                .append(std::to_string(size.width))
+                .append("x")
+                .append(std::to_string(size.height));
         EXPECT_EQ(sizes, c[1]) << c[0];
     }
 }
