@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package feedwright_VERSION_ARCH.deb: a Release build with
-# Debian's usual hardening flags, installed under /usr and packed by CPack.
+# Builds the Debian package feedwright_VERSION_ARCH.deb: built with Debian's
+# usual flags and hardening alone (CMAKE_BUILD_TYPE=None adds no -O3 of its
+# own, as Debian's cmake helper does it), installed under /usr and packed by CPack.
 #   scripts/package-deb.sh [OUTDIR]   writes the package into OUTDIR (default: the current folder)
 #   FEEDWRIGHT_PACKAGE_BUILD_DIR      the build folder, kept between runs so that a second run
 #                                     only rebuilds what changed (default build/package)
@@ -17,7 +18,7 @@ build=${FEEDWRIGHT_PACKAGE_BUILD_DIR:-build/package}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # Debug information would only be stripped again when packing.
 export DEB_CXXFLAGS_MAINT_STRIP=-g
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
   -DFEEDWRIGHT_BUILD_GUI=ON -DFEEDWRIGHT_BUILD_TESTS=OFF -DFEEDWRIGHT_SANITIZE=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null

@@ -2,7 +2,10 @@
 # Fuzzes the .cdf reader, and feedwright-cdf's lint over it, each for a
 # bounded time with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer. Non-zero when the fuzzer finds a crash, a
 # leak or undefined behaviour. Skipped (with a note) where clang is missing.
+# Each run starts from the committed corpus and a fixed seed, so a failure
+# comes back with the same FUZZ_SEED (and the input is kept besides).
 #   FUZZ_SECONDS  how long to run each target (default 30)
+#   FUZZ_SEED     libFuzzer's random seed (default 1)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -24,10 +27,11 @@ rm -rf "$probe"
 
 build=build/fuzz
 seconds=${FUZZ_SECONDS:-30}
+seed=${FUZZ_SEED:-1}
 
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFEEDWRIGHT_BUILD_FUZZ=ON -DFEEDWRIGHT_BUILD_GUI=OFF -DFEEDWRIGHT_BUILD_TESTS=OFF \
-  -DFEEDWRIGHT_SANITIZE=ON \
+  -DFEEDWRIGHT_SANITIZE=ON -DFEEDWRIGHT_WERROR=ON \
   -DCMAKE_CXX_FLAGS="${CXXFLAGS:-} -fsanitize=fuzzer-no-link" >/dev/null
 cmake --build "$build" --target cdf_reader_fuzz cdf_lint_fuzz -j "$(nproc)"
 
@@ -38,13 +42,13 @@ for target in cdf_reader_fuzz cdf_lint_fuzz; do
   mkdir -p "$work/corpus" "$work/artifacts"
   cp fuzz/corpus/*.cdf "$work/corpus/"
 
-  echo "fuzz: running $target for ${seconds}s over $(ls "$work/corpus" | wc -l) seeds"
-  if ! "$build/fuzz/$target" "$work/corpus" -dict=fuzz/cdf.dict -max_total_time="$seconds" -rss_limit_mb=2048 \
+  echo "fuzz: running $target for ${seconds}s from seed $seed over $(ls "$work/corpus" | wc -l) corpus files"
+  if ! "$build/fuzz/$target" "$work/corpus" -dict=fuzz/cdf.dict -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 \
       -timeout=20 -print_final_stats=1 -artifact_prefix="$work/artifacts/" 2>"$work/log"; then
     tail -n 60 "$work/log"
     mkdir -p "$root/$build/crashes"
     cp "$work/artifacts/"* "$root/$build/crashes/" 2>/dev/null || true
-    echo "fuzz: $target failed on an input; kept in $build/crashes/"
+    echo "fuzz: $target failed on an input; kept in $build/crashes/ (FUZZ_SEED=$seed scripts/checks/fuzz.sh runs the same inputs again)"
     exit 1
   fi
   grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$work/log" || true

@@ -34,5 +34,15 @@ done
 for program in bin/feedwright bin/feedwright-cdf; do
   [ -x "$prefix/$program" ] || { echo "install: $program is not executable"; missing=1; }
 done
+# An installed program looks for its files under the prefix only: its
+# constant data names no folder of the sources, in bytes or as the UTF-16
+# of a QStringLiteral.
+for program in bin/feedwright bin/feedwright-cdf; do
+  if objcopy -O binary --only-section=.rodata "$prefix/$program" "$prefix/rodata" &&
+    { strings -a "$prefix/rodata"; strings -a -e l "$prefix/rodata"; } | grep -qF "$PWD/res"; then
+    echo "install: $program holds the path $PWD/res"
+    missing=1
+  fi
+done
 [ "$missing" = 0 ] || exit 1
-echo "install: ${#expected[@]} files in place under a temporary prefix"
+echo "install: ${#expected[@]} files in place under a temporary prefix, none pointing into the sources"

@@ -37,7 +37,7 @@ inline std::string Unescape(const std::string& text, const Pieces& pieces = {})
 }
 
 // The lines of tests/data/`name`, each as its fields; with an empty
-// `separator`, each line as one field.
+// `separator`, each line as one field. Throws when there are none.
 inline std::vector<std::vector<std::string>> Rows(const std::string& name, std::string_view separator = " | ")
 {
     std::ifstream in(FEEDWRIGHT_TEST_DATA_DIR "/" + name, std::ios::binary);
@@ -61,6 +61,9 @@ inline std::vector<std::vector<std::string>> Rows(const std::string& name, std::
             row.push_back(Unescape(line.substr(at, end == std::string::npos ? end : end - at), pieces));
         }
     }
+    // An emptied or misnamed table would otherwise pass without testing anything.
+    if (rows.empty())
+        throw std::runtime_error("no cases in tests/data/" + name);
     return rows;
 }
 

@@ -96,7 +96,9 @@ struct Harness {
     fw::SitemapItem* LoadedPage(fw::SitemapItem* parent, const char* title, int level = 0)
     {
         fw::SitemapItem* page = Append(tree, parent, true, title);
-        page->Node().m_strTitle = title;
+        // Moved in whole: g++ 12 at -O3 warns falsely of an overlapping copy
+        // when a short literal is assigned here (-Wrestrict).
+        page->Node().m_strTitle = std::string(title);
         page->Node().m_strHref = std::string("http://example.com/") + title;
         page->Node().m_nLevel = level;
         page->Node().m_bPrecache = 0;

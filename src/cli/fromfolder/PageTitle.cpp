@@ -22,6 +22,40 @@ bool IsCharsetChar(char c)
         c == '.' || c == ':';
 }
 
+// True when a tag named `name` (in any case) starts at the '<' at `at`.
+bool IsTagAt(std::string_view page, std::size_t at, std::string_view name)
+{
+    const std::size_t after = at + 1 + name.size();
+    return EqualsAsciiNoCase(page.substr(at + 1, name.size()), name) &&
+        (after == page.size() || IsSpace(page[after]) || page[after] == '>' || page[after] == '/');
+}
+
+// The next start tag named `name` from `from` on, where a browser would see
+// it: not inside a comment, nor in the text of a script or a style sheet
+// (which may well hold "<title>" in a string).
+std::size_t FindTag(std::string_view page, std::string_view name, std::size_t from)
+{
+    for (std::size_t at = page.find('<', from); at != std::string_view::npos; at = page.find('<', at + 1)) {
+        if (page.substr(at, 4) == "<!--") {
+            at = page.find("-->", at + 2);  // "<!-->" is a whole comment, as browsers have it
+            if (at == std::string_view::npos)
+                return at;
+            continue;
+        }
+        if (IsTagAt(page, at, name))
+            return at;
+        for (const std::string_view rawText : {"</script", "</style"}) {
+            if (IsTagAt(page, at, rawText.substr(2))) {
+                at = FindAsciiNoCase(page, rawText, at);
+                if (at == std::string_view::npos)
+                    return at;
+                break;
+            }
+        }
+    }
+    return std::string_view::npos;
+}
+
 // The word after `key` = in a tag's text ("charset=utf-8", "encoding='EUC-JP'").
 std::optional<std::string> ValueAfter(std::string_view tag, std::string_view key)
 {
@@ -57,8 +91,7 @@ std::optional<std::string> DeclaredCharset(std::string_view page)
                 ValueAfter(page.substr(start, end == std::string_view::npos ? end : end - start), "encoding"))
             return encoding;
     }
-    for (std::size_t at = FindAsciiNoCase(page, "<meta", 0); at != std::string_view::npos;
-         at = FindAsciiNoCase(page, "<meta", at + 5)) {
+    for (std::size_t at = FindTag(page, "meta", 0); at != std::string_view::npos; at = FindTag(page, "meta", at + 5)) {
         // The tag ends at its '>', or where the next one begins when that is missing.
         const std::size_t end = page.find_first_of("<>", at + 1);
         const std::string_view tag = page.substr(at, end == std::string_view::npos ? end : end - at);
@@ -68,21 +101,18 @@ std::optional<std::string> DeclaredCharset(std::string_view page)
     return std::nullopt;
 }
 
-// The bytes between <title ...> and </title>, or nothing.
+// The bytes between <title ...> and </title>, or nothing. The title's text
+// is taken as it stands: a "<!--" there is text.
 std::optional<std::string_view> RawTitle(std::string_view page)
 {
-    for (std::size_t at = FindAsciiNoCase(page, "<title", 0); at != std::string_view::npos;
-         at = FindAsciiNoCase(page, "<title", at + 6)) {
-        const std::size_t after = at + 6;
-        if (after < page.size() && page[after] != '>' && !IsSpace(page[after]))
-            continue;  // <titlefoo>
-        const std::size_t open = page.find('>', at);
-        if (open == std::string_view::npos)
-            return std::nullopt;
-        const std::size_t close = FindAsciiNoCase(page, "</title", open);
-        return page.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
-    }
-    return std::nullopt;
+    const std::size_t at = FindTag(page, "title", 0);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t open = page.find('>', at);
+    if (open == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t close = FindAsciiNoCase(page, "</title", open);
+    return page.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
 }
 
 bool HasHighByte(std::string_view text)

@@ -130,9 +130,8 @@ QStringList CChannelDlg::DefaultHelpDirectories()
 {
     return {
         QStringLiteral(FEEDWRIGHT_DATA_DIR),
+        // Also where the build tree keeps its copy.
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/feedwright"),
-        // A program started from its build tree finds the page in the sources.
-        QStringLiteral(FEEDWRIGHT_SOURCE_RES_DIR),
     };
 }
 
