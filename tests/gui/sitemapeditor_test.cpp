@@ -344,14 +344,17 @@ private slots:
                 item->Node().m_strTitle = item->Label();
                 return items[name] = item;
             };
-            fw::SitemapItem* chain = h.tree.Root();
-            for (int level = 1; level <= 20; ++level)
-                chain = add(chain, false, u"c%1"_s.arg(level));
-            add(chain, true, u"deep"_s);
-            fw::SitemapItem* branch = add(h.tree.Root(), false, u"branch"_s);
-            for (int i = 1; i <= 100; ++i)
-                add(branch, true, u"p%1"_s.arg(i));
-            add(h.tree.Root(), true, u"end"_s);
+            {
+                fw::SitemapTree::BulkUpdate load(h.tree);  // every channel open, as a load leaves them
+                fw::SitemapItem* chain = h.tree.Root();
+                for (int level = 1; level <= 20; ++level)
+                    chain = add(chain, false, u"c%1"_s.arg(level));
+                add(chain, true, u"deep"_s);
+                fw::SitemapItem* branch = add(h.tree.Root(), false, u"branch"_s);
+                for (int i = 1; i <= 100; ++i)
+                    add(branch, true, u"p%1"_s.arg(i));
+                add(h.tree.Root(), true, u"end"_s);
+            }
             QVERIFY(h.Open());
             h.tree.Select(items.value(QString::fromStdString(c.at(0))));
             h.View()->setFocus();
