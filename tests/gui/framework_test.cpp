@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -198,6 +199,9 @@ private slots:
         QProgressDialog* window = progress.Window();
         QVERIFY(window != nullptr && window->isVisible() && window->isModal());
         QCOMPARE(window->labelText(), u"ファイルを書き込んでいます..."_s);
+        // A screen reader names the window and its bar by the operation.
+        QCOMPARE(window->windowTitle(), window->labelText());
+        QCOMPARE(window->findChild<QProgressBar*>()->accessibleName(), window->labelText());
         QCOMPARE(window->value() * 4, window->maximum());
         QPushButton* cancel = window->findChild<QPushButton*>();
         QVERIFY(cancel != nullptr);

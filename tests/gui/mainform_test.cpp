@@ -1,5 +1,6 @@
 // The main form on real widgets: start, keyboard, the command-line open,
-// Load, Create, Clear, hostile files and names, help and the About box.
+// Load, Create, Clear, hostile files and names, help and the About box, and
+// the keyboard's safety: Alt+Space, the focus after each dialog.
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
+#include <utility>
 
 #include "app/AboutDlgIds.h"
 #include "app/ChannelDlg.h"
@@ -370,6 +373,85 @@ private slots:
         Click(IDC_BUTTON_CREATE);
         QVERIFY(m_platform->Messages().isEmpty());
         QVERIFY(ReadFile(InDir(u"saved.cdf"_s)) == QByteArray::fromStdString(rewritten.Bytes()));
+    }
+
+    // Alt+Space opens the form's window menu, in the site map it does
+    // nothing: on no control does it press a button, switch a check or type.
+    void altSpaceNeverActsOnAControl()
+    {
+        OpenForm();
+        Click(IDC_CHECK_BASEURL);  // the base URL edit takes the focus too
+        Click(IDC_BUTTON_SITEMAP);
+        CSitemapDlg* sitemap = m_dlg->sitemapDlg;
+        const auto sitemapControl = [sitemap](int id) { return FindControl<QWidget>(sitemap, id); };
+        fwtest::Click(sitemapControl(sitemap_dlg::IDC_BUTTON_ADDPAGE));
+        fw::SitemapTree& tree = m_dlg->m_channel.sitemap;
+        const auto state = [&] {
+            return HeadShown() + u" | "_s + fwtest::Outline(sitemap, {sitemap_dlg::IDC_EDIT_ITEMTITLE}) +
+                u" %1 items, %2 shown"_s.arg(tree.ItemCount()).arg(sitemap->isVisible()) +
+                m_platform->FileDialogs().join(u'/') + m_platform->Messages().join(u'/');
+        };
+        QStringList faults, opened;
+        QTimer closer;  // a dialog the key opened would wait for a person
+        connect(&closer, &QTimer::timeout, this, [&opened] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                opened << modal->windowTitle(), modal->reject();
+        });
+        closer.start(10);
+        for (QWidget* dialog : {static_cast<QWidget*>(sitemap), static_cast<QWidget*>(m_dlg.get())}) {
+            if (dialog == m_dlg.get())
+                fwtest::Click(sitemapControl(sitemap_dlg::IDC_BUTTON_OK));
+            const QString before = state();
+            for (QWidget* control = dialog->nextInFocusChain(); control != dialog;
+                 control = control->nextInFocusChain()) {
+                if (!dialog->isAncestorOf(control) || !control->isEnabled() || !(control->focusPolicy() & Qt::TabFocus))
+                    continue;
+                control->setFocus();
+                QTest::keyClick(control, Qt::Key_Space, Qt::AltModifier);
+                QMenu* menu = m_dlg->SystemMenu();
+                const QString menuShown = menu->isVisible() ? menu->activeAction()->text() : u"no menu"_s;
+                menu->hide();
+                const QString expected = dialog == sitemap ? u"no menu"_s : u"ﾊﾞｰｼﾞｮﾝ情報 (&A)..."_s;
+                if (!m_dlg->isVisible() || state() != before || menuShown != expected || !opened.isEmpty())
+                    faults << fwtest::NameOf(control) + u": "_s + menuShown + opened.join(u'/') + u" | "_s + state();
+                opened.clear();
+            }
+        }
+        for (const QString& fault : faults)
+            qWarning("%s", qPrintable(fault));
+        QVERIFY(faults.isEmpty());
+    }
+
+    // When a dialog the form opened closes, the button that opened it has
+    // the focus, whatever had it before (a screen reader's Press leaves it
+    // where it was, on 終了 at the start): the next Space repeats the command
+    // and never ends the program.
+    void theFocusReturnsToTheButtonThatOpenedADialog()
+    {
+        OpenForm();
+        QStringList focused;
+        const int buttons[] = {IDC_BUTTON_LOGO, IDC_BUTTON_SCHEDULE, IDC_INFO,           IDC_BUTTON_LOAD,
+                               IDC_HELP,        IDC_BUTTON_CREATE,   IDC_BUTTON_SITEMAP, IDC_BUTTON_SITEMAP};
+        bool okNext = true;
+        for (int id : buttons) {
+            Control(IDC_EXIT)->setFocus();
+            if (id == IDC_BUTTON_LOGO || id == IDC_BUTTON_SCHEDULE || id == IDC_INFO)
+                fwtest::WhenModalOpens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+            qobject_cast<QPushButton*>(Control(id))->click();
+            if (id == IDC_BUTTON_SITEMAP) {  // closed by OK, then by Escape
+                QWidget* sitemap = m_dlg->sitemapDlg;
+                QVERIFY(fwtest::ShowAndActivate(sitemap));
+                if (std::exchange(okNext, false))
+                    fwtest::Click(FindControl<QWidget>(sitemap, sitemap_dlg::IDC_BUTTON_OK));
+                else
+                    QTest::keyClick(sitemap, Qt::Key_Escape);
+            }
+            QTRY_VERIFY(m_dlg->isActiveWindow());
+            focused << fwtest::NameOf(QApplication::focusWidget());
+        }
+        QCOMPARE(focused.join(u' '),
+                 u"IDC_BUTTON_LOGO IDC_BUTTON_SCHEDULE IDC_INFO IDC_BUTTON_LOAD IDC_HELP IDC_BUTTON_CREATE "
+                 "IDC_BUTTON_SITEMAP IDC_BUTTON_SITEMAP"_s);
     }
 
     void helpAndAbout()

@@ -1,11 +1,13 @@
 // The site map editor. Its dialog over a stand-in main form: fields and
-// records, the root, OK and Escape, Enter, the editing buttons and very large
+// records, the root, OK and Escape, Enter, the editing buttons, the selected
+// item always in sight, what a screen reader hears and does, and very large
 // trees. Its item model: its shape always matches the tree's under Qt's model
 // tester, it takes a bulk update as one reset and a label edited in place.
 // The comment dialog over one record: what it shows, what OK stores (usage,
 // icon URL, comment), that Cancel stores nothing, and Enter and Ctrl+Enter.
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QSignalSpy>
@@ -81,10 +83,23 @@ struct Harness {
         return u"IDC_EDIT_ITEMTITLE=%1 IDC_EDIT_URL=http://example.com/%1 IDC_COMBO_LEVEL=%2 IDC_CHECK_PRECACHE=[ ] | %3"_s
             .arg(title, level, label.isEmpty() ? title : label);
     }
+    // The item as a screen reader finds it among the tree's rows.
+    QAccessibleInterface* Accessible(const fw::SitemapItem* item) const
+    {
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(View());
+        for (int i = 0; i < tree->childCount(); ++i) {
+            QAccessibleInterface* row = tree->child(i);
+            if (row != nullptr && row->text(QAccessible::Name) == fwgui::ToQString(item->Label()))
+                return row;
+        }
+        return nullptr;
+    }
+    // A click on the item's picture.
     void ClickItem(const fw::SitemapItem* item) const
     {
         View()->scrollTo(IndexOf(item));
-        QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, View()->visualRect(IndexOf(item)).center());
+        const QRect row = View()->visualRect(IndexOf(item));
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 8, row.center().y()));
     }
 
     // Items appended the way a load makes them.
@@ -154,8 +169,8 @@ class SitemapEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // New items show their defaults; Enter never closes the dialog and ends a
-    // label edit; the fields take the user's edits.
+    // New items show their defaults; Enter ends a label edit; the fields take
+    // the user's edits.
     void newItemsEnterAndTheUsersEdits()
     {
         Harness h;
@@ -168,9 +183,6 @@ private slots:
         QCOMPARE(h.Fields(),
                  u"IDC_EDIT_ITEMTITLE=新規ページ IDC_EDIT_URL=http:// "
                  "IDC_COMBO_LEVEL=0 IDC_CHECK_PRECACHE=[x] | 新規ページ"_s);
-        QTest::keyClick(&h.dlg, Qt::Key_Return);
-        h.Control(IDC_BUTTON_OK)->setFocus();
-        QTest::keyClick(h.Control(IDC_BUTTON_OK), Qt::Key_Return);
         h.View()->setFocus();
         QTest::keyClick(h.View(), Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(h.View()->indexWidget(h.IndexOf(page)));
@@ -327,6 +339,136 @@ private slots:
         h.Click(IDC_BUTTON_DELETE);
         QCOMPARE(h.tree.Root()->ChildCount(), std::size_t(1));
         QCOMPARE(h.Fields(), h.LoadedFields(u"outer"_s));
+    }
+
+    // The cases of tests/data/gui/selection_in_sight.txt.
+    void theSelectedItemIsAlwaysInSight()
+    {
+        QStringList faults;
+        for (const auto& c : casefile::Rows("gui/selection_in_sight.txt")) {
+            Harness h;
+            QHash<QString, fw::SitemapItem*> items{{u"root"_s, h.tree.Root()}};
+            const auto add = [&](fw::SitemapItem* parent, bool page, const QString& name) {
+                fw::SitemapItem* item = Append(h.tree, parent, page, name.toUtf8().constData());
+                item->Node().m_strTitle = item->Label();
+                return items[name] = item;
+            };
+            {
+                fw::SitemapTree::BulkUpdate load(h.tree);  // every channel open, as a load leaves them
+                fw::SitemapItem* chain = h.tree.Root();
+                for (int level = 1; level <= 20; ++level)
+                    chain = add(chain, false, u"c%1"_s.arg(level));
+                add(chain, true, u"deep"_s);
+                fw::SitemapItem* branch = add(h.tree.Root(), false, u"branch"_s);
+                for (int i = 1; i <= 100; ++i)
+                    add(branch, true, u"p%1"_s.arg(i));
+                add(h.tree.Root(), true, u"end"_s);
+            }
+            QVERIFY(h.Open());
+            h.tree.Select(items.value(QString::fromStdString(c.at(0))));
+            h.View()->setFocus();
+
+            const QString command = QString::fromStdString(c.at(1));
+            const QStringList words = command.split(u' ');
+            const QHash<QString, int> buttons{{u"delete"_s, IDC_BUTTON_DELETE},
+                                              {u"copy"_s, IDC_BUTTON_COPY},
+                                              {u"paste"_s, IDC_BUTTON_PASTE},
+                                              {u"addpage"_s, IDC_BUTTON_ADDPAGE},
+                                              {u"addchannel"_s, IDC_BUTTON_ADDCHANNEL}};
+            if (buttons.contains(words[0])) {
+                for (const QString& word : words)
+                    h.Click(buttons.value(word));
+            } else if (words[0] == u"load"_s) {
+                fw::SitemapTree::BulkUpdate bulk(h.tree);
+                fw::SitemapItem* selected = h.tree.Selected();
+                add(selected->IsPageImage() ? selected->Parent() : selected, true, u"loaded"_s);
+            } else if (words[0] == u"collapse"_s) {
+                h.View()->collapse(h.IndexOf(items.value(words[1])));
+            } else if (words[0] == u"toggle"_s) {
+                QAccessibleInterface* row = h.Accessible(items.value(words[1]));
+                QVERIFY2(row != nullptr, qPrintable(command));
+                row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            } else {
+                QTest::keyClick(h.View(), Qt::Key(QKeySequence::fromString(command)[0].key()));
+            }
+
+            const QModelIndex selected = h.IndexOf(h.tree.Selected());
+            const QRect row = h.View()->visualRect(selected);
+            const QRect label(row.topLeft(), QSize(h.View()->sizeHintForIndex(selected).width(), row.height()));
+            const QString shown = h.Fields().section(u" | "_s, 1);
+            const QString where = QString::fromStdString(c.at(0) + " | " + c.at(1) + ": ");
+            const QString expected = QString::fromStdString(c.at(2));
+            if (shown != (items.contains(expected) ? fwgui::ToQString(items[expected]->Label()) : expected))
+                faults << where + u"shows %1 as selected and current"_s.arg(shown);
+            else if (!h.View()->viewport()->rect().contains(label))
+                faults << where + u"its label at %1,%2 lies outside the view"_s.arg(label.left()).arg(label.top());
+            else if (h.IndexOf(h.tree.Selected()).data().toString() != h.Control(IDC_EDIT_ITEMTITLE)->property("text"))
+                faults << where + u"the fields show another item"_s;
+        }
+        for (const QString& fault : faults)
+            qWarning("%s", qPrintable(fault));
+        QVERIFY(faults.isEmpty());
+    }
+
+    // A screen reader hears each item's kind and depth, and its action on an
+    // item does what a click does: the fields follow and the item alone is
+    // highlighted.
+    void screenReaderHearsAndSelectsItems()
+    {
+        Harness h;
+        fw::SitemapItem* page = h.LoadedPage(h.tree.Root(), "page");
+        fw::SitemapItem* empty = h.LoadedChannel(h.tree.Root());
+        fw::SitemapItem* full = h.LoadedChannel(h.tree.Root());
+        h.LoadedPage(h.LoadedChannel(full), "inner");
+        QVERIFY(h.Open());
+        QStringList heard;
+        for (const fw::SitemapItem* item : {h.tree.Root(), page, empty, full, full->FirstChild()->FirstChild()})
+            heard << h.IndexOf(item).data(Qt::AccessibleDescriptionRole).toString();
+        QCOMPARE(heard,
+                 (QStringList{u"チャンネル, レベル 1, 3 項目"_s, u"ページ, レベル 2"_s,
+                              u"サブチャンネル, レベル 2, 0 項目"_s, u"サブチャンネル, レベル 2, 1 項目"_s,
+                              u"ページ, レベル 4"_s}));
+        QAccessibleInterface* row = h.Accessible(page);
+        QCOMPARE(row->text(QAccessible::Description), u"ページ, レベル 2"_s);
+        row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(h.Fields(), h.LoadedFields(u"page"_s));
+        row->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());  // again: still selected
+        QCOMPARE(h.Fields(), h.LoadedFields(u"page"_s));
+        QCOMPARE(h.View()->selectionModel()->selectedIndexes(), QModelIndexList{h.IndexOf(page)});
+        h.Click(IDC_BUTTON_DELETE);
+        QCOMPARE(h.tree.Root()->ChildCount(), std::size_t(2));
+    }
+
+    // Enter on a focused command button presses it, as Space and a click
+    // do; on OK, as anywhere else in the dialog, it never closes the dialog.
+    void enterPressesTheFocusedButton()
+    {
+        Harness h;
+        h.tree.Select(h.LoadedPage(h.tree.Root(), "p"));
+        QVERIFY(h.Open());
+        QStringList after;
+        for (int id : {IDC_BUTTON_ADDPAGE, IDC_BUTTON_ADDCHANNEL, IDC_BUTTON_COPY, IDC_BUTTON_PASTE, IDC_BUTTON_DELETE,
+                       IDC_BUTTON_COMMENT, IDC_BUTTON_OK, IDC_EDIT_URL}) {
+            QString commented = u"-"_s;
+            if (id == IDC_BUTTON_COMMENT)
+                fwtest::WhenModalOpens([&commented](QWidget* dialog) {
+                    commented = dialog->windowTitle();
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                });
+            h.Control(id)->setFocus();
+            QTest::keyClick(h.Control(id), Qt::Key_Return);
+            after << u"%1: %2 %3 %4%5"_s.arg(fwtest::NameOf(h.Control(id)))
+                         .arg(h.tree.ItemCount())
+                         .arg(fwgui::ToQString(h.tree.Selected()->Label()), commented,
+                              h.dlg.isVisible() ? QString() : u" closed"_s);
+        }
+        QCOMPARE(after,
+                 (QStringList{u"IDC_BUTTON_ADDPAGE: 3 新規ページ -"_s, u"IDC_BUTTON_ADDCHANNEL: 4 新規チャンネル -"_s,
+                              u"IDC_BUTTON_COPY: 4 新規チャンネル -"_s,
+                              u"IDC_BUTTON_PASTE: 5 新規チャンネル -"_s,  // the copy, not a default page
+                              u"IDC_BUTTON_DELETE: 4 新規チャンネル -"_s,
+                              u"IDC_BUTTON_COMMENT: 4 新規チャンネル コメントの設定"_s,
+                              u"IDC_BUTTON_OK: 4 新規チャンネル -"_s, u"IDC_EDIT_URL: 4 新規チャンネル -"_s}));
     }
 
     // 100,000 pages in one channel beside a chain of 100,000 nested sub-channels.

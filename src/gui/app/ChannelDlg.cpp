@@ -114,14 +114,25 @@ void CChannelDlg::CreateControls()
 void CChannelDlg::ConnectCommands()
 {
     connect(Control<QPushButton>(IDC_EXIT), &QPushButton::clicked, this, &CChannelDlg::reject);
-    connect(Control<QPushButton>(IDC_BUTTON_CREATE), &QPushButton::clicked, this, &CChannelDlg::OnButtonCreate);
-    connect(Control<QPushButton>(IDC_BUTTON_LOAD), &QPushButton::clicked, this, &CChannelDlg::OnButtonLoad);
     connect(Control<QPushButton>(IDC_BUTTON_CLEAR), &QPushButton::clicked, this, &CChannelDlg::OnButtonClear);
-    connect(Control<QPushButton>(IDC_BUTTON_LOGO), &QPushButton::clicked, this, &CChannelDlg::OnButtonLogo);
-    connect(Control<QPushButton>(IDC_BUTTON_SCHEDULE), &QPushButton::clicked, this, &CChannelDlg::OnButtonSchedule);
     connect(Control<QPushButton>(IDC_BUTTON_SITEMAP), &QPushButton::clicked, this, &CChannelDlg::OnButtonSitemap);
-    connect(Control<QPushButton>(IDC_INFO), &QPushButton::clicked, this, &CChannelDlg::OnButtonInfo);
-    connect(Control<QPushButton>(IDC_HELP), &QPushButton::clicked, this, &CChannelDlg::OnButtonHelp);
+    // A button that opens a dialog (or a message) has the focus when it
+    // closes, as a dialog manager gives it back to the control that opened
+    // it, whatever had it before: a screen reader's Press does not move it.
+    const std::pair<int, void (CChannelDlg::*)()> opensDialog[] = {
+        {IDC_BUTTON_CREATE, &CChannelDlg::OnButtonCreate},
+        {IDC_BUTTON_LOAD, &CChannelDlg::OnButtonLoad},
+        {IDC_BUTTON_LOGO, &CChannelDlg::OnButtonLogo},
+        {IDC_BUTTON_SCHEDULE, &CChannelDlg::OnButtonSchedule},
+        {IDC_INFO, &CChannelDlg::OnButtonInfo},
+        {IDC_HELP, &CChannelDlg::OnButtonHelp},
+    };
+    for (const auto& [id, handler] : opensDialog) {
+        connect(Control<QPushButton>(id), &QPushButton::clicked, this, [this, id, handler] {
+            (this->*handler)();
+            ReturnFocusTo(id);
+        });
+    }
     fwgui::OnButtonClicked(Control<QCheckBox>(IDC_CHECK_BASEURL), *this, [this] { OnCheckBaseUrl(); });
 }
 
@@ -180,6 +191,9 @@ void CChannelDlg::CreateSubordinateDialogs()
         // Created hidden; shown by OnButtonSitemap.
         sitemapDlg = new CSitemapDlg(platform(), m_channel, this);
         connect(sitemapDlg, &CSitemapDlg::rootCopiedBack, this, [this]() { UpdateData(false); });
+        // The form is disabled while the site map is shown, which takes the
+        // focus off its button; OK and Escape alike give it back.
+        connect(sitemapDlg, &QDialog::finished, this, [this] { ReturnFocusTo(IDC_BUTTON_SITEMAP); });
         Trace(platform(), "Create sitemapDlg\n");
     }
 }
@@ -276,6 +290,26 @@ void CChannelDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     CDialog::keyPressEvent(event);
+}
+
+void CChannelDlg::ReturnFocusTo(int id)
+{
+    // Not after the form has closed or while the site map keeps it disabled.
+    // The form is made active too: without a window manager nothing else
+    // gives it back the keyboard when a dialog closes.
+    if (!isVisible() || !isEnabled())
+        return;
+    activateWindow();
+    Control<QWidget>(id)->setFocus(Qt::OtherFocusReason);
+}
+
+void CChannelDlg::OnSystemMenuKey()
+{
+    if (m_systemMenu == nullptr)
+        return;
+    // The version entry is the menu's only command: Enter takes it.
+    m_systemMenu->popup(mapToGlobal(QPoint(0, 0)));
+    m_systemMenu->setActiveAction(m_systemMenu->actions().value(1));
 }
 
 void CChannelDlg::contextMenuEvent(QContextMenuEvent* event)

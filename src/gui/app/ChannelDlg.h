@@ -65,6 +65,9 @@ public:
     void OnButtonHelp();
     void OnCheckBaseUrl();
 
+    // Alt+Space opens the window menu at the form's top left corner.
+    void OnSystemMenuKey() override;
+
     // OK (Enter outside a push button) does nothing.
     void accept() override {}
     void done(int result) override;
@@ -79,6 +82,7 @@ protected:
 private:
     void CreateControls();
     void ConnectCommands();
+    void ReturnFocusTo(int id);
     void CreateSubordinateDialogs();
     void RegisterToolTips();
     void OpenCommandLine();

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "framework/DataExchange.h"
+#include "framework/SystemMenuKey.h"
 
 namespace fwgui {
 
@@ -20,6 +21,7 @@ CDialog::CDialog(Platform& platform, QWidget* parent, const QString& caption, in
     setFont(DialogFont());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(m_units.Size(widthDu, heightDu));
+    TakeSystemMenuKey();
 }
 
 bool CDialog::UpdateData(bool bSaveAndValidate)

@@ -43,6 +43,9 @@ public:
     // was refused. Escape and the close box (reject) close without taking.
     void accept() override;
 
+    // Alt+Space in this dialog (see SystemMenuKey.h): the default does nothing.
+    virtual void OnSystemMenuKey() {}
+
     Platform& platform() const { return m_platform; }
     const DialogUnits& Units() const { return m_units; }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QProgressDialog>
 
 namespace fwgui {
@@ -35,6 +36,10 @@ bool ProgressWindow::Advance(std::uint64_t done, std::uint64_t total)
         if (m_clock() - m_start < kDelayMs)
             return true;
         m_window = new QProgressDialog(m_text, QStringLiteral("キャンセル"), 0, kSteps, m_owner);
+        // A screen reader names the window and its bar by what is going on.
+        m_window->setWindowTitle(m_text);
+        if (auto* bar = m_window->findChild<QProgressBar*>())
+            bar->setAccessibleName(m_text);
         m_window->setWindowModality(Qt::ApplicationModal);
         m_window->setMinimumDuration(0);
         m_window->setAutoClose(false);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QWindow>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "framework/DataExchange.h"
 #include "framework/EnterKey.h"
 #include "sitemapeditor/CommentDlg.h"
+#include "sitemapeditor/SitemapDlgIds.h"
 #include "sitemapeditor/SitemapModel.h"
 #include "sitemapeditor/SitemapTreeView.h"
 
@@ -86,6 +88,28 @@ void CSitemapDlg::OnViewCurrentChanged(const QModelIndex& current)
     if (m_followingTree || m_model->IsChanging() || !current.isValid())
         return;
     m_channel.sitemap.Select(SitemapModel::ItemAt(current));
+}
+
+// An item selected without moving the current one (a screen reader's action
+// on it, which the view takes as a selection only) becomes the tree's
+// selection, as a click on it would; a highlight taken off by such an action
+// goes back to the selected item.
+void CSitemapDlg::OnViewSelectionChanged(const QModelIndex& selected)
+{
+    if (m_followingTree || m_model->IsChanging())
+        return;
+    fw::SitemapItem* item = SitemapModel::ItemAt(selected);
+    if (item != nullptr && item != m_channel.sitemap.Selected())
+        m_channel.sitemap.Select(item);
+    else if (!m_tree->selectionModel()->hasSelection())
+        ShowTreeSelectionInView();
+}
+
+void CSitemapDlg::ScrollSelectionIntoView()
+{
+    const QModelIndex selected = m_model->IndexOf(m_channel.sitemap.Selected());
+    if (selected.isValid())
+        m_tree->scrollTo(selected);
 }
 
 void CSitemapDlg::OnEnsureVisible(const QModelIndex& index)
@@ -324,11 +348,17 @@ void CSitemapDlg::EnableMainForm()
         m_mainForm->setEnabled(true);
 }
 
-// Enter never closes this dialog; it only ends a label edit in progress.
+// Enter never closes this dialog: it presses a focused command button, as
+// everywhere else in the program (not OK), and otherwise ends a label edit
+// in progress.
 void CSitemapDlg::keyPressEvent(QKeyEvent* event)
 {
     if (fwgui::IsEnterKey(*event)) {
-        m_tree->EndLabelEdit();
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button != nullptr && button->isEnabled() && button != Control<QPushButton>(sitemap_dlg::IDC_BUTTON_OK))
+            button->click();
+        else
+            m_tree->EndLabelEdit();
         event->accept();
         return;
     }

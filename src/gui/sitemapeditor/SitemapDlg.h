@@ -65,6 +65,8 @@ private:
 
     void OnTreeSelectionChanged(const QModelIndex& selected);
     void OnViewCurrentChanged(const QModelIndex& current);
+    void OnViewSelectionChanged(const QModelIndex& selected);
+    void ScrollSelectionIntoView();
     void OnEnsureVisible(const QModelIndex& index);
     void OnBranchCollapsed(const QModelIndex& index);
     void OnBulkEnded();

@@ -124,6 +124,14 @@ void CSitemapDlg::ConnectControls()
     connect(m_tree, &QTreeView::collapsed, this, &CSitemapDlg::OnBranchCollapsed);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnViewCurrentChanged(current); });
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                OnViewSelectionChanged(selected.isEmpty() ? QModelIndex() : selected.indexes().value(0));
+            });
+    // Rows going out move the rows below them, and a label grows as its
+    // title is typed: the selected item is brought back into sight.
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CSitemapDlg::ScrollSelectionIntoView);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &CSitemapDlg::ScrollSelectionIntoView);
 
     connect(m_urlEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditUrl);
     connect(m_titleEdit, &QLineEdit::textChanged, this, &CSitemapDlg::OnChangeEditTitle);

@@ -126,9 +126,25 @@ QVariant SitemapModel::data(const QModelIndex& index, int role) const
         const QString kept = KeptToolTip(*item);
         return kept.isEmpty() ? QVariant() : QVariant(kept);
     }
+    case Qt::AccessibleDescriptionRole:
+        return AccessibleDescription(*item);
     default:
         return QVariant();
     }
+}
+
+// What a screen reader says after the label, since the picture that tells a
+// page from a channel says nothing to it: the kind, the depth (the root is
+// level 1) and, for a channel, how many items it holds.
+QString SitemapModel::AccessibleDescription(const fw::SitemapItem& item)
+{
+    int level = 0;
+    for (const fw::SitemapItem* up = &item; up != nullptr; up = up->Parent())
+        ++level;
+    if (item.IsPageImage())
+        return QStringLiteral("ページ, レベル %1").arg(level);
+    const QString kind = item.Parent() == nullptr ? QStringLiteral("チャンネル") : QStringLiteral("サブチャンネル");
+    return QStringLiteral("%1, レベル %2, %3 項目").arg(kind).arg(level).arg(item.ChildCount());
 }
 
 bool SitemapModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -28,6 +28,9 @@ public:
     void SetChannel(const fw::Channel* channel) { m_channel = channel; }
     QModelIndex IndexOf(const fw::SitemapItem* item) const;
     static fw::SitemapItem* ItemAt(const QModelIndex& index);
+    // "ページ, レベル 3", "サブチャンネル, レベル 2, 5 項目": the item's
+    // accessible description.
+    static QString AccessibleDescription(const fw::SitemapItem& item);
     // True while rows are going in or out or the model is being reset: a
     // view's current index may move then without the user choosing anything.
     bool IsChanging() const { return m_changing > 0; }
