@@ -60,7 +60,7 @@ TEST(CliFeeds, FeedsBecomeTheirExpectedChannels)
         EXPECT_EQ(ReadBytes(out), ReadBytes(kFeeds / "expected" / row[2]));
         EXPECT_EQ(RunCli({"check", out}).out, out + ": ok\n");
     }
-    EXPECT_EQ(cases, 7u);
+    EXPECT_EQ(cases, 8u);
 }
 
 // tests/data/feeds/hostile.txt: refused quickly, an earlier OUT kept.
@@ -88,9 +88,9 @@ TEST(CliFeeds, AFeedsOwnEntitiesAreNeverExpandedNorFilesRead)
     const CliResult r = RunCli({"new", dir / "x.cdf", "--from-feed", "external_entity.xml"}, InFeeds());
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err,
-              "feedwright-cdf: external_entity.xml:5: warning: the entity &secret; is not expanded (a feed's own "
+              "feedwright-cdf: external_entity.xml:3: warning: the entity &secret; is not expanded (a feed's own "
               "entities never are); left out\n"
-              "feedwright-cdf: external_entity.xml:5: warning: the entity &own; is not expanded (a feed's own "
+              "feedwright-cdf: external_entity.xml:3: warning: the entity &own; is not expanded (a feed's own "
               "entities never are); left out\n");
     EXPECT_NE(ReadBytes(dir / "x.cdf").find("<TITLE>Before after</TITLE>"), std::string::npos);
 }

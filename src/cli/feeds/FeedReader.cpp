@@ -175,7 +175,14 @@ private:
     // Where the open elements put us.
     enum class Place { Other, Channel, Item, Image };
 
-    int Line() const { return xmlTextReaderGetParserLineNumber(m_reader); }
+    // The line the current node starts on (the parser itself may have read
+    // further ahead).
+    int Line() const
+    {
+        const xmlNode* node = xmlTextReaderCurrentNode(m_reader);
+        const long line = node == nullptr ? -1 : xmlGetLineNo(node);
+        return line > 0 && line < INT_MAX ? static_cast<int>(line) : xmlTextReaderGetParserLineNumber(m_reader);
+    }
 
     void Warn(int line, std::string text) { m_out.warnings.push_back({line, std::move(text)}); }
 
@@ -320,7 +327,8 @@ private:
     // entities are never expanded.
     void EntityReference()
     {
-        const std::string reference = "&" + std::string(View(xmlTextReaderConstName(m_reader))) + ";";
+        std::string reference(1, '&');
+        reference.append(View(xmlTextReaderConstName(m_reader))).append(1, ';');
         char32_t c = 0;
         if (ReadReference(reference, ReferenceNames::Html, c) == reference.size()) {
             if (m_field != Field::None)
