@@ -7,7 +7,8 @@ FEEDWRIGHT_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   fonts-noto-cjk
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libxml2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3-feedparser
   clang libclang-rt-14-dev
   xvfb xauth
   desktop-file-utils libxml2-utils jq

@@ -33,17 +33,24 @@ CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DFEEDWRIGHT_BUILD_FUZZ=ON -DFEEDWRIGHT_BUILD_GUI=OFF -DFEEDWRIGHT_BUILD_TESTS=OFF \
   -DFEEDWRIGHT_SANITIZE=ON -DFEEDWRIGHT_WERROR=ON \
   -DCMAKE_CXX_FLAGS="${CXXFLAGS:-} -fsanitize=fuzzer-no-link" >/dev/null
-cmake --build "$build" --target cdf_reader_fuzz cdf_lint_fuzz -j "$(nproc)"
+cmake --build "$build" --target cdf_reader_fuzz cdf_lint_fuzz feed_reader_fuzz -j "$(nproc)"
 
-for target in cdf_reader_fuzz cdf_lint_fuzz; do
+for target in cdf_reader_fuzz cdf_lint_fuzz feed_reader_fuzz; do
   # The fuzzer adds what it finds to its working corpus; the seeds stay as committed.
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   mkdir -p "$work/corpus" "$work/artifacts"
-  cp fuzz/corpus/*.cdf "$work/corpus/"
+  dict=(-dict=fuzz/cdf.dict)
+  if [ "$target" = feed_reader_fuzz ]; then
+    # The feeds of the tests are its seeds; libxml2 knows XML's words.
+    cp tests/data/feeds/*.xml "$work/corpus/"
+    dict=()
+  else
+    cp fuzz/corpus/*.cdf "$work/corpus/"
+  fi
 
   echo "fuzz: running $target for ${seconds}s from seed $seed over $(ls "$work/corpus" | wc -l) corpus files"
-  if ! "$build/fuzz/$target" "$work/corpus" -dict=fuzz/cdf.dict -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 \
+  if ! "$build/fuzz/$target" "$work/corpus" "${dict[@]}" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 \
       -timeout=20 -print_final_stats=1 -artifact_prefix="$work/artifacts/" 2>"$work/log"; then
     tail -n 60 "$work/log"
     mkdir -p "$root/$build/crashes"

@@ -15,6 +15,7 @@
 #include "Commands.h"
 #include "Usage.h"
 #include "export/ExportCommand.h"
+#include "feeds/FeedCommand.h"
 #include "fromfolder/FromFolderCommand.h"
 #include "lint/LintCommand.h"
 
@@ -94,12 +95,61 @@ bool ParseArguments(const std::vector<std::string>& args, const std::vector<std:
     return true;
 }
 
+// --limit N: a whole number from 1 up; 0 stands for no limit.
+bool ParseLimit(const std::map<std::string, std::string>& options, std::size_t& limit, std::string& problem)
+{
+    limit = 0;
+    const auto given = options.find("--limit");
+    if (given == options.end())
+        return true;
+    const std::string& text = given->second;
+    const bool digits = !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || std::stoul(text) == 0) {
+        problem = "--limit " + text + ": give the number of items to keep, 1 or more";
+        return false;
+    }
+    limit = std::stoul(text);
+    return true;
+}
+
+ExitStatus RunNewFromFeedCommand(const std::string& out, const std::map<std::string, std::string>& options)
+{
+    std::string problem;
+    if (options.count("--from-folder") != 0)
+        return WrongUsage("--from-feed and --from-folder do not go together");
+    std::size_t limit = 0;
+    if (!ParseLimit(options, limit, problem))
+        return WrongUsage(problem);
+    const auto url = options.find("--url");
+    if (url != options.end() && !IsSiteUrl(url->second, problem))
+        return WrongUsage("--url " + url->second + ": " + problem);
+    return RunNewFromFeed(out, options.at("--from-feed"), url == options.end() ? std::string() : url->second, limit);
+}
+
+ExitStatus RunRefreshCommand(const std::vector<std::string>& files, const std::map<std::string, std::string>& options)
+{
+    if (files.size() != 1)
+        return WrongUsage("refresh takes one file: CHANNEL.cdf");
+    const auto feed = options.find("--from-feed");
+    if (feed == options.end())
+        return WrongUsage("refresh needs --from-feed FEED");
+    std::size_t limit = 0;
+    std::string problem;
+    if (!ParseLimit(options, limit, problem))
+        return WrongUsage(problem);
+    return RunRefresh(files[0], feed->second, limit);
+}
+
 ExitStatus RunNewCommand(const std::vector<std::string>& files, const std::map<std::string, std::string>& options)
 {
     if (files.size() != 1)
         return WrongUsage("new takes one file: OUT.cdf");
     if (options.empty())
         return RunNew(files[0]);
+    if (options.count("--from-feed") != 0)
+        return RunNewFromFeedCommand(files[0], options);
+    if (options.count("--limit") != 0)
+        return WrongUsage("--limit goes with --from-feed");
     const auto folder = options.find("--from-folder");
     const auto url = options.find("--url");
     if (folder == options.end() || url == options.end())
@@ -114,10 +164,10 @@ ExitStatus RunExportCommand(const std::vector<std::string>& files, const std::ma
 {
     const auto to = options.find("--to");
     if (to == options.end())
-        return WrongUsage("export needs --to opml, --to html or --to sitemap");
+        return WrongUsage("export needs --to opml, --to html, --to sitemap, --to rss or --to atom");
     const std::optional<ExportFormat> format = ExportFormatNamed(to->second);
     if (!format)
-        return WrongUsage("export --to " + to->second + ": the formats are opml, html and sitemap");
+        return WrongUsage("export --to " + to->second + ": the formats are opml, html, sitemap, rss and atom");
     if (files.empty() || files.size() > 2)
         return WrongUsage("export takes IN.cdf and, if the result is not for standard output, OUT");
     return RunExport(*format, files[0], files.size() == 2 ? files[1] : std::string());
@@ -138,7 +188,9 @@ ExitStatus Run(const std::vector<std::string>& args)
     std::string problem;
     std::vector<std::string_view> known;
     if (command == "new")
-        known = {"--from-folder", "--url"};
+        known = {"--from-folder", "--from-feed", "--url", "--limit"};
+    else if (command == "refresh")
+        known = {"--from-feed", "--limit"};
     else if (command == "export")
         known = {"--to"};
     else if (command == "lint")
@@ -152,6 +204,8 @@ ExitStatus Run(const std::vector<std::string>& args)
         return RunNewCommand(files, options);
     if (command == "export")
         return RunExportCommand(files, options);
+    if (command == "refresh")
+        return RunRefreshCommand(files, options);
     if (command == "rewrite") {
         if (files.size() != 2)
             return WrongUsage("rewrite takes two files: IN.cdf OUT.cdf");

@@ -17,7 +17,8 @@ TEST(CliUsage, HelpListsEveryCommandWithAnExampleAndVersionNamesTheProgram)
          {"  new OUT.cdf ", "feedwright-cdf new NewChannel.cdf\n", "  rewrite [--strict] IN.cdf OUT.cdf\n",
           "feedwright-cdf rewrite old.cdf tidy.cdf\n", "  check FILE.cdf... ", "feedwright-cdf check channels/*.cdf\n",
           "  show FILE.cdf ", "feedwright-cdf show channel.cdf > channel.json\n", "  lint [--site DIR] FILE.cdf...\n",
-          "  new OUT.cdf --from-folder DIR --url URL\n", "  export --to FORMAT IN.cdf [OUT]\n", "  --version ",
+          "  new OUT.cdf --from-folder DIR --url URL\n", "  new OUT.cdf --from-feed FEED [--url URL] [--limit N]\n",
+          "  refresh CHANNEL.cdf --from-feed FEED ", "  export --to FORMAT IN.cdf [OUT]\n", "  --version ",
           "  64  wrong usage\n"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
 
@@ -41,7 +42,7 @@ TEST(CliUsage, WrongUsageExits64WithTheUsageOnStandardError)
         EXPECT_NE(r.err.find("\nUsage: feedwright-cdf new OUT.cdf\n"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("\n       feedwright-cdf check FILE.cdf...\n"), std::string::npos) << r.err;
     }
-    EXPECT_EQ(lines, 24u);
+    EXPECT_EQ(lines, 30u);
 }
 
 TEST(CliUsage, DoubleDashTakesTheRestAsFileNames)

@@ -1,5 +1,7 @@
 #include "export/ExportCommand.h"
 
+#include <ctime>
+
 #include "cdf/CdfReader.h"
 #include "channel/Channel.h"
 #include "common/CliFiles.h"
@@ -7,6 +9,7 @@
 #include "export/Exports.h"
 #include "export/SiteMapView.h"
 #include "export/UrlResolve.h"
+#include "feeds/FeedExport.h"
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
@@ -78,6 +81,10 @@ std::optional<ExportFormat> ExportFormatNamed(std::string_view name)
         return ExportFormat::Html;
     if (EqualsAsciiNoCase(name, "sitemap"))
         return ExportFormat::Sitemap;
+    if (EqualsAsciiNoCase(name, "rss"))
+        return ExportFormat::Rss;
+    if (EqualsAsciiNoCase(name, "atom"))
+        return ExportFormat::Atom;
     return std::nullopt;
 }
 
@@ -112,7 +119,13 @@ ExitStatus RunExport(ExportFormat format, const std::string& in, const std::stri
             return MoreSevere(result, WriteSitemapIndex(in, out, documents, view, urls.locs.size()));
         return MoreSevere(result, WriteResult(out, documents.front()));
     }
-    const ExportedPage page = format == ExportFormat::Opml ? ExportOpml(view) : ExportHtml(view);
+    ExportedPage page;
+    if (format == ExportFormat::Rss)
+        page = ExportRss(view, channel.logos);
+    else if (format == ExportFormat::Atom)
+        page = ExportAtom(view, channel.logos, std::time(nullptr));
+    else
+        page = format == ExportFormat::Opml ? ExportOpml(view) : ExportHtml(view);
     for (const std::string& url : page.notLinks)
         Complain(in + ": shown as text, not as a link, not an http, https, ftp or relative URL: " + url);
     return MoreSevere(result, WriteResult(out, page.document));

@@ -1,5 +1,5 @@
 #pragma once
-// feedwright-cdf export --to opml|html|sitemap IN [OUT]
+// feedwright-cdf export --to opml|html|sitemap|rss|atom IN [OUT]
 
 #include <optional>
 #include <string>
@@ -9,9 +9,9 @@
 
 namespace fw::cli {
 
-enum class ExportFormat { Opml, Html, Sitemap };
+enum class ExportFormat { Opml, Html, Sitemap, Rss, Atom };
 
-// "opml", "html" or "sitemap" in any case.
+// "opml", "html", "sitemap", "rss" or "atom" in any case.
 std::optional<ExportFormat> ExportFormatNamed(std::string_view name);
 
 // Loads IN as Load does and writes its site map in `format` to OUT (safely),
