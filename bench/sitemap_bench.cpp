@@ -135,6 +135,78 @@ void BM_DeleteChildrenOfDeepChain(benchmark::State& state)
 }
 BENCHMARK(BM_DeleteChildrenOfDeepChain)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// A sub-channel of `items` items (pages, one sub-channel in fifty) beside a
+// page, below the root.
+SitemapItem* BuildSubChannel(SitemapTree& tree, int items)
+{
+    tree.Select(tree.Root());
+    tree.AddPage(false);
+    tree.Select(tree.Root());
+    SitemapItem* top = tree.AddSubChannel(false);
+    SitemapItem* channel = top;
+    for (int made = 1; made < items; ++made) {
+        tree.Select(channel);
+        if (made % 50 == 0)
+            channel = tree.AddSubChannel(false);
+        else
+            tree.AddPage(false);
+    }
+    return top;
+}
+
+// Delete of a large sub-channel without undo: every item freed.
+void BM_DeleteSubChannel(benchmark::State& state)
+{
+    const int items = static_cast<int>(state.range(0));
+    SitemapTree tree(SitemapNode{});
+    for (auto _ : state) {
+        state.PauseTiming();
+        SitemapItem* top = BuildSubChannel(tree, items);
+        tree.Select(top);
+        state.ResumeTiming();
+        tree.DeleteItem(top);
+        state.PauseTiming();
+        tree.DeleteChildren(tree.Root());
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * items);
+}
+BENCHMARK(BM_DeleteSubChannel)->Arg(100000)->Iterations(50)->Unit(benchmark::kMillisecond);
+
+// Delete as the site map's history does it (the subtree detached and kept),
+// then its undo (put back), each timed alone.
+void BM_DeleteSubChannelKept(benchmark::State& state)
+{
+    const int items = static_cast<int>(state.range(0));
+    SitemapTree tree(SitemapNode{});
+    SitemapItem* top = BuildSubChannel(tree, items);
+    for (auto _ : state) {
+        tree.Select(top);
+        std::unique_ptr<fw::DetachedSubtree> kept = tree.DetachItem(top);
+        state.PauseTiming();
+        tree.ReattachItem(*kept);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * items);
+}
+BENCHMARK(BM_DeleteSubChannelKept)->Arg(100000)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+void BM_UndoDeleteSubChannel(benchmark::State& state)
+{
+    const int items = static_cast<int>(state.range(0));
+    SitemapTree tree(SitemapNode{});
+    SitemapItem* top = BuildSubChannel(tree, items);
+    for (auto _ : state) {
+        state.PauseTiming();
+        tree.Select(top);
+        std::unique_ptr<fw::DetachedSubtree> kept = tree.DetachItem(top);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(tree.ReattachItem(*kept));
+    }
+    state.SetItemsProcessed(state.iterations() * items);
+}
+BENCHMARK(BM_UndoDeleteSubChannel)->Arg(100000)->Iterations(200)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

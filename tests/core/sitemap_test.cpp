@@ -128,13 +128,61 @@ TEST(SitemapDelete, SubtreeGoesAndTheSelectionMovesLikeATreeView)
         SitemapTree tree(RootRecord());
         AddRootChildren(tree, "A P1 P2");
         AddUnder(tree, AddUnder(tree, Find(tree, "A"), "A1", false), "A1P", true);
-        tree.Select(Find(tree, c.at(1)));
-        tree.DeleteItem(Find(tree, c.at(0)));
+        Find(tree, "A1P")->Node().m_kept.Make().attributes.push_back({KeptPart::Self, false, "LASTMOD", "1998"});
+        SitemapItem* selected = Find(tree, c.at(1));
+        SitemapItem* deleted = Find(tree, c.at(0));
+        const std::string whole = cdftest::Outline(*tree.Root());
+
+        // Detaching moves the selection as deleting does; reattaching puts
+        // back the very same items, records and kept content included.
+        tree.Select(selected);
+        std::unique_ptr<DetachedSubtree> detached = tree.DetachItem(deleted);
+        ASSERT_EQ(detached != nullptr, c.at(3) != "6");
+        ASSERT_NE(tree.Selected(), nullptr);
+        EXPECT_EQ(tree.Selected()->Label(), c.at(2));
+        EXPECT_EQ(tree.ItemCount(), std::stoul(c.at(3)));
+        ExpectConsistent(tree);
+        if (detached != nullptr) {
+            EXPECT_EQ(tree.ReattachItem(*detached), deleted);
+            EXPECT_EQ(detached->Top(), nullptr);
+            EXPECT_EQ(cdftest::Outline(*tree.Root()), whole);
+            ExpectConsistent(tree);
+        }
+
+        tree.Select(selected);
+        tree.DeleteItem(deleted);
         ASSERT_NE(tree.Selected(), nullptr);
         EXPECT_EQ(tree.Selected()->Label(), c.at(2));
         EXPECT_EQ(tree.ItemCount(), std::stoul(c.at(3)));
         ExpectConsistent(tree);
     }
+}
+
+// A holder outliving its place, its tree's load or its tree frees its items
+// with the tree's memory (checked builds report a leak or a use after free).
+TEST(SitemapDelete, DetachedItemsGoBackOnlyToTheirPlaceAndAreFreedByTheirTree)
+{
+    SitemapTree loaded(RootRecord());
+    auto tree = std::make_unique<SitemapTree>(RootRecord());
+    AddRootChildren(*tree, "A B P1 P2");
+    AddUnder(*tree, Find(*tree, "B"), "BP", true);
+    auto b = tree->DetachItem(Find(*tree, "B"));
+    auto p1 = tree->DetachItem(Find(*tree, "P1"));
+    SitemapItem* bItem = b->Top();
+    EXPECT_EQ(tree->ReattachItem(*b), bItem);
+    EXPECT_EQ(tree->ReattachItem(*p1), nullptr);  // behind A it would stand before B
+    ASSERT_NE(p1->Top(), nullptr);
+    auto a = tree->DetachItem(Find(*tree, "A"));
+    EXPECT_EQ(tree->ReattachItem(*p1), nullptr);  // A is gone
+    EXPECT_EQ(Labels(*tree->Root()), "B P2");
+    ExpectConsistent(*tree);
+    tree->SwapItems(loaded);  // a and p1 are freed with the tree's memory
+    EXPECT_TRUE(a->Top() == nullptr && p1->Top() == nullptr);
+    EXPECT_EQ(tree->ReattachItem(*a), nullptr);
+    auto late = loaded.DetachItem(Find(loaded, "B"));
+    EXPECT_EQ(loaded.ItemCount(), 2u);
+    tree.reset();
+    EXPECT_NE(late->Top(), nullptr);  // the other tree's own
 }
 
 // A sub-channel record with every field set.

@@ -53,6 +53,7 @@ void SitemapTree::FreeItem(SitemapItem* item)
 SitemapTree::~SitemapTree()
 {
     // Observers are not told: they may be gone already.
+    FreeDetached();
     FreeSubtree(m_root);
 }
 
@@ -74,6 +75,8 @@ void SitemapTree::SwapItems(SitemapTree& other)
 {
     const BulkUpdate thisBulk(*this);
     const BulkUpdate otherBulk(other);
+    FreeDetached();
+    other.FreeDetached();
     m_pool.Swap(other.m_pool);
     std::swap(m_root, other.m_root);
     std::swap(m_selected, other.m_selected);
@@ -147,7 +150,18 @@ SitemapItem* SitemapTree::Insert(SitemapItem* parent, SitemapItem* after, bool i
         Notify([parent, row](SitemapObserver& o) { o.OnItemAboutToBeInserted(*parent, row); });
     }
 
-    // Link `item` behind `after`, or first when `after` is null.
+    Link(item, parent, after);
+    ++m_itemCount;
+
+    Notify([item](SitemapObserver& o) { o.OnItemInserted(*item); });
+    Notify([item](SitemapObserver& o) { o.OnEnsureVisible(*item); });
+    Select(item);
+    return item;
+}
+
+// Links `item` behind `after`, or first when `after` is null.
+void SitemapTree::Link(SitemapItem* item, SitemapItem* parent, SitemapItem* after)
+{
     item->m_parent = parent;
     item->m_prev = after;
     item->m_next = after != nullptr ? after->m_next : parent->m_firstChild;
@@ -162,18 +176,12 @@ SitemapItem* SitemapTree::Insert(SitemapItem* parent, SitemapItem* after, bool i
     ++parent->m_childCount;
 
     // A sub-channel always goes in at the front of the run or right behind it.
-    if (!isPage) {
+    if (IsChannelItem(*item)) {
         if (after == parent->m_lastSubChannel)
             parent->m_lastSubChannel = item;
         ++parent->m_subChannelRun;
     }
     parent->m_rowCacheValid = false;
-    ++m_itemCount;
-
-    Notify([item](SitemapObserver& o) { o.OnItemInserted(*item); });
-    Notify([item](SitemapObserver& o) { o.OnEnsureVisible(*item); });
-    Select(item);
-    return item;
 }
 
 void SitemapTree::DeleteItem(SitemapItem* item)
@@ -184,6 +192,14 @@ void SitemapTree::DeleteItem(SitemapItem* item)
 }
 
 void SitemapTree::DeleteItem(SitemapItem& item, bool holdsSelection)
+{
+    SitemapItem* parent = item.m_parent;
+    Unlink(item, holdsSelection);
+    m_itemCount -= FreeSubtree(&item);
+    Notify([parent](SitemapObserver& o) { o.OnItemDeleted(*parent); });
+}
+
+void SitemapTree::Unlink(SitemapItem& item, bool holdsSelection)
 {
     SitemapItem* parent = item.m_parent;
 
@@ -215,10 +231,99 @@ void SitemapTree::DeleteItem(SitemapItem& item, bool holdsSelection)
     }
     parent->m_rowCacheValid = false;
     item.m_parent = item.m_next = item.m_prev = nullptr;
+}
 
-    FreeSubtree(&item);
-
+std::unique_ptr<DetachedSubtree> SitemapTree::DetachItem(SitemapItem* item)
+{
+    if (item == nullptr || item->m_parent == nullptr)
+        return nullptr;
+    // Counted before anything changes, so that a failing allocation leaves
+    // the tree as it was. Pointers only: a walk, not a recursion.
+    std::size_t count = 0;
+    for (const SitemapItem* current = item; current != nullptr;) {
+        ++count;
+        if (current->m_firstChild != nullptr) {
+            current = current->m_firstChild;
+            continue;
+        }
+        while (current != item && current->m_next == nullptr)
+            current = current->m_parent;
+        current = current == item ? nullptr : current->m_next;
+    }
+    SitemapItem* parent = item->m_parent;
+    std::unique_ptr<DetachedSubtree> detached(new DetachedSubtree(*this, *item, parent, item->m_prev, count));
+    Unlink(*item, IsInSubtree(m_selected, *item));
+    m_itemCount -= count;
     Notify([parent](SitemapObserver& o) { o.OnItemDeleted(*parent); });
+    return detached;
+}
+
+SitemapItem* SitemapTree::ReattachItem(DetachedSubtree& detached)
+{
+    SitemapItem* item = detached.m_top;
+    SitemapItem* parent = detached.m_parent;
+    SitemapItem* after = detached.m_after;
+    if (item == nullptr || detached.m_tree != this || parent == nullptr)
+        return nullptr;
+    // The place must still be there and keep sub-channels before pages.
+    const bool placeExists = !parent->IsPageImage() && (after == nullptr || after->m_parent == parent);
+    const bool runKept = IsChannelItem(*item) ? after == nullptr || IsChannelItem(*after)
+                                              : after == parent->m_lastSubChannel || after->IsPageImage();
+    if (!placeExists || !runKept)
+        return nullptr;
+
+    if (ObserversListening()) {
+        const std::size_t row = RowAfter(*parent, after);
+        Notify([parent, row](SitemapObserver& o) { o.OnItemAboutToBeInserted(*parent, row); });
+    }
+    Link(item, parent, after);
+    m_itemCount += detached.m_count;
+    detached.m_top = nullptr;
+    detached.Unregister();
+    Notify([item](SitemapObserver& o) { o.OnItemInserted(*item); });
+    return item;
+}
+
+// Frees what every holder of this tree's items still holds.
+void SitemapTree::FreeDetached()
+{
+    while (m_detached != nullptr) {
+        DetachedSubtree* holder = m_detached;
+        FreeSubtree(holder->m_top);
+        holder->m_top = nullptr;
+        holder->Unregister();
+    }
+}
+
+DetachedSubtree::DetachedSubtree(SitemapTree& tree, SitemapItem& top, SitemapItem* parent, SitemapItem* after,
+                                 std::size_t count)
+    : m_tree(&tree), m_top(&top), m_parent(parent), m_after(after), m_count(count)
+{
+    m_nextHolder = tree.m_detached;
+    if (m_nextHolder != nullptr)
+        m_nextHolder->m_prevHolder = this;
+    tree.m_detached = this;
+}
+
+void DetachedSubtree::Unregister()
+{
+    if (m_tree == nullptr)
+        return;
+    if (m_prevHolder != nullptr)
+        m_prevHolder->m_nextHolder = m_nextHolder;
+    else
+        m_tree->m_detached = m_nextHolder;
+    if (m_nextHolder != nullptr)
+        m_nextHolder->m_prevHolder = m_prevHolder;
+    m_prevHolder = m_nextHolder = nullptr;
+    m_tree = nullptr;
+}
+
+DetachedSubtree::~DetachedSubtree()
+{
+    if (m_tree != nullptr && m_top != nullptr)
+        m_tree->FreeSubtree(m_top);
+    Unregister();
 }
 
 void SitemapTree::DeleteChildren(SitemapItem* item)
@@ -249,8 +354,9 @@ void SitemapTree::DeleteChildren(SitemapItem* item)
 
 // Frees an unlinked item with everything below it, leaves first, without
 // recursion: always descend to a first child, free a leaf, climb one step.
-void SitemapTree::FreeSubtree(SitemapItem* top)
+std::size_t SitemapTree::FreeSubtree(SitemapItem* top)
 {
+    std::size_t freed = 0;
     SitemapItem* current = top;
     while (current != nullptr) {
         if (current->m_firstChild != nullptr) {
@@ -261,9 +367,10 @@ void SitemapTree::FreeSubtree(SitemapItem* top)
         if (up != nullptr)
             up->m_firstChild = current->m_next;  // `current` was its first child
         FreeItem(current);
-        --m_itemCount;
+        ++freed;
         current = up;
     }
+    return freed;
 }
 
 void SitemapTree::SetLabel(SitemapItem* item, std::string label)

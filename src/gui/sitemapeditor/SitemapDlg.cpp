@@ -14,6 +14,7 @@
 #include "framework/EnterKey.h"
 #include "sitemapeditor/CommentDlg.h"
 #include "sitemapeditor/SitemapDlgIds.h"
+#include "sitemapeditor/SitemapHistory.h"
 #include "sitemapeditor/SitemapModel.h"
 #include "sitemapeditor/SitemapTreeView.h"
 
@@ -36,6 +37,7 @@ CSitemapDlg::CSitemapDlg(fwgui::Platform& platform, fw::Channel& channel, QWidge
     CreateControls();
     UpdateData(false);  // the combo starts without a selection
     ConnectControls();
+    CreateHistory();
     // A selection made before this dialog existed is shown at once.
     if (fw::SitemapItem* selected = m_channel.sitemap.Selected()) {
         ShowTreeSelectionInView();
@@ -227,13 +229,16 @@ fw::SitemapItem* CSitemapDlg::SelectedForUserEdit()
 
 void CSitemapDlg::OnChangeEditUrl()
 {
-    if (fw::SitemapItem* item = SelectedForUserEdit())
+    if (fw::SitemapItem* item = SelectedForUserEdit()) {
+        const auto step = m_history->Edit(item, sitemap_undo::RecordPart::Url, true);
         item->Node().m_strHref = m_strUrl;
+    }
 }
 
 void CSitemapDlg::OnChangeEditTitle()
 {
     if (fw::SitemapItem* item = SelectedForUserEdit()) {
+        const auto step = m_history->Edit(item, sitemap_undo::RecordPart::Title, true);
         item->Node().m_strTitle = m_strItemTitle;
         m_channel.sitemap.SetLabel(item, m_strItemTitle);
     }
@@ -241,31 +246,35 @@ void CSitemapDlg::OnChangeEditTitle()
 
 void CSitemapDlg::OnCheckPrecache()
 {
-    if (fw::SitemapItem* item = SelectedForUserEdit())
+    if (fw::SitemapItem* item = SelectedForUserEdit()) {
+        const auto step = m_history->Edit(item, sitemap_undo::RecordPart::Precache);
         item->Node().m_bPrecache = m_bItemPrecache;
+    }
 }
 
 void CSitemapDlg::OnSelchangeComboLevel()
 {
-    if (fw::SitemapItem* item = SelectedForUserEdit())
+    if (fw::SitemapItem* item = SelectedForUserEdit()) {
+        const auto step = m_history->Edit(item, sitemap_undo::RecordPart::Level);
         item->Node().m_nLevel = m_nItemLevel;
+    }
 }
 
 // --- buttons ---
 
 void CSitemapDlg::OnButtonAddPage()
 {
-    m_channel.sitemap.AddPage(true);
+    m_history->AddPage();
 }
 
 void CSitemapDlg::OnButtonAddChannel()
 {
-    m_channel.sitemap.AddSubChannel(true);
+    m_history->AddSubChannel();
 }
 
 void CSitemapDlg::OnButtonDelete()
 {
-    m_channel.sitemap.DeleteSelected();
+    m_history->DeleteSelected();
 }
 
 void CSitemapDlg::OnButtonCopy()
@@ -275,7 +284,7 @@ void CSitemapDlg::OnButtonCopy()
 
 void CSitemapDlg::OnButtonPaste()
 {
-    fw::SitemapItem* item = m_channel.sitemap.Paste();
+    fw::SitemapItem* item = m_history->Paste();
     if (item == nullptr)
         return;
     FieldsFromRecord(*item);
@@ -290,8 +299,10 @@ void CSitemapDlg::OnButtonComment()
     UpdateData(true);
     CCommentDlg dlg(platform(), this);
     dlg.LoadFromRecord(item->Node());
-    if (dlg.DoModal() == QDialog::Accepted)
+    if (dlg.DoModal() == QDialog::Accepted) {
+        const auto step = m_history->Edit(item, sitemap_undo::RecordPart::Comment);
         dlg.StoreIntoRecord(item->Node());
+    }
 }
 
 // --- showing, OK and cancel ---

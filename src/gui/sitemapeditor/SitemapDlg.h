@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QModelIndex;
+class SitemapHistory;
 class SitemapModel;
 class SitemapTreeView;
 namespace fw {
@@ -105,4 +106,8 @@ private:
     // Set while the view is being moved to the tree's selection, so that the
     // view's own notification does not select anything in return.
     bool m_followingTree = false;
+
+    // Undo and redo of every change to the site map (SitemapHistory.h).
+    void CreateHistory();
+    SitemapHistory* m_history = nullptr;
 };

@@ -152,6 +152,7 @@ bool SitemapModel::setData(const QModelIndex& index, const QVariant& value, int 
     fw::SitemapItem* item = ItemAt(index);
     if (item == nullptr || role != Qt::EditRole)
         return false;
+    emit labelAboutToBeCommitted(item);
     // A label committed unchanged keeps its bytes, even those that do not
     // survive the trip to Unicode and back.
     const QString text = value.toString();

@@ -46,6 +46,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 signals:
+    // A label edit is about to be committed to `item`: the undo history notes
+    // the label and title as they were.
+    void labelAboutToBeCommitted(fw::SitemapItem* item);
     // A label edit was committed to `item` (label and record title).
     void labelCommitted(fw::SitemapItem* item);
     // The tree's selection moved; invalid when it became empty.

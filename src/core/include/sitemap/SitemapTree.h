@@ -16,6 +16,7 @@ namespace fw {
 
 class TraceSink;
 class SitemapTree;
+class DetachedSubtree;
 
 // Image indexes of tree items: they carry the node kind a second time.
 inline constexpr int kImageChannel = 0;
@@ -115,6 +116,20 @@ public:
     // Deletes every child of `item`, one after the other.
     void DeleteChildren(SitemapItem* item);
 
+    // Takes an item with its whole subtree out of the tree as DeleteItem
+    // does (the selection moves the same way, observers hear a deletion) but
+    // keeps every item alive, unchanged, in the returned holder, so that
+    // ReattachItem can put the very same items back. Null for the root or
+    // null. O(1) but for counting the items taken.
+    std::unique_ptr<DetachedSubtree> DetachItem(SitemapItem* item);
+    // Puts a detached subtree back where it was taken from: under the same
+    // parent, right behind the same previous sibling, as the tree stood just
+    // after the detach (an undo history brings it back to that). Observers
+    // hear one insertion; the selection stays. O(1). Returns the item put
+    // back; null, leaving the holder as it was, when that place no longer
+    // exists or would break the sub-channels-first rule.
+    SitemapItem* ReattachItem(DetachedSubtree& detached);
+
     void SetLabel(SitemapItem* item, std::string label);
 
     // The editing commands on the selection.
@@ -131,7 +146,9 @@ public:
 
     // Exchanges every item, the root included, and the selection with
     // `other`; each tree keeps its observers, copy buffer and trace. The
-    // observers of both hear one bulk update. O(1).
+    // observers of both hear one bulk update. O(1) but for the subtrees
+    // detached from either tree, which are freed first (their memory is the
+    // tree's) and leave their holders empty.
     void SwapItems(SitemapTree& other);
 
     void AddObserver(SitemapObserver* observer);
@@ -154,11 +171,17 @@ public:
     SitemapNode m_copyNode = SitemapNode::NewPage();
 
 private:
+    friend class DetachedSubtree;
     SitemapItem* NewItem(SitemapNode record, int image);
     void FreeItem(SitemapItem* item);
     SitemapItem* Insert(SitemapItem* parent, SitemapItem* after, bool isPage);
+    void Link(SitemapItem* item, SitemapItem* parent, SitemapItem* after);
     void DeleteItem(SitemapItem& item, bool holdsSelection);
-    void FreeSubtree(SitemapItem* top);
+    // DeleteItem up to the freeing: `item` is unlinked, its subtree intact.
+    void Unlink(SitemapItem& item, bool holdsSelection);
+    // The number of items freed.
+    std::size_t FreeSubtree(SitemapItem* top);
+    void FreeDetached();
     std::size_t RowAfter(const SitemapItem& parent, const SitemapItem* after) const;
     void RebuildRowCache(const SitemapItem& parent) const;
     bool ObserversListening() const;
@@ -172,6 +195,35 @@ private:
     std::size_t m_itemCount = 0;
     int m_bulkDepth = 0;
     std::vector<SitemapObserver*> m_observers;
+    DetachedSubtree* m_detached = nullptr;  // every holder of this tree's items, linked
+};
+
+// Holds a subtree taken out by SitemapTree::DetachItem, with the place it
+// came from. Destroying the holder frees the items it still holds. The
+// items live in the tree's memory: when the tree goes, or swaps its items
+// for a load, it frees them first and the holder is left empty.
+class DetachedSubtree {
+public:
+    ~DetachedSubtree();
+    DetachedSubtree(const DetachedSubtree&) = delete;
+    DetachedSubtree& operator=(const DetachedSubtree&) = delete;
+
+    // The top item, or null once it has been put back or freed.
+    SitemapItem* Top() const { return m_top; }
+    std::size_t ItemCount() const { return m_count; }
+
+private:
+    friend class SitemapTree;
+    DetachedSubtree(SitemapTree& tree, SitemapItem& top, SitemapItem* parent, SitemapItem* after, std::size_t count);
+    void Unregister();
+
+    SitemapTree* m_tree;
+    SitemapItem* m_top;
+    SitemapItem* m_parent;
+    SitemapItem* m_after;  // the previous sibling, or null for the first child
+    std::size_t m_count;
+    DetachedSubtree* m_prevHolder = nullptr;
+    DetachedSubtree* m_nextHolder = nullptr;
 };
 
 }  // namespace fw
