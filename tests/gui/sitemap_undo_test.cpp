@@ -302,6 +302,15 @@ private slots:
         QVERIFY(!(h.Snap() == typed));
         actions->doAction(u"やり直し"_s);
         QCOMPARE(h.Snap(), typed);
+
+        // Keystrokes in a field are one step until the selection moves.
+        const int steps = h.history.Stack().count();
+        h.Select("P1");
+        fwtest::TypeText(h.Control(IDC_EDIT_URL), u"xy"_s);
+        h.Select("P2");
+        h.Select("P1");
+        fwtest::TypeText(h.Control(IDC_EDIT_URL), u"z"_s);
+        QCOMPARE(h.history.Stack().count(), steps + 2);
     }
 };
 

@@ -49,9 +49,9 @@ public:
     {
         // The history's own, not the keys': no edit's typing is meant here.
         if (name == kUndoText)
-            m_history.Stack().undo();
+            m_history.UndoStep();
         else if (name == kRedoText)
-            m_history.Stack().redo();
+            m_history.RedoStep();
         else
             QAccessibleWidget::doAction(name);
     }
@@ -117,8 +117,7 @@ void SitemapHistory::Undo()
         edit->undo();
         return;
     }
-    ++m_session;
-    m_stack.undo();
+    UndoStep();
 }
 
 void SitemapHistory::Redo()
@@ -127,6 +126,17 @@ void SitemapHistory::Redo()
         edit->redo();
         return;
     }
+    RedoStep();
+}
+
+void SitemapHistory::UndoStep()
+{
+    ++m_session;
+    m_stack.undo();
+}
+
+void SitemapHistory::RedoStep()
+{
     ++m_session;
     m_stack.redo();
 }

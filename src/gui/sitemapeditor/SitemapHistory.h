@@ -33,6 +33,9 @@ public:
     // The keys' work: an edit with the focus undoes its own typing instead.
     void Undo();
     void Redo();
+    // One step of the history back or forward, wherever the focus is.
+    void UndoStep();
+    void RedoStep();
 
     // The tree's commands on the selection, each one step when it did something.
     fw::SitemapItem* AddPage();
