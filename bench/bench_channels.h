@@ -22,6 +22,25 @@ inline fw::SitemapItem* Add(fw::Channel& channel, fw::SitemapItem* parent, bool 
     return item;
 }
 
+// A page below the root, and beside it a sub-channel of `items` items (pages,
+// one sub-channel in fifty holding the next ones), added as a load adds them.
+inline fw::SitemapItem* SubChannelOf(fw::SitemapTree& tree, int items)
+{
+    tree.Select(tree.Root());
+    tree.AddPage(false);
+    tree.Select(tree.Root());
+    fw::SitemapItem* top = tree.AddSubChannel(false);
+    fw::SitemapItem* channel = top;
+    for (int made = 1; made < items; ++made) {
+        tree.Select(channel);
+        if (made % 50 == 0)
+            channel = tree.AddSubChannel(false);
+        else
+            tree.AddPage(false);
+    }
+    return top;
+}
+
 // Sub-channels of the root holding 50 pages each, until `items` exist.
 inline std::unique_ptr<fw::Channel> WideChannel(int items)
 {

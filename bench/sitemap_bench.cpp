@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "bench_channels.h"
 #include "sitemap/SitemapTree.h"
 
 namespace {
@@ -135,25 +136,6 @@ void BM_DeleteChildrenOfDeepChain(benchmark::State& state)
 }
 BENCHMARK(BM_DeleteChildrenOfDeepChain)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A sub-channel of `items` items (pages, one sub-channel in fifty) beside a
-// page, below the root.
-SitemapItem* BuildSubChannel(SitemapTree& tree, int items)
-{
-    tree.Select(tree.Root());
-    tree.AddPage(false);
-    tree.Select(tree.Root());
-    SitemapItem* top = tree.AddSubChannel(false);
-    SitemapItem* channel = top;
-    for (int made = 1; made < items; ++made) {
-        tree.Select(channel);
-        if (made % 50 == 0)
-            channel = tree.AddSubChannel(false);
-        else
-            tree.AddPage(false);
-    }
-    return top;
-}
-
 // Delete of a large sub-channel without undo: every item freed.
 void BM_DeleteSubChannel(benchmark::State& state)
 {
@@ -161,7 +143,7 @@ void BM_DeleteSubChannel(benchmark::State& state)
     SitemapTree tree(SitemapNode{});
     for (auto _ : state) {
         state.PauseTiming();
-        SitemapItem* top = BuildSubChannel(tree, items);
+        SitemapItem* top = benchdata::SubChannelOf(tree, items);
         tree.Select(top);
         state.ResumeTiming();
         tree.DeleteItem(top);
@@ -179,7 +161,7 @@ void BM_DeleteSubChannelKept(benchmark::State& state)
 {
     const int items = static_cast<int>(state.range(0));
     SitemapTree tree(SitemapNode{});
-    SitemapItem* top = BuildSubChannel(tree, items);
+    SitemapItem* top = benchdata::SubChannelOf(tree, items);
     for (auto _ : state) {
         tree.Select(top);
         std::unique_ptr<fw::DetachedSubtree> kept = tree.DetachItem(top);
@@ -195,7 +177,7 @@ void BM_UndoDeleteSubChannel(benchmark::State& state)
 {
     const int items = static_cast<int>(state.range(0));
     SitemapTree tree(SitemapNode{});
-    SitemapItem* top = BuildSubChannel(tree, items);
+    SitemapItem* top = benchdata::SubChannelOf(tree, items);
     for (auto _ : state) {
         state.PauseTiming();
         tree.Select(top);

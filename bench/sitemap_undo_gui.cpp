@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "bench_channels.h"
 #include "sitemap/SitemapTree.h"
 #include "sitemapeditor/SitemapHistory.h"
 #include "sitemapeditor/SitemapModel.h"
@@ -24,18 +25,7 @@ SitemapItem* BuildOpenSubChannel(fw::SitemapTree& tree, SitemapModel& model, Sit
     SitemapItem* top = nullptr;
     {
         fw::SitemapTree::BulkUpdate bulk(tree);
-        tree.Select(tree.Root());
-        tree.AddPage(false);
-        tree.Select(tree.Root());
-        top = tree.AddSubChannel(false);
-        SitemapItem* channel = top;
-        for (int made = 1; made < items; ++made) {
-            tree.Select(channel);
-            if (made % 50 == 0)
-                channel = tree.AddSubChannel(false);
-            else
-                tree.AddPage(false);
-        }
+        top = benchdata::SubChannelOf(tree, items);
     }
     view.expand(model.IndexOf(tree.Root()));
     view.expand(model.IndexOf(top));
