@@ -29,7 +29,10 @@ std::set<std::string> ShownKept(const std::string& json)
             std::size_t close = q + 1;
             while (close < end && (json[close] != '"' || json[close - 1] == '\\'))
                 ++close;
-            names.insert(Upper(json.substr(q + 1, close - q - 1)));
+            std::string name;
+            for (std::size_t i = q + 1; i < close; ++i)
+                name += json[i] == '\\' && i + 1 < close ? json[++i] : json[i];  // \" and \\ only
+            names.insert(Upper(name));
             q = close;
         }
     }

@@ -12,7 +12,10 @@ void AppendWithoutCrLf(std::string& out, std::string_view raw)
     const char* const end = begin + raw.size();
     const char* cr = static_cast<const char*>(std::memchr(begin, '\r', raw.size()));
     while (cr != nullptr) {
-        if (cr + 1 < end && cr[1] == '\n') {
+        // After a lone CR the pair stays whole: taken as LF, it would be
+        // written back as CR LF after that CR, and the lone CR would then
+        // pass for the CR of the pair and be lost on the next load.
+        if (cr + 1 < end && cr[1] == '\n' && (cr == raw.data() || cr[-1] != '\r')) {
             out.append(begin, cr);
             begin = cr + 1;  // the LF goes out with the next run
         }

@@ -39,8 +39,8 @@ private:
     const char* m_end = nullptr;
 };
 
-// Appends `raw` with each CR LF as one LF (a lone CR stays), as the reader
-// takes text.
+// Appends `raw` with each CR LF as one LF (a lone CR stays, and so does a CR
+// LF right after one), as the reader takes text.
 void AppendWithoutCrLf(std::string& out, std::string_view raw);
 
 }  // namespace fw
