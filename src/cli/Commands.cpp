@@ -14,6 +14,8 @@
 #include "common/CliFiles.h"
 #include "common/LoadVerdict.h"
 #include "lint/ChannelLint.h"
+#include "lint/LintLoad.h"
+#include "os/RegularFile.h"
 #include "text/FileEncoding.h"
 #include "trace/TraceSink.h"
 
@@ -49,16 +51,13 @@ ReadStatus Load(Channel& channel, const std::string& path, TraceSink& trace)
 
 // What lint says a save of the file would change; true when every change is
 // one the writer always makes. Otherwise each change is said on standard error.
-bool SavesOnlyNormalised(const std::string& path, ReadStatus status)
+bool SavesOnlyNormalised(const std::string& path)
 {
-    std::string bytes, reason;
-    if (!ReadWholeFile(path, bytes, reason))
+    FileBuffer file;
+    if (!ReadRegularFile(path, file))
         return false;
-    const FileText text = DecodeFileText(bytes);
-    lint::LintInput input;
-    input.text = text.bytes;
-    input.loadStatus = status;
-    const std::vector<lint::Diagnostic> found = lint::LintChannel(input);
+    lint::LintLoad load(file.Bytes());
+    const std::vector<lint::Diagnostic> found = lint::LintChannel(load.Input());
     const auto lost = [](const lint::Diagnostic& d) { return d.change == lint::SaveChange::Lost; };
     if (std::none_of(found.begin(), found.end(), lost))
         return true;
@@ -92,7 +91,7 @@ ExitStatus RunRewrite(const std::string& in, const std::string& out, bool strict
     const ReadStatus status = Load(channel, in, *trace);
     if (status == ReadStatus::CannotOpen)
         return kExitCannotOpen;
-    if (strict && !SavesOnlyNormalised(in, status))
+    if (strict && !SavesOnlyNormalised(in))
         return kExitLintWarned;
     return MoreSevere(ExitStatusFor(status), SaveChannel(channel, out));
 }

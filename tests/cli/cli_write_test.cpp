@@ -78,8 +78,9 @@ TEST(CliRewrite, StrictWritesOnlyWhatTheWriterAlwaysChanges)
     EXPECT_EQ(refused.err,
               "feedwright-cdf: " + lossy + ":2: normalised: HREF \"http://s/\" is saved as \"http://s\": Feedwright " +
                   "trims blanks and one trailing \"/\"\nfeedwright-cdf: " + lossy +
-                  ":4: would be lost: INTERVALTIME of 5 hours: readers update every 6 hours, and Feedwright saves 6\n" +
-                  "feedwright-cdf: " + lossy + ":5: would be lost: PRECACHE \"no\" becomes YES when Feedwright opens " +
+                  ":4: would be lost: HOUR \"5\" of INTERVALTIME becomes 6 when Feedwright opens and saves " +
+                  "this file: its schedule knows only 0, 1, 2, 3, 4, 6, 8 and 12 hours\n" + "feedwright-cdf: " + lossy +
+                  ":5: would be lost: PRECACHE \"no\" becomes YES when Feedwright opens " +
                   "and saves this file: it reads only \"NO\" in capitals\nfeedwright-cdf: " + lossy +
                   ": not rewritten: --strict allows only the changes the writer always makes\n");
     EXPECT_FALSE(fs::exists(dir.path / "lossy.out"));

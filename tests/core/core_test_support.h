@@ -185,6 +185,7 @@ inline ::testing::AssertionResult SameChannel(const fw::Channel& a, const fw::Ch
 struct Loaded {
     fw::ReadStatus status;
     std::unique_ptr<fw::Channel> channel;
+    std::size_t stoppedAt = 0;  // CdfReadResult::offset
 };
 
 // Loads `bytes` into a channel that held the worked example, so whatever
@@ -194,7 +195,9 @@ inline Loaded Load(std::string_view bytes)
     Loaded loaded{fw::ReadStatus::Ok, std::make_unique<fw::Channel>()};
     BuildWorkedExample(*loaded.channel);
     fw::NullTraceSink trace;
-    loaded.status = fw::ReadCdfBytes(*loaded.channel, bytes, trace);
+    const fw::CdfReadResult result = fw::ReadCdfBytes(*loaded.channel, bytes, trace);
+    loaded.status = result.status;
+    loaded.stoppedAt = result.offset;
     return loaded;
 }
 

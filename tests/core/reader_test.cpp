@@ -40,6 +40,13 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         const cdftest::Loaded loaded = cdftest::Load(file);
         EXPECT_EQ(statuses.at(static_cast<std::size_t>(loaded.status)), fields["status"]);
         EXPECT_EQ(fw::Cp932ToUtf8(cdftest::Describe(*loaded.channel)), fields["expect"]);
+        // Where the load stopped, in the text it read: the rest from there, or its end.
+        const fw::FileText text = fw::DecodeFileText(file);
+        if (fields.contains("stopped"))
+            EXPECT_EQ(text.bytes.substr(std::min(loaded.stoppedAt, text.bytes.size()), fields["stopped"].size()),
+                      fields["stopped"]);
+        else
+            EXPECT_EQ(loaded.stoppedAt, text.bytes.size());
         if (fields.contains("from")) {
             EXPECT_EQ(fw::DecodeFileText(file).convertedFrom, fields["from"]);
         }
@@ -50,7 +57,7 @@ TEST(Reader, EachElementChangesItsOwnPartOfTheChannel)
         const std::string key = line.substr(0, line.find(' '));
         if (key == "==")
             check();
-        if (key == "==" || key == "status" || key == "expect" || key == "file" || key == "from")
+        if (key == "==" || key == "status" || key == "expect" || key == "file" || key == "from" || key == "stopped")
             fields[key] = line.substr(std::min(line.size(), key.size() + 1));
         else
             fields["bytes"] += line;

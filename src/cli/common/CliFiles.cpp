@@ -1,55 +1,14 @@
 #include "common/CliFiles.h"
 
 #include "cdf/SafeSave.h"
-#include "os/UniqueFd.h"
 #include "text/Cp932.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fw::cli {
 
 namespace {
-
-// Reads until end of file or `limit` bytes; false on a read error.
-bool ReadFd(int fd, std::size_t limit, std::string& bytes, bool& truncated)
-{
-    truncated = false;
-    char block[64 * 1024];
-    for (;;) {
-        const std::size_t room = limit - bytes.size();
-        const ssize_t got = read(fd, block, room < sizeof block ? room + 1 : sizeof block);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (got == 0)
-            return true;
-        const auto count = static_cast<std::size_t>(got);
-        if (count > room) {
-            bytes.append(block, room);
-            truncated = true;
-            return true;
-        }
-        bytes.append(block, count);
-    }
-}
-
-// Bytes a file may have no matter how much memory is free: what the machine has.
-bool FitsInMemory(off_t size)
-{
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageSize <= 0)
-        return true;
-    return static_cast<unsigned long long>(size) / static_cast<unsigned long long>(pageSize) <
-        static_cast<unsigned long long>(pages);
-}
 
 std::string LeftAsItWas(const std::string& out)
 {
@@ -97,56 +56,6 @@ void Complain(std::string_view text)
 {
     const std::string printable = Printable(text);
     std::fprintf(stderr, "feedwright-cdf: %s\n", printable.c_str());
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason)
-{
-    bytes.clear();
-    // As Load does: never wait for a FIFO's writer, never read a device
-    // that does not end; only a regular file has bytes to give.
-    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    struct stat info {};
-    if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
-        return false;
-    }
-    if (!FitsInMemory(info.st_size)) {
-        reason = "too large to hold in memory";
-        return false;
-    }
-    if (info.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    bool truncated = false;
-    if (!ReadFd(fd.Get(), bytes.max_size() - 1, bytes, truncated)) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    return true;
-}
-
-bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes, bool& truncated,
-                  std::string& reason)
-{
-    bytes.clear();
-    const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | (noFollow ? O_NOFOLLOW : 0)));
-    struct stat info {};
-    if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        reason = "not a regular file";
-        return false;
-    }
-    if (!ReadFd(fd.Get(), limit, bytes, truncated)) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    return true;
 }
 
 ExitStatus WriteResult(const std::string& out, std::string_view bytes)

@@ -1,7 +1,7 @@
 #pragma once
-// What the commands share for files and messages: reading a whole file,
-// writing a result safely (or to standard output), and complaining on
-// standard error in one voice.
+// What the commands share for files and messages: writing a result safely
+// (or to standard output), and complaining on standard error in one voice.
+// Files are read with the core's ReadRegularFile, as Load reads them.
 
 #include <string>
 #include <string_view>
@@ -22,17 +22,6 @@ std::string Printable(std::string_view text);
 
 // "feedwright-cdf: TEXT" on standard error, TEXT made Printable.
 void Complain(std::string_view text);
-
-// The whole file. False (with `reason`, such as "No such file or directory")
-// when it cannot be opened or read, is a folder, or is larger than the
-// machine's memory.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& reason);
-
-// Up to `limit` bytes from the start of a regular file, opened without
-// following a last symbolic link when `noFollow`; never blocks on a FIFO or
-// a device, which are refused. `truncated` tells whether more bytes followed.
-bool ReadFileHead(const std::string& path, std::size_t limit, bool noFollow, std::string& bytes, bool& truncated,
-                  std::string& reason);
 
 // Writes `bytes` to `out` with the core's safe save (SaveFile), so a failure
 // leaves an existing OUT as it was; an empty `out` means standard output.

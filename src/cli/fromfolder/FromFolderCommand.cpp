@@ -7,6 +7,7 @@
 #include "common/CliFiles.h"
 #include "fromfolder/PageTitle.h"
 #include "fromfolder/SiteFolder.h"
+#include "os/RegularFile.h"
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
 
@@ -52,14 +53,15 @@ public:
     // The title of a page, or its file name when it has none.
     std::string TitleOf(const SiteFolder& site, const SitePage& page)
     {
-        std::string head;
-        bool truncated = false;
-        std::string reason;
+        FileBuffer head;
         std::string title;
-        if (ReadFileHead(m_folder + "/" + site.path + page.name, kPageHeadLimit, !page.link, head, truncated, reason))
-            title = PageTitleCp932(head, truncated);
+        const FileReadResult read =
+            ReadRegularFile(m_folder + "/" + site.path + page.name, head, {kPageHeadLimit, !page.link});
+        if (read)
+            title = PageTitleCp932(head.Bytes(), read.truncated);
         else
-            m_problems.push_back(m_folder + "/" + site.path + page.name + ": " + reason + "; titled by its name");
+            m_problems.push_back(m_folder + "/" + site.path + page.name + ": " + read.Reason() +
+                                 "; titled by its name");
         return title.empty() ? NameAsCp932(page.name) : title;
     }
 

@@ -24,6 +24,17 @@ constexpr std::size_t kMaxFindings = 100000;
 
 constexpr std::string_view kKeptSuffix = " is kept as written; Feedwright does not edit it";
 
+// A value Load read as another (see CdfReadAction::Changed).
+std::string ChangedValueText(const LoadEvent& event, const std::string& name)
+{
+    const std::string said = name + " " + Quoted(event.value);
+    if (name == "PRECACHE")
+        return said + " becomes " + event.takenAs +
+            " when Feedwright opens and saves this file: it reads only \"NO\" in capitals";
+    return said + " of " + event.element + " becomes " + event.takenAs +
+        " when Feedwright opens and saves this file: its schedule knows only 0, 1, 2, 3, 4, 6, 8 and 12 hours";
+}
+
 std::string Upper(std::string_view name)
 {
     std::string upper(name);
@@ -88,7 +99,11 @@ std::vector<Diagnostic> LintChannel(const LintInput& input)
 }
 
 LintPass::LintPass(const LintInput& input)
-    : m_input(input), m_scanner(input.text), m_elementErrorPending(input.loadStatus == ReadStatus::ElementError)
+    : m_input(input),
+      m_scanner(input.text),
+      m_loadStop(input.loadStatus == ReadStatus::ElementError && input.loadStoppedAt < input.text.size()
+                     ? input.text.data() + input.loadStoppedAt
+                     : nullptr)
 {
 }
 
@@ -347,9 +362,6 @@ void LintPass::OpenChannel(const Token& tag)
     CloseOpenItems();
     Open* parent = InnermostChannel();
     const bool top = parent == nullptr;
-    if (top && m_sawTopChannel)
-        Report(tag.line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one",
-               SaveChange::Lost);
     m_sawTopChannel = true;
     bool hasHref = false;
     bool hasSelf = false;
@@ -444,20 +456,24 @@ void LintPass::ReadText(const Token& tag, const std::string& name)
     const MarkupProblem ampersand = FindAmpersandProblem(text.text, where);
     if (ampersand.at != nullptr)
         Report(Scanner::LineOf(text.text.data(), text.line, ampersand.at), Severity::Warning, ampersand.message);
+    // Where Load stopped, if it stopped in this text, is an error; the same
+    // '<' elsewhere is only what XML readers refuse.
     if (text.firstLess != nullptr) {
-        Report(text.firstLessLine, m_elementErrorPending ? Severity::Error : Severity::Warning,
+        const bool loadStops = text.firstLess == m_loadStop;
+        Report(text.firstLessLine, loadStops ? Severity::Error : Severity::Warning,
                "\"<\" in " + name +
-                   " text: " + (m_elementErrorPending ? "Feedwright stops loading here (element error) and " : "") +
-                   "XML readers take it for markup; write &lt;");
-        m_elementErrorPending = false;
+                   " text: " + (loadStops ? "Feedwright stops loading here (element error) and " : "") +
+                   "XML readers take it for markup; write &lt;",
+               loadStops ? SaveChange::Lost : SaveChange::None);
+        m_loadStopPlaced = m_loadStopPlaced || loadStops;
     }
-    if (text.spacedClose) {
-        Report(text.spacedCloseLine, m_elementErrorPending ? Severity::Error : Severity::Note,
-               "the closing tag of " + name +
-                   " has blanks before its \">\": Feedwright stops loading here"
-                   " (element error); write </" +
-                   name + ">");
-        m_elementErrorPending = false;
+    if (text.spacedClose != nullptr) {
+        const bool loadStops = text.spacedClose == m_loadStop;
+        Report(text.spacedCloseLine, loadStops ? Severity::Error : Severity::Note,
+               "the closing tag of " + name + " has blanks before its \">\"" +
+                   (loadStops ? ": Feedwright stops loading here (element error)" : "") + "; write </" + name + ">",
+               loadStops ? SaveChange::Lost : SaveChange::None);
+        m_loadStopPlaced = m_loadStopPlaced || loadStops;
     }
     if (context != nullptr && name == "TITLE" && !Trimmed(text.text).empty())
         context->hasTitle = true;
@@ -608,14 +624,7 @@ void LintPass::CheckLevelAndPrecache(const Attribute& attribute, const std::stri
                    "LEVEL " + Quoted(value) + " is not a number of levels (0 or more)");
         return;
     }
-    if (value == "YES" || value == "NO")
-        return;
-    if (EqualsAsciiNoCase(value, "NO"))
-        Report(attribute.line, Severity::Note,
-               "PRECACHE " + Quoted(value) +
-                   " becomes YES when Feedwright opens and saves this file: it reads only \"NO\" in capitals",
-               SaveChange::Lost);
-    else if (!EqualsAsciiNoCase(value, "YES"))
+    if (!EqualsAsciiNoCase(value, "YES") && !EqualsAsciiNoCase(value, "NO"))
         Report(attribute.line, Severity::Warning, "PRECACHE " + Quoted(value) + ": readers know only YES and NO");
 }
 
@@ -651,18 +660,35 @@ void LintPass::ReportLoadEvents()
         line = Scanner::LineOf(counted, line, at);
         counted = at;
         const std::string name = event->attribute ? Upper(event->name) : event->name;
-        if (event->action == CdfReadAction::TakenAs) {
+        switch (event->action) {
+        case CdfReadAction::TakenAs:
             Report(line, Severity::Note,
                    name + " of " + event->element + " is taken as " + event->takenAs +
                        ": Feedwright matches attribute names by their parts, and saves it as " + event->takenAs,
                    SaveChange::Lost);
-        } else {
+            break;
+        case CdfReadAction::Changed:
+            Report(line, Severity::Note, ChangedValueText(*event, name), SaveChange::Lost);
+            break;
+        case CdfReadAction::Joined:
+            Report(line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one",
+                   SaveChange::Lost);
+            break;
+        case CdfReadAction::Kept: {
             const std::string where = event->element.empty() ? "" : " of " + event->element;
             Report(line, Severity::Note,
                    (event->attribute ? name + where : name + (event->element.empty() ? "" : " in " + event->element)) +
                        std::string(kKeptSuffix));
+            break;
+        }
         }
     }
+}
+
+int LintPass::LineAt(std::size_t offset) const
+{
+    const char* const text = m_input.text.data();
+    return Scanner::LineOf(text, 1, text + std::min(offset, m_input.text.size()));
 }
 
 void LintPass::ReportLoadStatus()
@@ -673,10 +699,12 @@ void LintPass::ReportLoadStatus()
     };
     switch (m_input.loadStatus) {
     case ReadStatus::ElementError:
-        if (m_elementErrorPending)
-            add(1,
-                "Feedwright stops loading this file at a TITLE or ABSTRACT not closed by its own tag (element error)");
-        m_found.back().change = SaveChange::Lost;
+        if (!m_loadStopPlaced) {
+            add(LineAt(m_input.loadStoppedAt),
+                "Feedwright stops loading this file here, at a TITLE or ABSTRACT not closed by its own tag"
+                " (element error)");
+            m_found.back().change = SaveChange::Lost;
+        }
         break;
     case ReadStatus::Phase0:
         add(1,

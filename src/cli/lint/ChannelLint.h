@@ -35,6 +35,7 @@ struct LoadEvent {
     CdfReadAction action = CdfReadAction::Kept;
     std::string element, name, takenAs;
     bool attribute = false;
+    std::string value;
 };
 
 // Collects what a load tells, for LintInput::loadEvents.
@@ -43,7 +44,7 @@ public:
     void OnRead(const CdfReadEvent& event) override
     {
         events.push_back({event.offset, event.action, std::string(event.element), std::string(event.name),
-                          std::string(event.takenAs), event.attribute});
+                          std::string(event.takenAs), event.attribute, std::string(event.value)});
     }
     std::vector<LoadEvent> events;
 };
@@ -53,7 +54,8 @@ struct LintInput {
     std::string_view text;
     // What Feedwright's Load made of the same file: its problems are errors.
     ReadStatus loadStatus = ReadStatus::Ok;
-    // What that load kept as written and took under another name, by offset in `text`.
+    std::size_t loadStoppedAt = 0;  // CdfReadResult::offset
+    // What that load told (CdfReadEvent), by offset in `text`.
     std::vector<LoadEvent> loadEvents;
     // The bytes of a file named by a relative path beside the .cdf, or
     // nothing when there is no such file. Used for the sizes of logos.

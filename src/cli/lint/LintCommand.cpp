@@ -7,11 +7,10 @@
 #include <stdexcept>
 
 #include "cdf/CdfReader.h"
-#include "channel/Channel.h"
 #include "common/CliFiles.h"
 #include "lint/ChannelLint.h"
-#include "text/FileEncoding.h"
-#include "trace/TraceSink.h"
+#include "lint/LintLoad.h"
+#include "os/RegularFile.h"
 
 namespace fw::cli {
 
@@ -19,15 +18,6 @@ namespace {
 
 // Logos are small; a bigger file is read only as far as its header needs.
 constexpr std::size_t kPictureHeadLimit = 1 << 20;
-
-bool HasLoneCr(std::string_view text)
-{
-    for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 1)) {
-        if (at + 1 == text.size() || text[at + 1] != '\n')
-            return true;
-    }
-    return false;
-}
 
 std::string FolderOf(const std::string& path)
 {
@@ -37,41 +27,19 @@ std::string FolderOf(const std::string& path)
 
 ExitStatus LintFile(const std::string& file, const std::string& site)
 {
-    using lint::LoadEventRecorder;
-    std::string bytes;
-    std::string reason;
-    if (!ReadWholeFile(file, bytes, reason)) {
-        Complain(file + ": cannot open (" + reason + ")");
+    FileBuffer buffer;
+    if (const FileReadResult read = ReadRegularFile(file, buffer); !read) {
+        Complain(file + ": cannot open (" + read.Reason() + ")");
         return kExitCannotOpen;
     }
-    NullTraceSink trace;
-    Channel channel(&trace);
-    lint::LintInput input;
-    LoadEventRecorder recorder;
-    input.loadStatus = ReadCdfBytes(channel, bytes, trace, nullptr, &recorder);
-    input.loadEvents = std::move(recorder.events);
-    const FileText text = DecodeFileText(bytes);
-    input.text = text.bytes;
-    // A file with the CR-only line ends of old Macs: its lines are counted,
-    // and its tags read, as those of the same file with LF; a byte for a
-    // byte, so every offset stays.
-    std::string lineEnds;
-    if (HasLoneCr(text.bytes)) {
-        lineEnds.assign(text.bytes);
-        for (std::size_t at = 0; at < lineEnds.size(); ++at) {
-            if (lineEnds[at] == '\r' && (at + 1 == lineEnds.size() || lineEnds[at + 1] != '\n'))
-                lineEnds[at] = '\n';
-        }
-        input.text = lineEnds;
-    }
+    lint::LintLoad load(buffer.Bytes());
+    lint::LintInput& input = load.Input();
     const std::string folder = FolderOf(file);
     input.readBeside = [&folder](const std::string& relativePath) -> std::optional<std::string> {
-        std::string picture;
-        bool truncated = false;
-        std::string ignored;
-        if (!ReadFileHead(folder + relativePath, kPictureHeadLimit, false, picture, truncated, ignored))
+        FileBuffer picture;
+        if (!ReadRegularFile(folder + relativePath, picture, {kPictureHeadLimit}))
             return std::nullopt;
-        return picture;
+        return std::string(picture.Bytes());
     };
 
     if (!site.empty()) {

@@ -94,10 +94,11 @@ private:
     void ReadScheduleTime(const Token& tag, const std::string& name);
     void CloseSchedule();
     // `saved`: the top-level schedule, which Feedwright's record takes.
-    void CheckInterval(const Time& interval, bool saved);
+    void CheckInterval(const Time& interval);
     void CheckTopLevelSchedule(const Open& channel);
 
     void ReportLoadStatus();
+    int LineAt(std::size_t offset) const;
 
     std::string m_base;  // the top-level channel's BASE, trimmed
     const LintInput& m_input;
@@ -116,9 +117,10 @@ private:
     bool m_topScheduleChecked = false;
     int m_topScheduleLine = 0;
     int m_declarationLine = 0;
-    bool m_elementErrorPending = false;
-    bool m_stopped = false;  // too many findings: the rest is not looked at
-    int m_stoppedLine = 1;   // the load stopped at an element error not yet placed
+    const char* m_loadStop;         // the '<' where Load stopped with the element error, or null
+    bool m_loadStopPlaced = false;  // a finding already says so
+    bool m_stopped = false;         // too many findings: the rest is not looked at
+    int m_stoppedLine = 1;          // where lint stopped
 };
 
 }  // namespace fw::cli::lint

@@ -272,7 +272,7 @@ ElementText Scanner::ReadElementText(std::string_view name)
     }
     const std::size_t close = FindClosingTag(name, less);
     if (close == less) {
-        result.spacedClose = true;
+        result.spacedClose = m_text.data() + less;
         result.spacedCloseLine = LineOf(m_text.data() + start, m_line, m_text.data() + less);
     } else {
         result.firstLess = m_text.data() + less;

@@ -45,11 +45,11 @@ struct Token {
 struct ElementText {
     std::string_view text;
     int line = 1;
-    // The first '<' inside the text, where the reader stops; null when none.
+    // The first '<' inside the text that does not open its closing tag; null when none.
     const char* firstLess = nullptr;
     int firstLessLine = 1;
-    // The closing tag is there but spaced ("</TITLE >"), which the reader refuses.
-    bool spacedClose = false;
+    // Instead, the '<' of a closing tag with blanks ("</TITLE >"); null when none.
+    const char* spacedClose = nullptr;
     int spacedCloseLine = 1;
 };
 

@@ -82,14 +82,14 @@ void LintPass::ReadScheduleTime(const Token& tag, const std::string& name)
     if (name == "INTERVALTIME") {
         schedule.interval = time;
         if (readable)
-            CheckInterval(time, schedule.topLevel);
+            CheckInterval(time);
     } else {
         (name == "EARLIESTTIME" ? schedule.earliest : schedule.latest) = time;
     }
 }
 
 // Readers update every 1, 2, 3, 4, 6, 8 or 12 hours, or in whole days.
-void LintPass::CheckInterval(const Time& interval, bool saved)
+void LintPass::CheckInterval(const Time& interval)
 {
     const long long minutes = interval.minutes;
     if (minutes == 0) {
@@ -107,13 +107,8 @@ void LintPass::CheckInterval(const Time& interval, bool saved)
     const long long rounded = hours == 5 ? 6 : hours == 7 ? 8 : hours > 8 && hours < 12 ? 12 : hours;
     if (hours > 12)
         Report(interval.line, Severity::Warning, said + "update once a day");
-    else if (rounded != hours && !saved)
-        Report(interval.line, Severity::Warning, said + "update every " + std::to_string(rounded) + " hours");
     else if (rounded != hours)
-        Report(interval.line, Severity::Warning,
-               said + "update every " + std::to_string(rounded) + " hours, and Feedwright saves " +
-                   std::to_string(rounded),
-               SaveChange::Lost);
+        Report(interval.line, Severity::Warning, said + "update every " + std::to_string(rounded) + " hours");
 }
 
 void LintPass::CloseSchedule()

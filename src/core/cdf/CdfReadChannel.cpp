@@ -46,6 +46,8 @@ void CdfReadPass::OpenChannel()
     m_inUsage = false;
     m_titleAttrOwner = nullptr;
     const bool topLevel = Depth() == 1;
+    if (topLevel && m_channelSeen)
+        Tell(CdfReadAction::Joined, m_input.OffsetOf(m_tagName.data()), "CHANNEL", false);
     if (topLevel)
         m_channelSeen = true;
     SitemapNode& node = item->Node();
@@ -84,8 +86,7 @@ void CdfReadPass::OpenChannel()
             node.m_nLevel = LeadingInteger(m_value);
             break;
         case kPrecache:
-            if (m_value == "NO")
-                node.m_bPrecache = 0;
+            ReadPrecache(node);
             break;
         default:
             if (!TakeTitleAttribute(kept, item, topLevel))
@@ -93,6 +94,15 @@ void CdfReadPass::OpenChannel()
             break;
         }
     }
+}
+
+// Only "NO", in capitals, turns precaching off; anything else leaves it on.
+void CdfReadPass::ReadPrecache(SitemapNode& node)
+{
+    if (m_value == "NO")
+        node.m_bPrecache = 0;
+    else if (m_value != "YES")
+        TellChanged("YES");
 }
 
 // The older way to give a title, TITLE="..." on the ITEM or CHANNEL, is
@@ -152,8 +162,7 @@ void CdfReadPass::AddPageItem()
             node->m_nLevel = LeadingInteger(m_value);
             break;
         case kItemPrecache:
-            if (m_value == "NO")
-                node->m_bPrecache = 0;
+            ReadPrecache(*node);
             break;
         default:
             if (!TakeTitleAttribute(node->m_kept, m_currentPage, false))
@@ -183,6 +192,7 @@ void CdfReadPass::ReadElementText(bool isTitle)
     } else if (!ReadText<'<'>("&lt;", '<', text)) {
         return;
     } else {
+        const std::size_t closeAt = m_input.Consumed() - 1;
         const std::string_view rest = m_input.Rest();
         const std::size_t end = rest.find('>');
         m_input.Advance(end == std::string_view::npos ? rest.size() : end + 1);
@@ -191,6 +201,7 @@ void CdfReadPass::ReadElementText(bool isTitle)
         // A CR LF in the closing tag makes it longer than either name, as an LF would.
         if (!EqualsAsciiNoCase(rest.substr(0, end), isTitle ? "/TITLE"sv : "/ABSTRACT"sv)) {
             m_elementError = true;
+            m_elementErrorAt = closeAt;
             return;
         }
     }

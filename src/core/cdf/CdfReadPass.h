@@ -37,7 +37,7 @@ public:
 
     // Reads to the end of the input (or to an element error) and tells how
     // the load went. The channel must have been cleared before.
-    ReadStatus Run();
+    CdfReadResult Run();
 
     // The elements of the update pace and window, the three fields each one
     // fills (with the trace line it starts with), and which of DAY, HOUR and
@@ -109,6 +109,8 @@ private:
     void AddPageItem();
     void ReadElementText(bool isTitle);
     bool TakeTitleAttribute(Kept& kept, SitemapItem* item, bool forHead);
+    void ReadPrecache(SitemapNode& node);
+    void ReadIntervalHours();
     // The record a TITLE or ABSTRACT read now belongs to, with its kept content.
     KeptTarget ElementTextOwner();
     void ReadSchedule();
@@ -161,6 +163,8 @@ private:
     void Tell(CdfReadAction action, std::size_t offset, std::string_view name, bool attribute,
               std::string_view takenAs = {});
     void TellTakenAs(std::string_view ownName);
+    // The attribute being read, m_value as written, is held as `takenAs`.
+    void TellChanged(std::string_view takenAs);
     // The name of the element whose record keeps what is read now.
     std::string_view OwnerElementName();
     // A comment, DOCTYPE or the like at `tagStart` was kept.
@@ -178,6 +182,7 @@ private:
 
     int m_phase = 0;  // 0 no declaration, 1 declaration without '?', 2 complete
     bool m_elementError = false;
+    std::size_t m_elementErrorAt = 0;          // the '<' of the tag that ended a TITLE or ABSTRACT badly
     std::vector<SitemapItem*> m_openChannels;  // innermost last; any depth
     bool m_inItem = false;
     SitemapItem* m_currentPage = nullptr;

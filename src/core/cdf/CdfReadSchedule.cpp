@@ -116,6 +116,18 @@ void CdfReadPass::ReadScheduleTime(TimeElement element)
         ApplyIntervalUnit(schedule, seen);
 }
 
+// The schedule offers only the hours of its list; other hours take the
+// nearest entry above them.
+void CdfReadPass::ReadIntervalHours()
+{
+    const int hours = LeadingInteger(m_value);
+    const int index = HourIndexForHours(hours);
+    m_channel.schedule.SelectHourEntry(index);
+    const unsigned entry = HoursForHourIndex(index);
+    if (entry != static_cast<unsigned>(hours))
+        TellChanged(std::to_string(entry));
+}
+
 // DAY, HOUR and MIN into their fields; the interval's HOUR picks the nearest
 // entry of the hour list instead.
 CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, const TimeFields& fields)
@@ -132,7 +144,7 @@ CdfReadPass::TimeNamesSeen CdfReadPass::ReadTimeAttributes(TimeElement element, 
             Trace("HOUR:");
             seen.hour = true;
             if (element == TimeElement::Interval)
-                m_channel.schedule.SelectHourEntry(HourIndexForHours(LeadingInteger(m_value)));
+                ReadIntervalHours();
             else
                 *fields.hour = UnsignedValue(m_value);
             break;

@@ -1,13 +1,7 @@
 #include "cdf/CdfReader.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <new>
 #include <utility>
 
@@ -15,7 +9,7 @@
 #include "cdf/CdfProgress.h"
 #include "cdf/CdfReadPass.h"
 #include "channel/Channel.h"
-#include "os/UniqueFd.h"
+#include "os/RegularFile.h"
 #include "text/FileEncoding.h"
 #include "text/SjisText.h"
 #include "trace/TraceSink.h"
@@ -146,7 +140,7 @@ void CdfReadPass::Tell(CdfReadAction action, std::size_t offset, std::string_vie
                        std::string_view takenAs)
 {
     if (m_observer != nullptr)
-        m_observer->OnRead({offset, action, m_element, name, takenAs, attribute});
+        m_observer->OnRead({offset, action, m_element, name, takenAs, attribute, {}});
 }
 
 void CdfReadPass::TellTakenAs(std::string_view ownName)
@@ -155,19 +149,28 @@ void CdfReadPass::TellTakenAs(std::string_view ownName)
     Tell(CdfReadAction::TakenAs, m_input.OffsetOf(name.data()), name, true, ownName);
 }
 
+void CdfReadPass::TellChanged(std::string_view takenAs)
+{
+    if (m_observer == nullptr)
+        return;
+    const std::string_view name = TrimAttrName(m_attrName);
+    m_observer->OnRead(
+        {m_input.OffsetOf(name.data()), CdfReadAction::Changed, m_element, name, takenAs, true, m_value});
+}
+
 void CdfReadPass::Trace(std::string_view text)
 {
     if (m_tracing)
         m_trace.Write(text);
 }
 
-ReadStatus CdfReadPass::Run()
+CdfReadResult CdfReadPass::Run()
 {
     // Text and white space between elements are skipped.
     while (m_input.SkipPast('<')) {
         const std::size_t tagStart = m_input.Consumed() - 1;
         if (!ReportProgress(tagStart))
-            return ReadStatus::Cancelled;
+            return {ReadStatus::Cancelled, tagStart};
         const int stop = ReadTagName();
         if (stop == 0)
             break;
@@ -177,19 +180,18 @@ ReadStatus CdfReadPass::Run()
             Trace("]\n");
         }
         Dispatch(tagStart, stop);
-        if (m_elementError)
-            break;
+        if (m_elementError) {
+            Trace("Element reading error.\n");
+            return {ReadStatus::ElementError, m_elementErrorAt};
+        }
     }
 
-    if (m_elementError) {
-        Trace("Element reading error.\n");
-        return ReadStatus::ElementError;
-    }
+    const std::size_t end = m_input.Size();
     if (m_phase == 0)
-        return ReadStatus::Phase0;
+        return {ReadStatus::Phase0, end};
     if (m_phase == 1)
-        return ReadStatus::Phase1;
-    return ReadStatus::Ok;
+        return {ReadStatus::Phase1, end};
+    return {ReadStatus::Ok, end};
 }
 
 int CdfReadPass::ReadTagName()
@@ -510,8 +512,8 @@ SitemapNode* CdfReadPass::CurrentPageNode() const
     return m_currentPage != nullptr ? &m_currentPage->Node() : nullptr;
 }
 
-ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress,
-                   CdfReadObserver* observer)
+CdfReadResult ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgress* progress,
+                      CdfReadObserver* observer)
 {
     // Views refresh once, after the whole file, not once per item.
     SitemapTree::BulkUpdate bulk(channel.sitemap);
@@ -520,8 +522,8 @@ ReadStatus ReadCdf(Channel& channel, CdfInput& input, TraceSink& trace, CdfProgr
     return pass.Run();
 }
 
-ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace, CdfProgress* progress,
-                        CdfReadObserver* observer)
+CdfReadResult ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& trace, CdfProgress* progress,
+                           CdfReadObserver* observer)
 {
     const FileText text = DecodeFileText(bytes);
     CdfInput input(text.bytes);
@@ -529,109 +531,6 @@ ReadStatus ReadCdfBytes(Channel& channel, std::string_view bytes, TraceSink& tra
 }
 
 namespace {
-
-// A file's bytes in memory mapped for them alone, not taken from the
-// allocator: it is made exactly as large as the file, filled by read()
-// without being cleared first, and the part the reader has passed can be
-// given back to the system while it reads on, so that a large file and the
-// channel made from it are not both held whole at the end of a load.
-class FileBuffer {
-public:
-    FileBuffer() = default;
-    ~FileBuffer()
-    {
-        if (m_data != nullptr)
-            munmap(m_data, m_capacity);
-    }
-    FileBuffer(const FileBuffer&) = delete;
-    FileBuffer& operator=(const FileBuffer&) = delete;
-
-    std::string_view Bytes() const { return {m_data, m_size}; }
-    // Room for `capacity` bytes, the ones read so far kept. Throws
-    // std::bad_alloc when the system has no memory for them.
-    void Reserve(std::size_t capacity);
-    // Room left behind the bytes read so far, and the bytes read into it.
-    char* Free() { return m_data + m_size; }
-    std::size_t FreeSize() const { return m_capacity - m_size; }
-    void Grow(std::size_t count) { m_size += count; }
-    // Gives back the whole pages before `offset`; they are not read again.
-    void ReleaseBefore(std::size_t offset);
-    // Gives back all of it.
-    void Release();
-
-private:
-    char* m_data = nullptr;
-    std::size_t m_size = 0;
-    std::size_t m_capacity = 0;
-    std::size_t m_released = 0;  // bytes at the front already given back
-};
-
-constexpr std::size_t kPage = 4096;
-// The input given back in steps of this size (a large page, where the system
-// uses them for the buffer).
-constexpr std::size_t kReleaseStep = 2 * 1024 * 1024;
-
-void FileBuffer::Reserve(std::size_t capacity)
-{
-    capacity = (capacity + kPage - 1) / kPage * kPage;
-    if (capacity <= m_capacity)
-        return;
-    void* data = m_data == nullptr ? mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
-                                   : mremap(m_data, m_capacity, capacity, MREMAP_MAYMOVE);
-    if (data == MAP_FAILED)
-        throw std::bad_alloc();
-    m_data = static_cast<char*>(data);
-    m_capacity = capacity;
-#ifdef MADV_HUGEPAGE
-    if (capacity >= kReleaseStep)
-        madvise(m_data, m_capacity, MADV_HUGEPAGE);  // fewer page faults; a hint only
-#endif
-}
-
-void FileBuffer::ReleaseBefore(std::size_t offset)
-{
-    const std::size_t end = offset / kReleaseStep * kReleaseStep;
-    if (m_data == nullptr || end <= m_released)
-        return;
-    madvise(m_data + m_released, end - m_released, MADV_DONTNEED);
-    m_released = end;
-}
-
-void FileBuffer::Release()
-{
-    if (m_data != nullptr)
-        munmap(m_data, m_capacity);
-    m_data = nullptr;
-    m_size = m_capacity = m_released = 0;
-}
-
-// The whole of a regular file. Anything else is refused before a byte is
-// read: a FIFO without a writer would wait for ever, a device like
-// /dev/zero never ends, and a folder has no bytes to give (it must not
-// clear the channel as if it were an empty file). The open does not wait
-// for a FIFO's writer. Throws std::bad_alloc for a file larger than memory.
-bool ReadRegularFile(const std::string& path, FileBuffer& buffer)
-{
-    const UniqueFd file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat info {};
-    if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    // One byte more than the file has, so that the read that finds its end
-    // needs no more room unless the file has grown meanwhile.
-    buffer.Reserve(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1);
-    for (;;) {
-        if (buffer.FreeSize() == 0)
-            buffer.Reserve(2 * buffer.Bytes().size());
-        const ssize_t got = read(file.Get(), buffer.Free(), buffer.FreeSize());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return false;
-        if (got == 0)
-            return true;
-        buffer.Grow(static_cast<std::size_t>(got));
-    }
-}
 
 // Passes the reader's progress on, and gives back the input it has passed.
 class ReleasingProgress final : public CdfProgress {
@@ -650,7 +549,7 @@ private:
 
 }  // namespace
 
-ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace, CdfProgress* progress)
+CdfReadResult ReadCdfFile(Channel& channel, const std::string& path, TraceSink& trace, CdfProgress* progress)
 {
     try {
         // The whole file is read before anything changes, so that a read
@@ -658,7 +557,7 @@ ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& tra
         // that a later save would write over the good file.
         FileBuffer file;
         if (!ReadRegularFile(path, file))
-            return ReadStatus::CannotOpen;
+            return {ReadStatus::CannotOpen};
         FileText text = DecodeFileText(file.Bytes());
         if (!text.convertedFrom.empty())
             file.Release();  // the converted text is read instead
@@ -670,12 +569,12 @@ ReadStatus ReadCdfFile(Channel& channel, const std::string& path, TraceSink& tra
         loaded.sitemap.Root()->Node().m_strTitle = channel.sitemap.Root()->Node().m_strTitle;
         CdfInput input(text.bytes);
         ReleasingProgress releasing(file, progress);
-        const ReadStatus status = ReadCdf(loaded, input, trace, &releasing);
-        if (status != ReadStatus::Cancelled)
+        const CdfReadResult result = ReadCdf(loaded, input, trace, &releasing);
+        if (result.status != ReadStatus::Cancelled)
             channel.ReplaceWith(loaded);
-        return status;
+        return result;
     } catch (const std::bad_alloc&) {
-        return ReadStatus::CannotOpen;
+        return {ReadStatus::CannotOpen};
     }
 }
 

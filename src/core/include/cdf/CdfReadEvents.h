@@ -17,6 +17,12 @@ enum class CdfReadAction {
     // `element` and written back there; `name` is what a person is shown
     // (an element's or attribute's name, "<!-- -->", "<!DOCTYPE").
     Kept,
+    // A value its record cannot hold as written: attribute `name` of
+    // `element`, written `value`, is read as `takenAs` (PRECACHE "no" as
+    // "YES", an update interval of HOUR="5" as "6").
+    Changed,
+    // A second top-level CHANNEL: what it holds goes into the first one.
+    Joined,
 };
 
 struct CdfReadEvent {
@@ -24,8 +30,9 @@ struct CdfReadEvent {
     CdfReadAction action = CdfReadAction::Kept;
     std::string_view element;  // upper case: "CHANNEL", "ITEM", "SCHEDULE", "USAGE", ...; empty outside every element
     std::string_view name;     // as written
-    std::string_view takenAs;  // TakenAs: the element's own name it was taken as
+    std::string_view takenAs;  // TakenAs: the element's own name it was taken as; Changed: the value read
     bool attribute = false;    // an attribute of `element`, else an element or markup inside it
+    std::string_view value;    // Changed: the value as written
 };
 
 class CdfReadObserver {
