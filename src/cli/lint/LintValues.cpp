@@ -1,6 +1,7 @@
 #include "lint/LintValues.h"
 
 #include "text/Cp932.h"
+#include "text/References.h"
 #include "text/SjisText.h"
 
 namespace fw::cli::lint {
@@ -17,16 +18,6 @@ bool IsAsciiLetter(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool IsHexDigit(char c)
-{
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool IsEntityNameChar(char c)
-{
-    return IsAsciiLetter(c) || IsDigit(c) || c == '_' || c == ':' || c == '.' || c == '-';
 }
 
 void AppendPlural(std::string& out, long long count, const char* unit)
@@ -205,46 +196,22 @@ std::string Duration(long long minutes)
 MarkupProblem FindAmpersandProblem(std::string_view text, std::string_view where)
 {
     for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1)) {
-        std::size_t end = at + 1;
-        bool wellFormed = false;
-        bool known = true;
-        if (end < text.size() && text[end] == '#') {
-            ++end;
-            const bool hex = end < text.size() && (text[end] == 'x' || text[end] == 'X');
-            if (hex)
-                ++end;
-            const std::size_t digits = end;
-            unsigned long code = 0;
-            while (end < text.size() && (hex ? IsHexDigit(text[end]) : IsDigit(text[end]))) {
-                const char c = text[end++];
-                const unsigned long digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-                code = code > 0x10FFFF ? code : code * (hex ? 16 : 10) + digit;
-            }
-            wellFormed = end > digits && end < text.size() && text[end] == ';';
-            // XML allows tab, LF, CR and U+0020 on, but for the surrogates, FFFE and FFFF.
-            const bool allowed = code == 0x9 || code == 0xA || code == 0xD ||
-                (code >= 0x20 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE &&
-                 code != 0xFFFF);
-            if (wellFormed && !allowed)
-                return {text.data() + at,
-                        Quoted(text.substr(at, end - at + 1)) + " " + std::string(where) +
-                            ": it names a character XML forbids, and XML readers refuse it"};
-        } else {
-            while (end < text.size() && IsEntityNameChar(text[end]))
-                ++end;
-            wellFormed = end > at + 1 && end < text.size() && text[end] == ';';
-            if (wellFormed) {
-                const std::string_view name = text.substr(at + 1, end - at - 1);
-                known = name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
-            }
-        }
-        if (!wellFormed)
+        const Reference reference = ClassifyReference(text.substr(at), ReferenceNames::Xml);
+        switch (reference.kind) {
+        case ReferenceKind::Character:
+            break;
+        case ReferenceKind::Bare:
             return {text.data() + at,
                     "bare \"&\" " + std::string(where) + ": strict XML readers refuse it; write &amp;"};
-        if (!known)
+        case ReferenceKind::Forbidden:
             return {text.data() + at,
-                    Quoted(text.substr(at, end - at + 1)) + " " + std::string(where) +
+                    Quoted(text.substr(at, reference.length)) + " " + std::string(where) +
+                        ": it names a character XML forbids, and XML readers refuse it"};
+        case ReferenceKind::UnknownName:
+            return {text.data() + at,
+                    Quoted(text.substr(at, reference.length)) + " " + std::string(where) +
                         ": XML readers know only &amp; &lt; &gt; &quot; &apos; and numeric references"};
+        }
     }
     return {};
 }

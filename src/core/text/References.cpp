@@ -68,10 +68,6 @@ constexpr NamedEntity kHtmlEntities[] = {
     {"zeta", 0x03B6},     {"zwj", 0x200D},     {"zwnj", 0x200C},
 };
 
-constexpr std::size_t kLongestName = 8;
-// "&#x10FFFF;" and "&#1114111;" with a few leading zeros to spare.
-constexpr std::size_t kLongestNumber = 12;
-
 bool IsXmlName(std::string_view name)
 {
     return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
@@ -88,24 +84,32 @@ int DigitValue(char c, bool hex)
     return -1;
 }
 
-std::size_t ReadNumber(std::string_view text, char32_t& c)
+bool IsNameChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
+        c == '.' || c == '-';
+}
+
+// "&#...;" or "&#x...;" at the start of `text`.
+Reference ClassifyNumber(std::string_view text)
 {
     const bool hex = text.size() > 2 && (text[2] == 'x' || text[2] == 'X');
     std::size_t i = hex ? 3 : 2;
     const std::size_t digits = i;
     char32_t value = 0;
-    for (; i < text.size() && i < kLongestNumber; ++i) {
+    for (; i < text.size(); ++i) {
         const int digit = DigitValue(text[i], hex);
         if (digit < 0)
             break;
-        value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
-        if (value > 0x10FFFF)
-            return 0;
+        // Past the last code point the value only has to stay too large.
+        if (value <= 0x10FFFF)
+            value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
     }
-    if (i == digits || i >= text.size() || text[i] != ';' || !IsXmlChar(value))
-        return 0;
-    c = value;
-    return i + 1;
+    if (i == digits || i >= text.size() || text[i] != ';')
+        return {};
+    if (!IsXmlChar(value))
+        return {ReferenceKind::Forbidden, i + 1, 0};
+    return {ReferenceKind::Character, i + 1, value};
 }
 
 }  // namespace
@@ -135,25 +139,33 @@ bool IsXmlChar(char32_t c)
         (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-std::size_t ReadReference(std::string_view text, ReferenceNames names, char32_t& c)
+Reference ClassifyReference(std::string_view text, ReferenceNames names)
 {
     if (text.size() < 3 || text[0] != '&')
-        return 0;
+        return {};
     if (text[1] == '#')
-        return ReadNumber(text, c);
-    const std::size_t semicolon = text.substr(0, kLongestName + 2).find(';');
-    if (semicolon == std::string_view::npos || semicolon < 2)
-        return 0;
-    const std::string_view name = text.substr(1, semicolon - 1);
-    if (names == ReferenceNames::Xml && !IsXmlName(name))
-        return 0;
+        return ClassifyNumber(text);
+    std::size_t end = 1;
+    while (end < text.size() && IsNameChar(text[end]))
+        ++end;
+    if (end == 1 || end == text.size() || text[end] != ';')
+        return {};
+    const std::string_view name = text.substr(1, end - 1);
     const auto found =
         std::lower_bound(std::begin(kHtmlEntities), std::end(kHtmlEntities), name,
                          [](const NamedEntity& entity, std::string_view key) { return entity.name < key; });
-    if (found == std::end(kHtmlEntities) || found->name != name)
+    if ((names == ReferenceNames::Xml && !IsXmlName(name)) || found == std::end(kHtmlEntities) || found->name != name)
+        return {ReferenceKind::UnknownName, end + 1, 0};
+    return {ReferenceKind::Character, end + 1, found->c};
+}
+
+std::size_t ReadReference(std::string_view text, ReferenceNames names, char32_t& c)
+{
+    const Reference reference = ClassifyReference(text, names);
+    if (reference.kind != ReferenceKind::Character)
         return 0;
-    c = found->c;
-    return semicolon + 1;
+    c = reference.c;
+    return reference.length;
 }
 
 std::string DecodeReferences(std::string_view utf8, ReferenceNames names)

@@ -21,10 +21,26 @@ enum class ReferenceNames {
     Html,  // those and HTML 4's named entities (&eacute;, &nbsp;, &hellip;, ...)
 };
 
-// The reference at the start of `text` (which begins with '&'): its length
-// and, in `c`, the character. 0 when there is none: no ';' within a short
-// distance, an unknown name, a number that is not an XML character. Looks
-// at a bounded number of bytes, so decoding a text is linear in its size.
+enum class ReferenceKind {
+    Bare,         // no reference: the '&' is not followed by a name or number and ';'
+    Character,    // a name `names` knows, or a number that is an XML character
+    UnknownName,  // "&name;" with a name `names` does not know
+    Forbidden,    // "&#...;" naming no XML character (&#0;, &#xFFFE;, past U+10FFFF)
+};
+
+struct Reference {
+    ReferenceKind kind = ReferenceKind::Bare;
+    std::size_t length = 0;  // from the '&' to the ';', both counted; 0 when bare
+    char32_t c = 0;          // Character: the character
+};
+
+// What stands at the start of `text` (which begins with '&'). Looks no
+// further than the name or number runs, so reading every '&' of a text
+// (whose names and numbers end at the next '&') is linear in its size.
+Reference ClassifyReference(std::string_view text, ReferenceNames names);
+
+// The reference at the start of `text` as a character: its length and, in
+// `c`, the character; 0 when ClassifyReference finds no Character there.
 std::size_t ReadReference(std::string_view text, ReferenceNames names, char32_t& c);
 
 // The text (UTF-8) with every reference ReadReference knows replaced by its
