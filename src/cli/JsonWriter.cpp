@@ -4,6 +4,7 @@
 
 #include "text/Cp932.h"
 #include "text/References.h"
+#include "text/SjisText.h"
 
 namespace fw::cli {
 
@@ -14,15 +15,6 @@ constexpr std::size_t kFlushThreshold = 1 << 20;
 bool NeedsEscape(unsigned char byte)
 {
     return byte < 0x20 || byte == '"' || byte == '\\';
-}
-
-bool IsAscii(std::string_view text)
-{
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -83,7 +75,7 @@ void JsonWriter::String(std::string_view utf8)
 void JsonWriter::Cp932String(std::string_view cp932)
 {
     // CP932's single bytes below 0x80 are ASCII, so most URLs need no conversion.
-    const std::string utf8 = IsAscii(cp932) ? std::string(cp932) : Cp932ToUtf8(cp932);
+    const std::string utf8 = !HasHighByte(cp932) ? std::string(cp932) : Cp932ToUtf8(cp932);
     if (utf8.find('&') == std::string::npos)
         String(utf8);
     else

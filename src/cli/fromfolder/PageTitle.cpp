@@ -115,15 +115,6 @@ std::optional<std::string_view> RawTitle(std::string_view page)
     return page.substr(open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
 }
 
-bool HasHighByte(std::string_view text)
-{
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
 // A cut-off page may end inside a UTF-8 character; that must not make it invalid.
 std::string_view WithoutCutCharacter(std::string_view page)
 {

@@ -72,15 +72,6 @@ std::optional<std::string> DeclaredEncoding(std::string_view file)
     return std::nullopt;
 }
 
-bool HasHighByte(std::string_view text)
-{
-    for (const char byte : text) {
-        if (static_cast<unsigned char>(byte) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
 FileText Unconverted(std::string_view file)
 {
     FileText result;

@@ -1,5 +1,6 @@
 #include "text/SjisText.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 
@@ -120,6 +121,11 @@ int LeadingInteger(std::string_view text)
             return INT_MIN;
     }
     return static_cast<int>(value);
+}
+
+bool HasHighByte(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
 }
 
 }  // namespace fw

@@ -15,6 +15,9 @@ bool IsSjisLeadByte(unsigned char byte);
 // A full-width space (two bytes) is never white space here.
 bool IsSingleByteWhiteSpace(unsigned char byte);
 
+// True when a byte of `text` is 0x80 or above: it is not plain ASCII.
+bool HasHighByte(std::string_view text);
+
 // Trims single-byte white space from the left end, then from the right end.
 void TrimSingleByteWhiteSpace(std::string& text);
 
