@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 #include "channel/Channel.h"
 #include "common/LoadVerdict.h"
+#include "sitemap/SitemapWalk.h"
 
 namespace fw::cli {
 
@@ -133,27 +134,9 @@ void CloseItem(JsonWriter& json)
 void WriteSitemap(const SitemapItem& root, JsonWriter& json)
 {
     json.Key("sitemap");
-    const SitemapItem* item = &root;
-    OpenItem(*item, json);
-    for (;;) {
-        if (const SitemapItem* child = item->FirstChild()) {
-            item = child;
-            OpenItem(*item, json);
-            continue;
-        }
-        // A leaf: close it and every ancestor whose last child it ends.
-        for (;;) {
-            CloseItem(json);
-            if (item == &root)
-                return;
-            if (const SitemapItem* next = item->NextSibling()) {
-                item = next;
-                OpenItem(*item, json);
-                break;
-            }
-            item = item->Parent();
-        }
-    }
+    WalkSubtree(
+        root, [&json](const SitemapItem& item, std::size_t) { OpenItem(item, json); },
+        [&json](const SitemapItem&, std::size_t) { CloseItem(json); });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "export/MarkupText.h"
 #include "export/SiteMapView.h"
 #include "export/UrlResolve.h"
+#include "sitemap/SitemapWalk.h"
 
 namespace fw::cli {
 
@@ -43,7 +44,7 @@ ExportedPage ExportOpml(const SiteMapView& view)
     out += "<opml version=\"2.0\">\n<head>\n<title>";
     AppendEscaped(out, view.Title(view.Root()));
     out += "</title>\n</head>\n<body>\n";
-    WalkSiteMap(
+    WalkSubtree(
         view.Root(),
         [&](const SitemapItem& item, std::size_t depth) {
             const std::string url = view.Url(item);
@@ -97,7 +98,7 @@ ExportedPage ExportHtml(const SiteMapView& view)
             out += "</p>";
         }
     };
-    WalkSiteMap(
+    WalkSubtree(
         root,
         [&](const SitemapItem& item, std::size_t depth) {
             if (&item == &root) {
@@ -127,7 +128,7 @@ SitemapUrls CollectSitemapUrls(const SiteMapView& view)
 {
     SitemapUrls result;
     std::unordered_set<std::string> seen;
-    WalkSiteMap(
+    WalkSubtree(
         view.Root(),
         [&](const SitemapItem& item, std::size_t) {
             const std::string url = view.Url(item);

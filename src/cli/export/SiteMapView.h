@@ -36,34 +36,6 @@ private:
     std::string m_base;  // UTF-8, empty when there is none
 };
 
-// Calls enter(item, depth) before an item's children and leave(item, depth)
-// after them, for the root (depth 0) and every item below it.
-template <typename Enter, typename Leave> void WalkSiteMap(const SitemapItem& root, Enter enter, Leave leave)
-{
-    const SitemapItem* item = &root;
-    std::size_t depth = 0;
-    enter(*item, depth);
-    for (;;) {
-        if (const SitemapItem* child = item->FirstChild()) {
-            item = child;
-            enter(*item, ++depth);
-            continue;
-        }
-        for (;;) {
-            leave(*item, depth);
-            if (item == &root)
-                return;
-            if (const SitemapItem* next = item->NextSibling()) {
-                item = next;
-                enter(*item, depth);
-                break;
-            }
-            item = item->Parent();
-            --depth;
-        }
-    }
-}
-
 // Two blanks a level, up to a limit: a chain of sub-channels thousands of
 // levels deep must not make the output grow with the square of its depth.
 std::string_view Indent(std::size_t depth);

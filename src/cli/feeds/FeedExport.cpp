@@ -7,6 +7,7 @@
 #include "export/MarkupText.h"
 #include "export/SiteMapView.h"
 #include "export/UrlResolve.h"
+#include "sitemap/SitemapWalk.h"
 #include "text/SjisText.h"
 
 namespace fw::cli {
@@ -32,7 +33,7 @@ std::optional<FeedTime> LastModOf(const SitemapItem& item)
 std::optional<FeedTime> LatestOf(const SiteMapView& view)
 {
     std::optional<FeedTime> latest;
-    WalkSiteMap(
+    WalkSubtree(
         view.Root(),
         [&](const SitemapItem& item, std::size_t) {
             const auto date = LastModOf(item);
@@ -54,7 +55,7 @@ void Element(std::string& out, std::string_view indent, std::string_view name, s
 // one (otherwise its URL is noted and left out).
 template <typename Each> void EachItem(const SiteMapView& view, ExportedPage& page, Each each)
 {
-    WalkSiteMap(
+    WalkSubtree(
         view.Root(),
         [&](const SitemapItem& item, std::size_t) {
             if (&item == &view.Root())

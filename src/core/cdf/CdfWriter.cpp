@@ -9,6 +9,7 @@
 #include "channel/Channel.h"
 #include "channel/Url.h"
 #include "sitemap/SitemapTree.h"
+#include "sitemap/SitemapWalk.h"
 #include "sitemap/UsageWords.h"
 
 namespace fw {
@@ -254,23 +255,16 @@ void NormalizeNode(SitemapNode& node)
     NormalizeUrl(node.m_strIconHref);
 }
 
-// Every record that writing `top`'s subtree writes, in tree order, without
-// recursion.
+// Every record that writing `top`'s subtree writes, in tree order.
 void NormalizeSubtree(SitemapItem* top, bool bRoot)
 {
-    if (!bRoot)
-        NormalizeNode(top->Node());
-    SitemapItem* item = top->FirstChild();
-    while (item != nullptr) {
-        NormalizeNode(item->Node());
-        if (item->FirstChild() != nullptr) {
-            item = item->FirstChild();
-            continue;
-        }
-        while (item != top && item->NextSibling() == nullptr)
-            item = item->Parent();
-        item = item == top ? nullptr : item->NextSibling();
-    }
+    WalkSubtree(
+        *top,
+        [&](SitemapItem& item, std::size_t) {
+            if (&item != top || !bRoot)
+                NormalizeNode(item.Node());
+        },
+        [](SitemapItem&, std::size_t) {});
 }
 
 // A page's USAGE: its word as the file spelled it while it still means the
@@ -359,9 +353,8 @@ std::size_t IndentOf(int depth)
     return depth > 0 ? 2 * static_cast<std::size_t>(depth) : 0;
 }
 
-// Writes the subtree depth first in tree order, walking down to first
-// children and back up through parents, so a site map of any depth is written
-// in constant memory. Indentation is a count of blanks, never a string as
+// Writes the subtree depth first in tree order, with the walk that needs no
+// recursion, so a site map of any depth is written in constant memory. Indentation is a count of blanks, never a string as
 // long as the depth, so counting the bytes of a deep site map costs time in
 // proportion to its lines alone.
 bool PutSubtree(const SitemapItem* top, CdfTextOutput& out, bool bRoot)
@@ -380,31 +373,20 @@ bool PutSubtree(const SitemapItem* top, CdfTextOutput& out, bool bRoot)
         out.Put("\n");
     };
 
-    const SitemapItem* item = top;
-    while (!out.Failed()) {
-        if (writesSelf(item))
-            PutElementHead(item->Node(), IndentOf(g_nItemDepth), out);
-        if (const SitemapItem* first = item->FirstChild()) {
-            ++g_nItemDepth;
-            if (writesSelf(item) && item->Node().m_bIsPage == 0)
-                out.Put("\n");  // between a sub-channel's body and its first child
-            item = first;
-            continue;
-        }
-        // The item ends, and with it every ancestor whose last child it was.
-        for (;;) {
-            close(item);
-            if (item == top)
-                return !out.Failed();
-            if (const SitemapItem* next = item->NextSibling()) {
-                item = next;
-                break;
-            }
-            item = item->Parent();
-            --g_nItemDepth;
-        }
-    }
-    return false;
+    const int start = g_nItemDepth;
+    const auto enter = [&](const SitemapItem& item, std::size_t depth) {
+        g_nItemDepth = start + static_cast<int>(depth);
+        if (writesSelf(&item))
+            PutElementHead(item.Node(), IndentOf(g_nItemDepth), out);
+        if (item.FirstChild() != nullptr && writesSelf(&item) && item.Node().m_bIsPage == 0)
+            out.Put("\n");  // between a sub-channel's body and its first child
+        return !out.Failed();
+    };
+    const auto leave = [&](const SitemapItem& item, std::size_t depth) {
+        g_nItemDepth = start + static_cast<int>(depth);
+        close(&item);
+    };
+    return WalkSubtree(*top, enter, leave) && !out.Failed();
 }
 
 void PutChannel(const Channel& channel, CdfTextOutput& out)
