@@ -12,6 +12,7 @@ expected=(
   bin/feedwright
   bin/feedwright-cdf
   share/feedwright/Feedwright.htm
+  share/feedwright/Feedwright-en.htm
   share/applications/feedwright.desktop
   share/mime/packages/feedwright-cdf.xml
   share/icons/hicolor/scalable/apps/feedwright.svg
