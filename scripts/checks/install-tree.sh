@@ -13,7 +13,8 @@ expected=(
   bin/feedwright-cdf
   share/feedwright/Feedwright.htm
   share/feedwright/Feedwright-en.htm
-  share/applications/feedwright.desktop
+  share/applications/com.kestrelworks.feedwright.desktop
+  share/metainfo/com.kestrelworks.feedwright.metainfo.xml
   share/mime/packages/feedwright-cdf.xml
   share/icons/hicolor/scalable/apps/feedwright.svg
   share/icons/hicolor/16x16/apps/feedwright.png

@@ -14,6 +14,9 @@ CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv
     // The application name stays the executable's; nothing is ever stored
     // under this organisation, it only names where settings would live.
     setOrganizationName(QStringLiteral("Kestrelworks"));
+    // Wayland matches the window to its desktop entry (and the software
+    // centre's metadata) by this id.
+    setDesktopFileName(QStringLiteral("com.kestrelworks.feedwright"));
     // QApplication has taken its own options out of argc and argv by now.
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const char* variable = std::getenv("FEEDWRIGHT_LANG");
