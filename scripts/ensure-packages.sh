@@ -6,11 +6,12 @@ set -euo pipefail
 FEEDWRIGHT_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   fonts-noto-cjk
   libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-feedparser
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth appstream
   desktop-file-utils libxml2-utils jq
   time
   dpkg-dev file lintian groff-base man-db

@@ -12,7 +12,9 @@ expected=(
   bin/feedwright
   bin/feedwright-cdf
   share/feedwright/Feedwright.htm
-  share/applications/feedwright.desktop
+  share/feedwright/Feedwright-en.htm
+  share/applications/com.kestrelworks.feedwright.desktop
+  share/metainfo/com.kestrelworks.feedwright.metainfo.xml
   share/mime/packages/feedwright-cdf.xml
   share/icons/hicolor/scalable/apps/feedwright.svg
   share/icons/hicolor/16x16/apps/feedwright.png

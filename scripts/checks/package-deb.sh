@@ -47,6 +47,10 @@ if ! diff -u "$work/installed" "$work/packaged" >"$work/diff"; then
   sed -n '3,$p' "$work/diff"
 fi
 
+# Software centres find the program through its AppStream metadata.
+grep -qx /usr/share/metainfo/com.kestrelworks.feedwright.metainfo.xml "$work/packaged" ||
+  fail "no AppStream metadata in /usr/share/metainfo"
+
 # Each version gets its entry in the package's changelog.
 changelog_version=$(sed -n '1s/^feedwright (\([^)]*\)).*/\1/p' packaging/changelog)
 [ "$changelog_version" = "$version" ] ||

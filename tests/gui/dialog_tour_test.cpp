@@ -23,6 +23,7 @@
 #include "common/CaseFile.h"
 #include "framework/Dialog.h"
 #include "support/DialogTour.h"
+#include "support/Layout.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
@@ -40,93 +41,6 @@ QHash<QString, QString> ExpectedWords()
         words.insert(fields.value(0) + u'/' + fields.value(1) + u' ' + fields.value(2), fields.mid(3).join(u' '));
     }
     return words;
-}
-
-QList<QWidget*> Controls(const QWidget* dialog)
-{
-    return dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-}
-
-QString Describe(const QWidget* widget)
-{
-    QString text;
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        text = label->text();
-    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        text = button->text();
-    else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
-        text = group->title();
-    return u"%1 \"%2\""_s.arg(fwtest::NameOf(widget), text.replace(u'\n', u' '));
-}
-
-// The size a control needs to show its text (or icon) whole; an empty size
-// where the control scrolls its content instead. A line of text needs the
-// font's height: the leading only parts one line from the next.
-QSize NeededSize(const QWidget* widget)
-{
-    const QFontMetrics metrics = widget->fontMetrics();
-    const QStyle* style = widget->style();
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        if (label->text().isEmpty())
-            return label->sizeHint();  // a picture
-        const int lines = static_cast<int>(label->text().count(u'\n'));
-        return QSize(label->sizeHint().width(), metrics.height() + lines * metrics.lineSpacing());
-    }
-    if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
-        // The hint's width holds the indicator, its spacing and the text.
-        const auto indicator = qobject_cast<const QRadioButton*>(widget) ? QStyle::PM_ExclusiveIndicatorHeight
-                                                                         : QStyle::PM_IndicatorHeight;
-        return QSize(widget->sizeHint().width(), std::max(metrics.height(), style->pixelMetric(indicator)));
-    }
-    if (qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QComboBox*>(widget))
-        return widget->minimumSizeHint();  // the title; the widest entry beside the arrow
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        // URLs scroll; a right-aligned number must show whole.
-        const QSize oneLine = edit->minimumSizeHint();
-        if (!(edit->alignment() & Qt::AlignRight))
-            return QSize(0, oneLine.height());
-        return QSize(metrics.horizontalAdvance(edit->text()) + oneLine.width() - metrics.maxWidth(), oneLine.height());
-    }
-    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-        // The style's own minimum width for text buttons is wider than any
-        // template button; what must fit is the text inside the bevel.
-        if (button->text().isEmpty()) {
-            const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-            return button->iconSize() + QSize(frame, frame);
-        }
-        const int margin = 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        return QSize(metrics.horizontalAdvance(button->text()) + margin, metrics.height() + margin / 2);
-    }
-    return {};
-}
-
-void CheckLayout(const QString& dialogName, const QWidget* dialog, QStringList& faults)
-{
-    QList<const QWidget*> controls;
-    for (const QWidget* widget : Controls(dialog))
-        if (!widget->isWindow() && widget->isVisibleTo(dialog))
-            controls << widget;
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QWidget* control = controls[i];
-        const QString where = dialogName + u'/' + Describe(control) + u": "_s;
-        const QRect box = control->geometry();
-        if (!dialog->rect().contains(box))
-            faults << where + u"outside the dialog"_s;
-        const QSize needed = NeededSize(control);
-        if (needed.width() > box.width() || needed.height() > box.height())
-            faults << where +
-                    u"needs %1x%2, has %3x%4"_s.arg(needed.width())
-                        .arg(needed.height())
-                        .arg(box.width())
-                        .arg(box.height());
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const QRect other = controls[j]->geometry();
-            const bool framed = (qobject_cast<const QGroupBox*>(control) && box.contains(other)) ||
-                (qobject_cast<const QGroupBox*>(controls[j]) && other.contains(box));
-            if (box.intersects(other) && !framed)
-                faults << where + u"overlaps "_s + Describe(controls[j]);
-        }
-    }
 }
 
 // The name assistive technology announces. Qt on Linux gives a combo box its
@@ -151,7 +65,7 @@ void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QStri
     if (const QString title = words.take(dialogName + u"/- title"_s);
         !title.isEmpty() && dialog->windowTitle() != title)
         faults << dialogName + u": caption \"%1\", expected \"%2\""_s.arg(dialog->windowTitle(), title);
-    for (QWidget* widget : Controls(dialog)) {
+    for (QWidget* widget : fwtest::Controls(dialog)) {
         const QString key = dialogName + u'/' + fwtest::NameOf(widget), where = key + u": "_s;
         if (const QString tip = words.take(key + u" tip"_s); widget->toolTip() != tip)
             faults << where + u"tooltip \"%1\", expected \"%2\""_s.arg(widget->toolTip(), tip);
@@ -189,7 +103,7 @@ void CheckWords(const QString& dialogName, QWidget* dialog, QHash<QString, QStri
 QString State(QWidget* dialog)
 {
     QList<int> ids;
-    for (const QWidget* widget : Controls(dialog)) {
+    for (const QWidget* widget : fwtest::Controls(dialog)) {
         bool numbered = false;
         if (const int id = widget->objectName().toInt(&numbered); numbered)
             ids << id;
@@ -198,13 +112,6 @@ QString State(QWidget* dialog)
     const QString shown = fwtest::Outline(dialog, ids);
     static_cast<fwgui::CDialog*>(dialog)->UpdateData(false);
     return shown + u" || "_s + fwtest::Outline(dialog, ids);
-}
-
-void Report(const QStringList& faults)
-{
-    for (const QString& fault : faults)
-        qWarning("%s", qPrintable(fault));
-    QVERIFY2(faults.isEmpty(), "faults listed above");
 }
 
 }  // namespace
@@ -219,13 +126,13 @@ private slots:
         QHash<QString, QString> words = ExpectedWords();
         fwtest::VisitEveryDialog([&](const QString& dialogName, QWidget* dialog) {
             visited << dialogName;
-            CheckLayout(dialogName, dialog, faults);
+            fwtest::CheckLayout(dialogName, dialog, faults);
             CheckWords(dialogName, dialog, words, faults);
         });
         QCOMPARE(visited.size(), 7);
         for (auto unused = words.cbegin(); unused != words.cend(); ++unused)
             faults << unused.key() + u": no such control on the tour"_s;
-        Report(faults);
+        fwtest::Report(faults);
     }
 
     // Every check box and radio button, switched through the action a screen
@@ -269,7 +176,7 @@ private slots:
                 }
             }
         });
-        Report(faults);
+        fwtest::Report(faults);
         // The tour's 16 check boxes and radio buttons were all switched.
         QCOMPARE(switched.size(), 16);
     }

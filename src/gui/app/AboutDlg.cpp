@@ -9,7 +9,7 @@
 using namespace about_dlg;
 
 CAboutDlg::CAboutDlg(fwgui::Platform& platform, QWidget* parent)
-    : CDialog(platform, parent, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), 159, 107)
+    : CDialog(platform, parent, tr("ﾊﾞｰｼﾞｮﾝ情報"), 159, 107)
 {
     auto* icon = Add(new QLabel(this), IDC_STATIC, 12, 14, 21, 20);
     icon->setPixmap(ProgramIcon().pixmap(32, 32));

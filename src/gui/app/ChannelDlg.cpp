@@ -59,39 +59,38 @@ void CChannelDlg::CreateControls()
 {
     // Created in template order, which is also the tab order.
     // Each label names the field below it for assistive technology.
-    auto* exitButton = Add(new QPushButton(QStringLiteral("終了"), this), IDC_EXIT, 213, 218, 39, 16);
-    auto* homeUrlLabel = Add(new QLabel(QStringLiteral("ホームページのＵＲＬ"), this), IDC_STATIC, 7, 7, 200, 9);
+    auto* exitButton = Add(new QPushButton(tr("終了"), this), IDC_EXIT, 213, 218, 39, 16);
+    auto* homeUrlLabel = Add(new QLabel(tr("ホームページのＵＲＬ"), this), IDC_STATIC, 7, 7, 200, 9);
     homeUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_HOMEURL, 7, 17, 245, 13));
-    auto* titleLabel = Add(new QLabel(QStringLiteral("チャンネルのタイトル"), this), IDC_STATIC, 7, 35, 200, 9);
+    auto* titleLabel = Add(new QLabel(tr("チャンネルのタイトル"), this), IDC_STATIC, 7, 35, 200, 9);
     titleLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_TITLE, 7, 45, 245, 13));
-    auto* abstractLabel = Add(new QLabel(QStringLiteral("チャンネルの簡単な紹介文"), this), IDC_STATIC, 7, 63, 200, 9);
+    auto* abstractLabel = Add(new QLabel(tr("チャンネルの簡単な紹介文"), this), IDC_STATIC, 7, 63, 200, 9);
     auto* abstractEdit = Add(new QPlainTextEdit(this), IDC_EDIT_ABSTRACT, 7, 73, 245, 42);
     abstractLabel->setBuddy(abstractEdit);
     abstractEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     abstractEdit->setTabChangesFocus(true);
     // Enter is the form's (and does nothing), Ctrl+Enter makes a line break.
     fwgui::KeepEnterFrom(abstractEdit);
-    auto* cdfUrlLabel =
-        Add(new QLabel(QStringLiteral("CDFファイルのＵＲＬ(* .cdf)"), this), IDC_STATIC, 7, 120, 200, 9);
+    auto* cdfUrlLabel = Add(new QLabel(tr("CDFファイルのＵＲＬ(* .cdf)"), this), IDC_STATIC, 7, 120, 200, 9);
     cdfUrlLabel->setBuddy(Add(new QLineEdit(this), IDC_EDIT_CDFURL, 7, 130, 245, 13));
-    Add(new QPushButton(QStringLiteral("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
-    Add(new QPushButton(QStringLiteral("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
-    Add(new QPushButton(QStringLiteral("スケジュール"), this), IDC_BUTTON_SCHEDULE, 93, 191, 74, 14);
-    auto* group = Add(new QGroupBox(QStringLiteral("詳細設定"), this), IDC_STATIC, 7, 179, 245, 31);
+    Add(new QPushButton(tr("読みこみ"), this), IDC_BUTTON_LOAD, 57, 218, 46, 16);
+    Add(new QPushButton(tr("絵（ロゴ）"), this), IDC_BUTTON_LOGO, 15, 191, 74, 14);
+    Add(new QPushButton(tr("スケジュール"), this), IDC_BUTTON_SCHEDULE, 93, 191, 74, 14);
+    auto* group = Add(new QGroupBox(tr("詳細設定"), this), IDC_STATIC, 7, 179, 245, 31);
     // The frame lies behind the buttons it frames, as a template's group box does.
     group->lower();
-    Add(new QPushButton(QStringLiteral("ページ指定"), this), IDC_BUTTON_SITEMAP, 171, 191, 74, 14);
-    Add(new QPushButton(QStringLiteral("作成"), this), IDC_BUTTON_CREATE, 7, 218, 46, 16);
-    Add(new QPushButton(QStringLiteral("クリア"), this), IDC_BUTTON_CLEAR, 107, 218, 40, 16);
+    Add(new QPushButton(tr("ページ指定"), this), IDC_BUTTON_SITEMAP, 171, 191, 74, 14);
+    Add(new QPushButton(tr("作成"), this), IDC_BUTTON_CREATE, 7, 218, 46, 16);
+    Add(new QPushButton(tr("クリア"), this), IDC_BUTTON_CLEAR, 107, 218, 40, 16);
     auto* infoButton = Add(new QPushButton(this), IDC_INFO, 151, 218, 18, 16);
     // An icon-style button: the picture stands in for its caption.
-    infoButton->setAccessibleName(QStringLiteral("情報"));
-    Add(new QPushButton(QStringLiteral("ヘルプ"), this), IDC_HELP, 173, 218, 36, 16);
+    infoButton->setAccessibleName(tr("情報"));
+    Add(new QPushButton(tr("ヘルプ"), this), IDC_HELP, 173, 218, 36, 16);
     auto* baseUrlEdit = Add(new QLineEdit(this), IDC_EDIT_BASEURL, 7, 160, 245, 13);
     baseUrlEdit->setEnabled(false);
     // Labelled by the check box above it, which a label's buddy cannot be.
-    baseUrlEdit->setAccessibleName(QStringLiteral("ベースＵＲＬ"));
-    Add(new QCheckBox(QStringLiteral("ベースＵＲＬを指定する"), this), IDC_CHECK_BASEURL, 7, 148, 200, 10);
+    baseUrlEdit->setAccessibleName(tr("ベースＵＲＬ"));
+    Add(new QCheckBox(tr("ベースＵＲＬを指定する"), this), IDC_CHECK_BASEURL, 7, 148, 200, 10);
 
     // Enter is the form's own business (see keyPressEvent): no button
     // becomes the default just because an edit has the focus.
@@ -160,7 +159,7 @@ bool CChannelDlg::OnInitDialog()
         m_systemMenu->setStyle(menuStyle);
         m_systemMenu->setSeparatorsCollapsible(false);
         m_systemMenu->addSeparator();
-        m_systemMenu->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."), this, &CChannelDlg::OnButtonInfo);
+        m_systemMenu->addAction(tr("ﾊﾞｰｼﾞｮﾝ情報 (&A)..."), this, &CChannelDlg::OnButtonInfo);
     }
     setWindowIcon(ProgramIcon());
 
@@ -201,20 +200,20 @@ void CChannelDlg::CreateSubordinateDialogs()
 QList<QPair<int, QString>> CChannelDlg::ToolTipTable()
 {
     return {
-        {IDC_INFO, QStringLiteral("バージョン情報")},
-        {IDC_CHECK_BASEURL, QStringLiteral("ベースＵＲＬを指定すると、相対パスが使用できるようになります")},
-        {IDC_EDIT_BASEURL, QStringLiteral("相対パスのもととなるＵＲＬを入力します.(詳しくはヘルプ参照)")},
-        {IDC_EDIT_HOMEURL, QStringLiteral("チャンネルにしたいホームページのＵＲＬ(アドレス)を入力します")},
-        {IDC_EDIT_TITLE, QStringLiteral("これから作るチャンネルのタイトルを入力します")},
-        {IDC_EDIT_ABSTRACT, QStringLiteral("今ポップアップしているような形で表示する紹介文を指定できます")},
+        {IDC_INFO, tr("バージョン情報")},
+        {IDC_CHECK_BASEURL, tr("ベースＵＲＬを指定すると、相対パスが使用できるようになります")},
+        {IDC_EDIT_BASEURL, tr("相対パスのもととなるＵＲＬを入力します.(詳しくはヘルプ参照)")},
+        {IDC_EDIT_HOMEURL, tr("チャンネルにしたいホームページのＵＲＬ(アドレス)を入力します")},
+        {IDC_EDIT_TITLE, tr("これから作るチャンネルのタイトルを入力します")},
+        {IDC_EDIT_ABSTRACT, tr("今ポップアップしているような形で表示する紹介文を指定できます")},
         {IDC_EDIT_CDFURL,
-         QStringLiteral("Feedwrightで作成したＣＤＦファイルを、ネット上で置く場所を指定します(ファイル名を忘れずに)")},
-        {IDC_BUTTON_CREATE, QStringLiteral("ファイル名を指定し、ＣＤＦファイルを作成します")},
-        {IDC_BUTTON_LOAD, QStringLiteral("ＣＤＦファイルを読みこみます")},
-        {IDC_BUTTON_CLEAR, QStringLiteral("データを起動初期の状態に戻します")},
-        {IDC_BUTTON_LOGO, QStringLiteral("チャンネルのロゴを設定します")},
-        {IDC_BUTTON_SCHEDULE, QStringLiteral("購読スケジュールを設定します")},
-        {IDC_BUTTON_SITEMAP, QStringLiteral("チャンネルに複数のページを組み込みます")},
+         tr("Feedwrightで作成したＣＤＦファイルを、ネット上で置く場所を指定します(ファイル名を忘れずに)")},
+        {IDC_BUTTON_CREATE, tr("ファイル名を指定し、ＣＤＦファイルを作成します")},
+        {IDC_BUTTON_LOAD, tr("ＣＤＦファイルを読みこみます")},
+        {IDC_BUTTON_CLEAR, tr("データを起動初期の状態に戻します")},
+        {IDC_BUTTON_LOGO, tr("チャンネルのロゴを設定します")},
+        {IDC_BUTTON_SCHEDULE, tr("購読スケジュールを設定します")},
+        {IDC_BUTTON_SITEMAP, tr("チャンネルに複数のページを組み込みます")},
     };
 }
 

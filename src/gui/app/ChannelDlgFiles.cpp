@@ -19,23 +19,35 @@ using namespace channel_dlg;
 
 namespace {
 
-const QString kCdfFilter = QStringLiteral("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
-const QString kFileErrorCaption = QStringLiteral("ファイルエラー");
-const QString kHelpFileName = QStringLiteral("Feedwright.htm");
-const QString kCannotOpen = QStringLiteral("ファイルを開けません");
-const QString kCannotWrite = QStringLiteral("ファイルを書き込めません");
+// Functions rather than constants: a text is looked up in the window's
+// language when it is shown.
+QString CdfFilter()
+{
+    return CChannelDlg::tr("CDF Files (*.cdf)|*.cdf|All Files (*.*)|*.*||");
+}
+
+// Each language's help page is a file of its own beside the others.
+QString HelpFileName()
+{
+    return CChannelDlg::tr("Feedwright.htm");
+}
+
+QString CannotOpen()
+{
+    return CChannelDlg::tr("ファイルを開けません");
+}
 
 }  // namespace
 
 void CChannelDlg::ShowFileError(const QString& text)
 {
-    platform().MessageBox(this, text, kFileErrorCaption, fwgui::MessageButtons::Ok, fwgui::MessageIcon::None);
+    platform().MessageBox(this, text, tr("ファイルエラー"), fwgui::MessageButtons::Ok, fwgui::MessageIcon::None);
 }
 
 void CChannelDlg::OnButtonLoad()
 {
     fwgui::FileDialogRequest request;
-    request.filter = kCdfFilter;
+    request.filter = CdfFilter();
     request.defaultExtension = QStringLiteral("cdf");
     const std::optional<QString> path = platform().GetOpenFileName(this, request);
     if (!path)
@@ -44,7 +56,7 @@ void CChannelDlg::OnButtonLoad()
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot < 0 ? QString() : fileName.mid(dot + 1);
     if (extension.compare(QLatin1String("CDF"), Qt::CaseInsensitive) != 0) {
-        ShowFileError(QStringLiteral("ファイルが、CDFファイルではありません"));
+        ShowFileError(tr("ファイルが、CDFファイルではありません"));
         return;
     }
     ReadCdf(*path);
@@ -64,12 +76,12 @@ bool CChannelDlg::ReadCdfAt(const std::string& path)
     fw::ReadStatus status = fw::ReadStatus::CannotOpen;
     {
         const std::unique_ptr<fw::CdfProgress> progress =
-            platform().StartProgress(this, QStringLiteral("ファイルを読み込んでいます..."));
+            platform().StartProgress(this, tr("ファイルを読み込んでいます..."));
         status = fw::ReadCdfFile(m_channel, path, platform().Trace(), progress.get());
     }
     if (status == fw::ReadStatus::CannotOpen || status == fw::ReadStatus::Cancelled) {
         if (status == fw::ReadStatus::CannotOpen)
-            ShowFileError(kCannotOpen);
+            ShowFileError(CannotOpen());
         return false;
     }
 
@@ -78,13 +90,13 @@ bool CChannelDlg::ReadCdfAt(const std::string& path)
 
     switch (status) {
     case fw::ReadStatus::ElementError:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(element error)"));
+        ShowFileError(tr("ファイルを正常に読み取れませんでした\n\n(element error)"));
         return false;
     case fw::ReadStatus::Phase0:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
+        ShowFileError(tr("ファイルを正常に読み取れませんでした\n\n(phase #0)"));
         return false;
     case fw::ReadStatus::Phase1:
-        ShowFileError(QStringLiteral("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
+        ShowFileError(tr("ファイルを正常に読み取れませんでした\n\n(phase #1)"));
         return false;
     case fw::ReadStatus::Ok:
     case fw::ReadStatus::CannotOpen:
@@ -98,7 +110,7 @@ void CChannelDlg::OnButtonCreate()
 {
     UpdateData(true);
     fwgui::FileDialogRequest request;
-    request.filter = kCdfFilter;
+    request.filter = CdfFilter();
     request.defaultExtension = QStringLiteral("cdf");
     request.initialName = QStringLiteral("NewChannel");
     request.promptOverwrite = true;
@@ -108,7 +120,7 @@ void CChannelDlg::OnButtonCreate()
     fw::SaveStatus status = fw::SaveStatus::WriteFailed;
     {  // the progress window closes before any message
         const std::unique_ptr<fw::CdfProgress> progress =
-            platform().StartProgress(this, QStringLiteral("ファイルを書き込んでいます..."));
+            platform().StartProgress(this, tr("ファイルを書き込んでいます..."));
         status = fw::SaveCdfFile(m_channel, QFile::encodeName(*path).toStdString(), progress.get());
     }
     // In every case but Ok the old file, if any, is still there as it was.
@@ -117,11 +129,11 @@ void CChannelDlg::OnButtonCreate()
     case fw::SaveStatus::Cancelled:
         break;
     case fw::SaveStatus::CannotCreate:
-        ShowFileError(kCannotOpen);
+        ShowFileError(CannotOpen());
         break;
     case fw::SaveStatus::WriteFailed:
     case fw::SaveStatus::NoSpace:
-        ShowFileError(kCannotWrite);
+        ShowFileError(tr("ファイルを書き込めません"));
         break;
     }
 }
@@ -141,12 +153,12 @@ void CChannelDlg::OnButtonHelp()
     // from the desktop menu has the home folder there, so the installed
     // copy is looked for too.
     QString found;
-    const QFileInfo local(QDir::current(), kHelpFileName);
+    const QFileInfo local(QDir::current(), HelpFileName());
     if (local.isFile()) {
         found = local.absoluteFilePath();
     } else {
         for (const QString& directory : m_helpDirectories) {
-            const QFileInfo candidate(QDir(directory), kHelpFileName);
+            const QFileInfo candidate(QDir(directory), HelpFileName());
             if (candidate.isFile()) {
                 found = QDir::cleanPath(candidate.absoluteFilePath());
                 break;
@@ -154,5 +166,5 @@ void CChannelDlg::OnButtonHelp()
         }
     }
     if (found.isEmpty() || !platform().OpenDocument(found))
-        ShowFileError(QStringLiteral("Feedwright.htm が開けません."));
+        ShowFileError(tr("%1 が開けません.").arg(HelpFileName()));
 }

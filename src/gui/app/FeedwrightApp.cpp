@@ -1,6 +1,8 @@
 #include "app/FeedwrightApp.h"
 
-#include <QLibraryInfo>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/ChannelDlg.h"
 #include "framework/DesktopPlatform.h"
@@ -12,19 +14,27 @@ CFeedwrightApp::CFeedwrightApp(int& argc, char** argv) : QApplication(argc, argv
     // The application name stays the executable's; nothing is ever stored
     // under this organisation, it only names where settings would live.
     setOrganizationName(QStringLiteral("Kestrelworks"));
-    // File dialogs, message-box buttons and edit menus in Japanese, whatever
-    // the locale, like the rest of the program.
-    if (m_qtTranslator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&m_qtTranslator);
+    // Wayland matches the window to its desktop entry (and the software
+    // centre's metadata) by this id.
+    setDesktopFileName(QStringLiteral("com.kestrelworks.feedwright"));
     // QApplication has taken its own options out of argc and argv by now.
-    m_commandLine = CommandLine(argc, argv);
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const char* variable = std::getenv("FEEDWRIGHT_LANG");
+    const fwgui::LanguageChoice choice =
+        fwgui::ChooseLanguage(arguments, variable ? std::optional<std::string>(variable) : std::nullopt);
+    if (!choice.complaint.empty())
+        std::fputs(choice.complaint.c_str(), stderr);
+    // Japanese whatever the locale, unless English was asked for; file
+    // dialogs, message-box buttons and edit menus follow.
+    m_translators.Install(choice.language);
+    m_commandLine = CommandLine(argc, argv, 1 + choice.argumentsTaken);
 }
 
-std::string CFeedwrightApp::CommandLine(int argc, const char* const* argv)
+std::string CFeedwrightApp::CommandLine(int argc, const char* const* argv, int first)
 {
     std::string line;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1)
+    for (int i = first; i < argc; ++i) {
+        if (i > first)
             line += ' ';
         line += argv[i];
     }

@@ -22,12 +22,11 @@ constexpr int kRowPitch = 27;  // label 8 + gap 2 + edit 12 + gap 5
 }  // namespace
 
 CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* parent)
-    : fwgui::CDialog(platform, parent, QStringLiteral("チャンネルロゴの指定"), kWidth, kHeight), m_logos(logos)
+    : fwgui::CDialog(platform, parent, tr("チャンネルロゴの指定"), kWidth, kHeight), m_logos(logos)
 {
     // Created in the order of the template, which is also the tab order.
     auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, kWidth - kMargin - 104, kHeight - 21, 50, 14);
-    auto* cancel =
-        Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, kWidth - kMargin - 50, kHeight - 21, 50, 14);
+    auto* cancel = Add(new QPushButton(tr("ｷｬﾝｾﾙ"), this), IDCANCEL, kWidth - kMargin - 50, kHeight - 21, 50, 14);
     ok->setDefault(true);
 
     struct Field {
@@ -35,13 +34,13 @@ CLogoDlg::CLogoDlg(fwgui::Platform& platform, fw::LogoSet& logos, QWidget* paren
         int id;
     };
     const Field fields[] = {
-        {"アイコンファイルのＵＲＬ(16x16 .ico)", IDC_EDIT_ICONURL},
-        {"チャンネルロゴファイルのＵＲＬ(80x32 .gif)", IDC_EDIT_LOGOURL},
-        {"チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)", IDC_EDIT_WIDELOGOURL},
+        {QT_TRANSLATE_NOOP("CLogoDlg", "アイコンファイルのＵＲＬ(16x16 .ico)"), IDC_EDIT_ICONURL},
+        {QT_TRANSLATE_NOOP("CLogoDlg", "チャンネルロゴファイルのＵＲＬ(80x32 .gif)"), IDC_EDIT_LOGOURL},
+        {QT_TRANSLATE_NOOP("CLogoDlg", "チャンネルロゴ（ワイド）ファイルのＵＲＬ(194x32 .gif)"), IDC_EDIT_WIDELOGOURL},
     };
     int y = kMargin;
     for (const Field& field : fields) {
-        auto* label = Add(new QLabel(QString::fromUtf8(field.label), this), IDC_STATIC, kMargin, y, kFieldWidth, 8);
+        auto* label = Add(new QLabel(tr(field.label), this), IDC_STATIC, kMargin, y, kFieldWidth, 8);
         label->setBuddy(Add(new QLineEdit(this), field.id, kMargin, y + 10, kFieldWidth, 12));
         y += kRowPitch;
     }

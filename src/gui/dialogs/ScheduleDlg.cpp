@@ -40,7 +40,7 @@ unsigned NumberInText(const QString& text)
 }  // namespace
 
 CScheduleDlg::CScheduleDlg(fwgui::Platform& platform, fw::ScheduleRecord& record, QWidget* parent)
-    : fwgui::CDialog(platform, parent, QStringLiteral("スケジュールの設定"), kWidth, kHeight), m_record(record)
+    : fwgui::CDialog(platform, parent, tr("スケジュールの設定"), kWidth, kHeight), m_record(record)
 {
     // Controls are created in the order a user meets them, which is the tab
     // order; the group boxes are siblings drawn beneath their controls.
@@ -72,50 +72,48 @@ void CScheduleDlg::AddGroup(const QString& title, int y, int height)
 
 void CScheduleDlg::CreatePaceControls()
 {
-    AddGroup(QStringLiteral("更新のペース"), 4, 52);
-    Add(new QRadioButton(QStringLiteral("日にち単位で更新する"), this), IDC_RADIO_DAY, 15, 17, 92, 10);
-    AddNumberEdit(IDC_EDIT_INTERVALDAY, 110, 16, 30, QStringLiteral("更新の間隔（日）"));
-    AddLabel(QStringLiteral("日"), IDC_STATIC, 143, 18, 12);
-    Add(new QRadioButton(QStringLiteral("時間単位で更新する"), this), IDC_RADIO_HOUR, 15, 35, 92, 10);
+    AddGroup(tr("更新のペース"), 4, 52);
+    Add(new QRadioButton(tr("日にち単位で更新する"), this), IDC_RADIO_DAY, 15, 17, 92, 10);
+    AddNumberEdit(IDC_EDIT_INTERVALDAY, 110, 16, 30, tr("更新の間隔（日）"));
+    AddLabel(tr("日", "unit of the interval"), IDC_STATIC, 143, 18, 12);
+    Add(new QRadioButton(tr("時間単位で更新する"), this), IDC_RADIO_HOUR, 15, 35, 92, 10);
     auto* hourEntry = Add(new QComboBox(this), IDC_COMBO_HOUR, 110, 34, 30, 12);
-    hourEntry->setAccessibleName(QStringLiteral("更新の間隔（時間）"));
+    hourEntry->setAccessibleName(tr("更新の間隔（時間）"));
     for (const unsigned hours : fw::kHourEntries)
         hourEntry->addItem(QString::number(hours));
     // Screen readers on Linux announce a combo box by the label it is the
     // buddy of, followed by its entry; the accessible name serves elsewhere.
-    AddLabel(QStringLiteral("時間"), IDC_STATIC, 143, 36, 18)->setBuddy(hourEntry);
-    AddNumberEdit(IDC_EDIT_INTERVALMIN, 164, 34, 24, QStringLiteral("更新の間隔（分）"));
-    AddLabel(QStringLiteral("分"), IDC_STATIC, 191, 36, 12);
+    AddLabel(tr("時間", "unit of the interval"), IDC_STATIC, 143, 36, 18)->setBuddy(hourEntry);
+    AddNumberEdit(IDC_EDIT_INTERVALMIN, 164, 34, 24, tr("更新の間隔（分）"));
+    AddLabel(tr("分", "unit of the interval"), IDC_STATIC, 191, 36, 12);
 }
 
 void CScheduleDlg::AddDateRow(const QString& which, int checkId, int yearId, int monthId, int dayId, int y)
 {
-    Add(new QCheckBox(which + QStringLiteral("を指定"), this), checkId, 15, y + 1, 64, 10);
-    AddNumberEdit(yearId, 82, y, 30, which + QStringLiteral("（年）"));
-    AddLabel(QStringLiteral("年"), IDC_STATIC, 115, y + 2, 10);
-    AddNumberEdit(monthId, 128, y, 18, which + QStringLiteral("（月）"));
-    AddLabel(QStringLiteral("月"), IDC_STATIC, 149, y + 2, 10);
-    AddNumberEdit(dayId, 162, y, 18, which + QStringLiteral("（日）"));
-    AddLabel(QStringLiteral("日"), IDC_STATIC, 183, y + 2, 10);
+    Add(new QCheckBox(tr("%1を指定").arg(which), this), checkId, 15, y + 1, 64, 10);
+    AddNumberEdit(yearId, 82, y, 30, tr("%1（年）").arg(which));
+    AddLabel(tr("年", "part of a date"), IDC_STATIC, 115, y + 2, 10);
+    AddNumberEdit(monthId, 128, y, 18, tr("%1（月）").arg(which));
+    AddLabel(tr("月", "part of a date"), IDC_STATIC, 149, y + 2, 10);
+    AddNumberEdit(dayId, 162, y, 18, tr("%1（日）").arg(which));
+    AddLabel(tr("日", "part of a date"), IDC_STATIC, 183, y + 2, 10);
 }
 
 void CScheduleDlg::CreateDateControls()
 {
-    AddGroup(QStringLiteral("期間限定で公開する場合"), 60, 50);
-    AddDateRow(QStringLiteral("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH,
-               IDC_EDIT_STARTDAY, 72);
-    AddDateRow(QStringLiteral("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY,
-               90);
+    AddGroup(tr("期間限定で公開する場合"), 60, 50);
+    AddDateRow(tr("開始日"), IDC_CHECK_STARTDATE, IDC_EDIT_STARTYEAR, IDC_EDIT_STARTMONTH, IDC_EDIT_STARTDAY, 72);
+    AddDateRow(tr("終了日"), IDC_CHECK_STOPDATE, IDC_EDIT_STOPYEAR, IDC_EDIT_STOPMONTH, IDC_EDIT_STOPDAY, 90);
 }
 
 void CScheduleDlg::AddWindowRow(const QString& which, int dayId, int hourId, int hourLabelId, int minId, int y)
 {
-    AddNumberEdit(dayId, 122, y, 22, which + QStringLiteral("（日）"));
-    AddLabel(QStringLiteral("日"), IDC_STATIC, 146, y + 2, 10);
-    AddNumberEdit(hourId, 158, y, 18, which + QStringLiteral("（時）"));
-    AddLabel(QStringLiteral("時間"), hourLabelId, 178, y + 2, 18);
-    AddNumberEdit(minId, 198, y, 18, which + QStringLiteral("（分）"));
-    AddLabel(QStringLiteral("分"), IDC_STATIC, 218, y + 2, 10);
+    AddNumberEdit(dayId, 122, y, 22, tr("%1（日）").arg(which));
+    AddLabel(tr("日", "days after the start"), IDC_STATIC, 146, y + 2, 10);
+    AddNumberEdit(hourId, 158, y, 18, tr("%1（時）").arg(which));
+    AddLabel(tr("時間", "hours after the start"), hourLabelId, 178, y + 2, 18);
+    AddNumberEdit(minId, 198, y, 18, tr("%1（分）").arg(which));
+    AddLabel(tr("分", "minutes after the start"), IDC_STATIC, 218, y + 2, 10);
 }
 
 void CScheduleDlg::CreateWindowControls()
@@ -123,23 +121,23 @@ void CScheduleDlg::CreateWindowControls()
     // Read with IDC_STATIC_PACE on its left, the window rows say "every N
     // days, that day plus d days h o'clock m minutes, up to ... , update
     // automatically".
-    AddGroup(QStringLiteral("更新する時間帯"), 114, 96);
-    auto* paceText = AddLabel(QStringLiteral("毎回"), IDC_STATIC_PACE, 12, 126, 106);
+    AddGroup(tr("更新する時間帯"), 114, 96);
+    auto* paceText = AddLabel(tr("毎回"), IDC_STATIC_PACE, 12, 126, 106);
     paceText->resize(paceText->width(), Units().Y(26));
     paceText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    AddWindowRow(QStringLiteral("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR,
-                 IDC_STATIC_EARLIESTHOUR, IDC_EDIT_EARLIESTMIN, 140);
-    AddLabel(QStringLiteral("から"), IDC_STATIC, 230, 142, 22);
-    AddWindowRow(QStringLiteral("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR,
-                 IDC_STATIC_LATESTHOUR, IDC_EDIT_LATESTMIN, 157);
-    AddLabel(QStringLiteral("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
-    AddLabel(QStringLiteral("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
+    AddWindowRow(tr("更新する時間帯の始まり"), IDC_EDIT_EARLIESTDAY, IDC_EDIT_EARLIESTHOUR, IDC_STATIC_EARLIESTHOUR,
+                 IDC_EDIT_EARLIESTMIN, 140);
+    AddLabel(tr("から"), IDC_STATIC, 230, 142, 22);
+    AddWindowRow(tr("更新する時間帯の終わり"), IDC_EDIT_LATESTDAY, IDC_EDIT_LATESTHOUR, IDC_STATIC_LATESTHOUR,
+                 IDC_EDIT_LATESTMIN, 157);
+    AddLabel(tr("の間に自動更新を行う"), IDC_STATIC_WINDOWEND, 122, 174, 128);
+    AddLabel(tr("※時間は 0 ～ 24 の間で指定します"), IDC_STATIC, 15, 194, 236);
 }
 
 void CScheduleDlg::CreateButtons()
 {
     auto* ok = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 150, 216, 50, 14);
-    auto* cancel = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, 207, 216, 50, 14);
+    auto* cancel = Add(new QPushButton(tr("ｷｬﾝｾﾙ"), this), IDCANCEL, 207, 216, 50, 14);
     ok->setDefault(true);
     // A click on OK or Cancel does not pull the focus out of a field first:
     // that focus-lost would take the fields and could report a refusal before
@@ -272,14 +270,14 @@ void CScheduleDlg::ShowPace()
 
     QString pace;
     if (!dayUnit)
-        pace = QStringLiteral("毎日、0時から %1時間おきに\n\nそのときの時間＋").arg(m_record.m_nIntervalHour);
+        pace = tr("毎日、0時から %1時間おきに\n\nそのときの時間＋").arg(m_record.m_nIntervalHour);
     else if (m_record.m_nIntervalDay % 7 == 0)
-        pace = QStringLiteral("%1週間おきに\n\nその日＋").arg(m_record.m_nIntervalDay / 7);
+        pace = tr("%1週間おきに\n\nその日＋").arg(m_record.m_nIntervalDay / 7);
     else
-        pace = QStringLiteral("%1日おきに\n\nその日＋").arg(m_record.m_nIntervalDay);
+        pace = tr("%1日おきに\n\nその日＋").arg(m_record.m_nIntervalDay);
     Control<QLabel>(IDC_STATIC_PACE)->setText(pace);
 
-    const QString hourWord = dayUnit ? QStringLiteral("時") : QStringLiteral("時間");
+    const QString hourWord = dayUnit ? tr("時") : tr("時間", "hours after the start");
     Control<QLabel>(IDC_STATIC_EARLIESTHOUR)->setText(hourWord);
     Control<QLabel>(IDC_STATIC_LATESTHOUR)->setText(hourWord);
 }

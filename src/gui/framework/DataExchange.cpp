@@ -222,7 +222,7 @@ void DDX_Text(CDataExchange& dx, QLineEdit* edit, unsigned& member)
     }
     const std::optional<unsigned> value = ParseUnsigned(edit->text());
     if (!value) {
-        ShowRefusal(dx, QStringLiteral("正の整数を入力してください。"), MessageIcon::None);
+        ShowRefusal(dx, QCoreApplication::translate("DataExchange", "正の整数を入力してください。"), MessageIcon::None);
         dx.Fail(edit);
         return;
     }
@@ -235,8 +235,9 @@ void DDV_MinMaxUInt(CDataExchange& dx, unsigned value, unsigned min, unsigned ma
         return;
     if (value >= min && value <= max)
         return;
-    ShowRefusal(dx, QStringLiteral("%1 から %2 までの整数を入力してください。").arg(min).arg(max),
-                MessageIcon::Exclamation);
+    ShowRefusal(
+        dx, QCoreApplication::translate("DataExchange", "%1 から %2 までの整数を入力してください。").arg(min).arg(max),
+        MessageIcon::Exclamation);
     dx.Fail(dx.LastControl());
 }
 

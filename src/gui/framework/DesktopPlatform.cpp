@@ -74,7 +74,7 @@ std::optional<QString> RunFileDialog(QWidget* owner, const FileDialogRequest& re
 {
     QFileDialog dialog(owner, QString(), QString(), ToQtFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // Qt's own dialog, in Qt's Japanese texts: a desktop's native one would
+    // Qt's own dialog, in the program's language: a desktop's native one would
     // speak the desktop's language instead of the program's.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The open dialog does not insist that the file exists either: a typed

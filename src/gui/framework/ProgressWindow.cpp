@@ -35,7 +35,8 @@ bool ProgressWindow::Advance(std::uint64_t done, std::uint64_t total)
     if (m_window == nullptr) {
         if (m_clock() - m_start < kDelayMs)
             return true;
-        m_window = new QProgressDialog(m_text, QStringLiteral("キャンセル"), 0, kSteps, m_owner);
+        m_window = new QProgressDialog(m_text, QCoreApplication::translate("ProgressWindow", "キャンセル"), 0, kSteps,
+                                       m_owner);
         // A screen reader names the window and its bar by what is going on.
         m_window->setWindowTitle(m_text);
         if (auto* bar = m_window->findChild<QProgressBar*>())

@@ -28,11 +28,11 @@ struct UsageButton {
 
 // In the order of the usage codes 0..4.
 constexpr UsageButton kUsageButtons[] = {
-    {"サイトマップに表示", IDC_RADIO_SITEMAP, 31},
-    {"サイトマップに表示しない", IDC_RADIO_NOSITEMAP, 45},
-    {"E-mail で送る", IDC_RADIO_EMAIL, 59},
-    {"チャンネルスクリーンセーバー", IDC_RADIO_SCREENSAVER, 73},
-    {"デスクトップコンポーネント", IDC_RADIO_DESKTOP, 87},
+    {QT_TRANSLATE_NOOP("CCommentDlg", "サイトマップに表示"), IDC_RADIO_SITEMAP, 31},
+    {QT_TRANSLATE_NOOP("CCommentDlg", "サイトマップに表示しない"), IDC_RADIO_NOSITEMAP, 45},
+    {QT_TRANSLATE_NOOP("CCommentDlg", "E-mail で送る"), IDC_RADIO_EMAIL, 59},
+    {QT_TRANSLATE_NOOP("CCommentDlg", "チャンネルスクリーンセーバー"), IDC_RADIO_SCREENSAVER, 73},
+    {QT_TRANSLATE_NOOP("CCommentDlg", "デスクトップコンポーネント"), IDC_RADIO_DESKTOP, 87},
 };
 // The usage texts run wider in the dialog font than the template's frame
 // allows: the frame reaches further left and its buttons take its whole
@@ -45,29 +45,29 @@ constexpr int kUsageButtonWidth = kUsageGroupWidth - 8;
 }  // namespace
 
 CCommentDlg::CCommentDlg(fwgui::Platform& platform, QWidget* parent)
-    : fwgui::CDialog(platform, parent, QStringLiteral("コメントの設定"), 295, 143)
+    : fwgui::CDialog(platform, parent, tr("コメントの設定"), 295, 143)
 {
-    auto* commentLabel = Add(new QLabel(QStringLiteral("簡単なコメント"), this), IDC_STATIC, 13, 7, 113, 8);
+    auto* commentLabel = Add(new QLabel(tr("簡単なコメント"), this), IDC_STATIC, 13, 7, 113, 8);
     m_commentEdit = Add(new QPlainTextEdit(this), IDC_EDIT_COMMENT, 13, 17, 146, 65);
     commentLabel->setBuddy(m_commentEdit);
     m_commentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentEdit->setTabChangesFocus(true);
 
-    m_useIconCheck = Add(new QCheckBox(QStringLiteral("アイコンを指定する（16x16 .ico）"), this), IDC_CHECK_USEICON, 13,
-                         102, 146, 10);
+    m_useIconCheck =
+        Add(new QCheckBox(tr("アイコンを指定する（16x16 .ico）"), this), IDC_CHECK_USEICON, 13, 102, 146, 10);
     m_iconEdit = Add(new QLineEdit(this), IDC_EDIT_ICONHREF, 13, 116, 146, 13);
     // Labelled by the check box above it, which a label's buddy cannot be.
-    m_iconEdit->setAccessibleName(QStringLiteral("アイコンのＵＲＬ"));
+    m_iconEdit->setAccessibleName(tr("アイコンのＵＲＬ"));
 
-    Add(new QGroupBox(QStringLiteral("ページの使用法"), this), IDC_STATIC, kUsageGroupX, 13, kUsageGroupWidth, 94);
+    Add(new QGroupBox(tr("ページの使用法"), this), IDC_STATIC, kUsageGroupX, 13, kUsageGroupWidth, 94);
     for (const UsageButton& usage : kUsageButtons) {
-        auto* button = Add(new QRadioButton(QString::fromUtf8(usage.text), this), usage.id, kUsageButtonX, usage.y,
-                           kUsageButtonWidth, 10);
+        auto* button =
+            Add(new QRadioButton(tr(usage.text), this), usage.id, kUsageButtonX, usage.y, kUsageButtonWidth, 10);
         button->raise();  // above the group box that frames it
         m_usageButtons.append(button);
     }
 
-    auto* cancelButton = Add(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), IDCANCEL, 175, 116, 50, 14);
+    auto* cancelButton = Add(new QPushButton(tr("ｷｬﾝｾﾙ"), this), IDCANCEL, 175, 116, 50, 14);
     m_okButton = Add(new QPushButton(QStringLiteral("OK"), this), IDOK, 235, 116, 50, 14);
     m_okButton->setDefault(true);
     // The comment takes no Enter: Enter confirms the dialog, Ctrl+Enter

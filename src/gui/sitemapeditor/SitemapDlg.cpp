@@ -30,9 +30,7 @@ constexpr int kOpenDepth = 1000;
 }  // namespace
 
 CSitemapDlg::CSitemapDlg(fwgui::Platform& platform, fw::Channel& channel, QWidget* mainForm)
-    : fwgui::CDialog(platform, nullptr, QStringLiteral("ページ指定"), 238, 215),
-      m_channel(channel),
-      m_mainForm(mainForm)
+    : fwgui::CDialog(platform, nullptr, tr("ページ指定"), 238, 215), m_channel(channel), m_mainForm(mainForm)
 {
     CreateControls();
     UpdateData(false);  // the combo starts without a selection

@@ -38,7 +38,7 @@ void CSitemapDlg::CreateControls()
 void CSitemapDlg::CreateTree()
 {
     // Wide enough for its text in the desktop's Japanese font.
-    auto* treeLabel = Add(new QLabel(QStringLiteral("サイトマップ"), this), IDC_STATIC, 11, 6, 60, 8);
+    auto* treeLabel = Add(new QLabel(tr("サイトマップ"), this), IDC_STATIC, 11, 6, 60, 8);
     m_model = new SitemapModel(m_channel.sitemap, this);
     m_model->SetChannel(&m_channel);
     m_tree = Add(new SitemapTreeView(this), IDC_TREE_SITEMAP, 11, 18, 167, 110);
@@ -60,14 +60,16 @@ void CSitemapDlg::CreateCommandButtons()
         const char* says;  // what the button does, where its picture alone tells it
     };
     const IconButton buttons[] = {
-        {IDC_BUTTON_ADDPAGE, sitemap_icons::kPage, 18, "追加", 21, "ページを追加"},
-        {IDC_BUTTON_ADDCHANNEL, sitemap_icons::kChannel, 34, "追加", 37, "サブチャンネルを追加"},
-        {IDC_BUTTON_DELETE, sitemap_icons::kDelete, 50, "削除", 53, nullptr},
-        {IDC_BUTTON_COPY, sitemap_icons::kCopy, 71, "コピー", 75, nullptr},
-        {IDC_BUTTON_PASTE, sitemap_icons::kPaste, 87, "ペースト", 91, nullptr},
+        {IDC_BUTTON_ADDPAGE, sitemap_icons::kPage, 18, QT_TRANSLATE_NOOP("CSitemapDlg", "追加"), 21,
+         QT_TRANSLATE_NOOP("CSitemapDlg", "ページを追加")},
+        {IDC_BUTTON_ADDCHANNEL, sitemap_icons::kChannel, 34, QT_TRANSLATE_NOOP("CSitemapDlg", "追加"), 37,
+         QT_TRANSLATE_NOOP("CSitemapDlg", "サブチャンネルを追加")},
+        {IDC_BUTTON_DELETE, sitemap_icons::kDelete, 50, QT_TRANSLATE_NOOP("CSitemapDlg", "削除"), 53, nullptr},
+        {IDC_BUTTON_COPY, sitemap_icons::kCopy, 71, QT_TRANSLATE_NOOP("CSitemapDlg", "コピー"), 75, nullptr},
+        {IDC_BUTTON_PASTE, sitemap_icons::kPaste, 87, QT_TRANSLATE_NOOP("CSitemapDlg", "ペースト"), 91, nullptr},
     };
     for (const IconButton& entry : buttons) {
-        const QString text = QString::fromUtf8(entry.text);
+        const QString text = tr(entry.text);
         auto* button = Add(new QPushButton(this), entry.id, 187, entry.y, 12, 13);
         button->setIcon(sitemap_icons::Icon(entry.icon));
         button->setIconSize(QSize(16, 16));
@@ -75,8 +77,8 @@ void CSitemapDlg::CreateCommandButtons()
         button->setAccessibleName(text);
         // Both add buttons read "追加"; what they add is heard and shown on hover.
         if (entry.says != nullptr) {
-            button->setAccessibleDescription(QString::fromUtf8(entry.says));
-            button->setToolTip(QString::fromUtf8(entry.says));
+            button->setAccessibleDescription(tr(entry.says));
+            button->setToolTip(tr(entry.says));
         }
         Add(new QLabel(text, this), IDC_STATIC, 201, entry.textY, 30, 8);
     }
@@ -87,21 +89,20 @@ void CSitemapDlg::CreateCommandButtons()
 
 void CSitemapDlg::CreateItemFields()
 {
-    auto* titleLabel = Add(new QLabel(QStringLiteral("タイトル"), this), IDC_STATIC, 11, 135, 55, 8);
+    auto* titleLabel = Add(new QLabel(tr("タイトル"), this), IDC_STATIC, 11, 135, 55, 8);
     m_titleEdit = Add(new QLineEdit(this), IDC_EDIT_ITEMTITLE, 11, 145, 146, 13);
     titleLabel->setBuddy(m_titleEdit);
     // Wide enough for its caption in the desktop's font, right edge on the edits'.
-    auto* commentButton =
-        Add(new QPushButton(QStringLiteral("コメント／詳細"), this), IDC_BUTTON_COMMENT, 101, 164, 56, 14);
+    auto* commentButton = Add(new QPushButton(tr("コメント／詳細"), this), IDC_BUTTON_COMMENT, 101, 164, 56, 14);
     commentButton->setAutoDefault(false);
-    auto* urlLabel = Add(new QLabel(QStringLiteral("ＵＲＬ"), this), IDC_STATIC, 11, 174, 61, 8);
+    auto* urlLabel = Add(new QLabel(tr("ＵＲＬ"), this), IDC_STATIC, 11, 174, 61, 8);
     m_urlEdit = Add(new QLineEdit(this), IDC_EDIT_URL, 11, 184, 146, 13);
     urlLabel->setBuddy(m_urlEdit);
 }
 
 void CSitemapDlg::CreateCacheControls()
 {
-    Add(new QGroupBox(QStringLiteral("キャッシュ"), this), IDC_STATIC, 168, 141, 59, 64);
+    Add(new QGroupBox(tr("キャッシュ"), this), IDC_STATIC, 168, 141, 59, 64);
     // The combo shows "12" beside its arrow, so it starts a little further left.
     m_levelCombo = Add(new QComboBox(this), IDC_COMBO_LEVEL, 175, 159, 27, 13);
     for (int level = 0; level < kLevelCount; ++level)
@@ -111,7 +112,7 @@ void CSitemapDlg::CreateCacheControls()
     auto* levelLabel = Add(new QLabel(QStringLiteral("Level"), this), IDC_STATIC, 205, 162, 20, 8);
     levelLabel->setBuddy(m_levelCombo);
     levelLabel->raise();
-    m_precacheCheck = Add(new QCheckBox(QStringLiteral("読みこむ"), this), IDC_CHECK_PRECACHE, 175, 185, 44, 8);
+    m_precacheCheck = Add(new QCheckBox(tr("読みこむ"), this), IDC_CHECK_PRECACHE, 175, 185, 44, 8);
     m_precacheCheck->raise();
 }
 

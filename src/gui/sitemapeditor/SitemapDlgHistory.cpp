@@ -12,7 +12,7 @@
 void CSitemapDlg::CreateHistory()
 {
     m_history = new SitemapHistory(m_channel.sitemap, *m_model, *m_tree, *this);
-    m_tree->setToolTip(QStringLiteral("Ctrl+Z: 元に戻す / Ctrl+Y: やり直し"));
+    m_tree->setToolTip(tr("Ctrl+Z: 元に戻す / Ctrl+Y: やり直し"));
     connect(m_history, &SitemapHistory::recordRestored, this, [this](fw::SitemapItem* item) {
         if (item == m_channel.sitemap.Selected())
             FieldsFromRecord(*item);

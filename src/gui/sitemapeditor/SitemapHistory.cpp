@@ -16,8 +16,16 @@ using sitemap_undo::RecordPart;
 
 namespace {
 
-const QString kUndoText = QStringLiteral("元に戻す");
-const QString kRedoText = QStringLiteral("やり直し");
+// Looked up when used, so that they follow the language of the window.
+QString UndoText()
+{
+    return SitemapHistory::tr("元に戻す");
+}
+
+QString RedoText()
+{
+    return SitemapHistory::tr("やり直し");
+}
 
 // The dialog as an accessibility client sees it, with undo and redo among
 // its actions, named as the keys' tooltip names them.
@@ -28,29 +36,29 @@ public:
     {
     }
 
-    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << kUndoText << kRedoText; }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << UndoText() << RedoText(); }
     QString localizedActionDescription(const QString& name) const override
     {
-        if (name == kUndoText)
-            return QStringLiteral("サイトマップの直前の変更を取り消します");
-        if (name == kRedoText)
-            return QStringLiteral("取り消した変更をもう一度行います");
+        if (name == UndoText())
+            return SitemapHistory::tr("サイトマップの直前の変更を取り消します");
+        if (name == RedoText())
+            return SitemapHistory::tr("取り消した変更をもう一度行います");
         return QAccessibleWidget::localizedActionDescription(name);
     }
     QStringList keyBindingsForAction(const QString& name) const override
     {
-        if (name == kUndoText)
+        if (name == UndoText())
             return {QStringLiteral("Ctrl+Z")};
-        if (name == kRedoText)
+        if (name == RedoText())
             return {QStringLiteral("Ctrl+Y"), QStringLiteral("Ctrl+Shift+Z")};
         return QAccessibleWidget::keyBindingsForAction(name);
     }
     void doAction(const QString& name) override
     {
         // The history's own, not the keys': no edit's typing is meant here.
-        if (name == kUndoText)
+        if (name == UndoText())
             m_history.UndoStep();
-        else if (name == kRedoText)
+        else if (name == RedoText())
             m_history.RedoStep();
         else
             QAccessibleWidget::doAction(name);
@@ -91,8 +99,8 @@ SitemapHistory::SitemapHistory(fw::SitemapTree& tree, SitemapModel& model, QTree
     : QObject(&dialog), m_tree(tree), m_model(model), m_view(view), m_dialog(dialog)
 {
     m_stack.setUndoLimit(kUndoLimit);
-    m_undoAction = KeyAction(dialog, kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    m_redoAction = KeyAction(dialog, kRedoText,
+    m_undoAction = KeyAction(dialog, UndoText(), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redoAction = KeyAction(dialog, RedoText(),
                              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(m_undoAction, &QAction::triggered, this, &SitemapHistory::Undo);
     connect(m_redoAction, &QAction::triggered, this, &SitemapHistory::Redo);
@@ -155,19 +163,19 @@ fw::SitemapItem* SitemapHistory::Inserted(fw::SitemapItem* item, fw::SitemapItem
 fw::SitemapItem* SitemapHistory::AddPage()
 {
     fw::SitemapItem* selected = m_tree.Selected();
-    return Inserted(m_tree.AddPage(true), selected, QStringLiteral("ページの追加"));
+    return Inserted(m_tree.AddPage(true), selected, SitemapHistory::tr("ページの追加"));
 }
 
 fw::SitemapItem* SitemapHistory::AddSubChannel()
 {
     fw::SitemapItem* selected = m_tree.Selected();
-    return Inserted(m_tree.AddSubChannel(true), selected, QStringLiteral("サブチャンネルの追加"));
+    return Inserted(m_tree.AddSubChannel(true), selected, SitemapHistory::tr("サブチャンネルの追加"));
 }
 
 fw::SitemapItem* SitemapHistory::Paste()
 {
     fw::SitemapItem* selected = m_tree.Selected();
-    return Inserted(m_tree.Paste(), selected, QStringLiteral("ペースト"));
+    return Inserted(m_tree.Paste(), selected, SitemapHistory::tr("ペースト"));
 }
 
 void SitemapHistory::DeleteSelected()
@@ -178,7 +186,7 @@ void SitemapHistory::DeleteSelected()
     std::vector<fw::SitemapItem*> open = OpenChannels(*selected);
     std::unique_ptr<fw::DetachedSubtree> deleted = m_tree.DetachItem(selected);
     ++m_session;
-    m_stack.push(new ItemCommand(*this, std::move(deleted), std::move(open), QStringLiteral("削除")));
+    m_stack.push(new ItemCommand(*this, std::move(deleted), std::move(open), SitemapHistory::tr("削除")));
 }
 
 SitemapHistory::RecordEdit::RecordEdit(SitemapHistory* history, fw::SitemapItem* item, RecordPart part, bool typing)

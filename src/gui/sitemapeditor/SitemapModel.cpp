@@ -108,7 +108,7 @@ QString SitemapModel::KeptToolTip(const fw::SitemapItem& item) const
     QStringList shown;
     for (const std::string& name : names)
         shown << fwgui::ToQString(name);
-    return QString::fromUtf8("編集できない要素 (保存時にそのまま残ります): ") + shown.join(QStringLiteral(", "));
+    return tr("編集できない要素 (保存時にそのまま残ります): %1").arg(shown.join(QStringLiteral(", ")));
 }
 
 QVariant SitemapModel::data(const QModelIndex& index, int role) const
@@ -142,9 +142,9 @@ QString SitemapModel::AccessibleDescription(const fw::SitemapItem& item)
     for (const fw::SitemapItem* up = &item; up != nullptr; up = up->Parent())
         ++level;
     if (item.IsPageImage())
-        return QStringLiteral("ページ, レベル %1").arg(level);
-    const QString kind = item.Parent() == nullptr ? QStringLiteral("チャンネル") : QStringLiteral("サブチャンネル");
-    return QStringLiteral("%1, レベル %2, %3 項目").arg(kind).arg(level).arg(item.ChildCount());
+        return tr("ページ, レベル %1").arg(level);
+    const QString kind = item.Parent() == nullptr ? tr("チャンネル") : tr("サブチャンネル");
+    return tr("%1, レベル %2, %3 項目").arg(kind).arg(level).arg(item.ChildCount());
 }
 
 bool SitemapModel::setData(const QModelIndex& index, const QVariant& value, int role)
