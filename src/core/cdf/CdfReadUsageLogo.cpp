@@ -73,8 +73,8 @@ std::string* LogoSetField(LogoSet& logos, std::string_view style, KeptPart& part
 }  // namespace
 
 // The style applies with the HREF wherever it stands in the tag. A LOGO no
-// field takes (an image of a page, a second icon, one outside every channel)
-// is kept whole with the record around it.
+// field takes (an image of a page, a second icon, one inside a USAGE, one
+// outside every channel) is kept whole with the record around it.
 void CdfReadPass::ReadLogo(std::size_t tagStart)
 {
     Trace("LOGO:\n");
@@ -107,7 +107,10 @@ void CdfReadPass::ReadLogo(std::size_t tagStart)
     Kept* kept = nullptr;
     KeptPart part = KeptPart::Icon;
     if (m_inItem) {
-        if (SitemapNode* page = CurrentPageNode(); page != nullptr && EqualsAsciiNoCase(style, "ICON"))
+        // One inside the page's USAGE stays there: the icon is written after
+        // the USAGE, and read back it would lose its place to this one.
+        SitemapNode* page = m_inUsage ? nullptr : CurrentPageNode();
+        if (page != nullptr && EqualsAsciiNoCase(style, "ICON"))
             field = &page->m_strIconHref, kept = &page->m_kept;
     } else if (Depth() == 1) {
         field = LogoSetField(m_channel.logos, style, part);
