@@ -404,29 +404,44 @@
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>毎日、0時から %1時間おきに
+    <message numerus="yes">
+        <source>毎日、0時から %n時間おきに
 
 そのときの時間＋</source>
-        <translation>Every %1 hours from 0:00,
+        <translation>
+            <numerusform>Every hour from 0:00,
 
-at that hour +</translation>
+at that hour +</numerusform>
+            <numerusform>Every %n hours from 0:00,
+
+at that hour +</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1週間おきに
+    <message numerus="yes">
+        <source>%n週間おきに
 
 その日＋</source>
-        <translation>Every %1 weeks,
+        <translation>
+            <numerusform>Every week,
 
-on that day +</translation>
+on that day +</numerusform>
+            <numerusform>Every %n weeks,
+
+on that day +</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1日おきに
+    <message numerus="yes">
+        <source>%n日おきに
 
 その日＋</source>
-        <translation>Every %1 days,
+        <translation>
+            <numerusform>Every day,
 
-on that day +</translation>
+on that day +</numerusform>
+            <numerusform>Every %n days,
+
+on that day +</numerusform>
+        </translation>
     </message>
     <message>
         <source>時</source>

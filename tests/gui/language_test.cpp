@@ -135,7 +135,8 @@ private slots:
         }
     }
 
-    // The program's texts, Qt's buttons and the help page follow the choice.
+    // The program's texts (with English plurals), Qt's buttons and the help
+    // page follow the choice.
     void textsFollowTheLanguage()
     {
         fwgui::LanguageTranslators translators;
@@ -143,7 +144,11 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_s);
         QCOMPARE(QCoreApplication::translate("CChannelDlg", "作成"), u"Create"_s);
         QCOMPARE(QCoreApplication::translate("CChannelDlg", "Feedwright.htm"), u"Feedwright-en.htm"_s);
+        const char* const weeks = "%n週間おきに\n\nその日＋";
+        QCOMPARE(QCoreApplication::translate("CScheduleDlg", weeks, nullptr, 1), u"Every week,\n\non that day +"_s);
+        QCOMPARE(QCoreApplication::translate("CScheduleDlg", weeks, nullptr, 2), u"Every 2 weeks,\n\non that day +"_s);
         translators.Install(UiLanguage::Japanese);
+        QCOMPARE(QCoreApplication::translate("CScheduleDlg", weeks, nullptr, 1), u"1週間おきに\n\nその日＋"_s);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
         QCOMPARE(QCoreApplication::translate("CChannelDlg", "作成"), u"作成"_s);
         QCOMPARE(QCoreApplication::translate("CChannelDlg", "Feedwright.htm"), u"Feedwright.htm"_s);

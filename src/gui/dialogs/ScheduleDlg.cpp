@@ -270,11 +270,12 @@ void CScheduleDlg::ShowPace()
 
     QString pace;
     if (!dayUnit)
-        pace = tr("毎日、0時から %1時間おきに\n\nそのときの時間＋").arg(m_record.m_nIntervalHour);
+        pace =
+            tr("毎日、0時から %n時間おきに\n\nそのときの時間＋", nullptr, static_cast<int>(m_record.m_nIntervalHour));
     else if (m_record.m_nIntervalDay % 7 == 0)
-        pace = tr("%1週間おきに\n\nその日＋").arg(m_record.m_nIntervalDay / 7);
+        pace = tr("%n週間おきに\n\nその日＋", nullptr, static_cast<int>(m_record.m_nIntervalDay / 7));
     else
-        pace = tr("%1日おきに\n\nその日＋").arg(m_record.m_nIntervalDay);
+        pace = tr("%n日おきに\n\nその日＋", nullptr, static_cast<int>(m_record.m_nIntervalDay));
     Control<QLabel>(IDC_STATIC_PACE)->setText(pace);
 
     const QString hourWord = dayUnit ? tr("時") : tr("時間", "hours after the start");
