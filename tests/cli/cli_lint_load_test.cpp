@@ -19,6 +19,58 @@ std::string Upper(std::string text)
     return text;
 }
 
+// A name up to its first blank or line break (lint's lines end a name at a
+// blank), in capitals.
+std::string FirstWord(const std::string& name)
+{
+    return Upper(name.substr(0, name.find_first_of(" \t\r\n")));
+}
+
+// A JSON string's text: its escapes, \uXXXX as UTF-8 (no pairs needed here).
+std::string JsonUnescaped(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char e = text[++i];
+        if (e == 'u' && i + 4 < text.size()) {
+            const unsigned c = static_cast<unsigned>(std::stoul(text.substr(i + 1, 4), nullptr, 16));
+            i += 4;
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+            } else if (c < 0x800) {
+                out += static_cast<char>(0xC0 | (c >> 6));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (c >> 12));
+                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        } else {
+            out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+        }
+    }
+    return out;
+}
+
+// Lint's printable text: its "\xNN" escapes as the bytes.
+std::string PrintableUnescaped(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\\x") == 0 && i + 3 < text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 // The names in every "kept" array of show's JSON.
 std::set<std::string> ShownKept(const std::string& json)
 {
@@ -29,10 +81,7 @@ std::set<std::string> ShownKept(const std::string& json)
             std::size_t close = q + 1;
             while (close < end && (json[close] != '"' || json[close - 1] == '\\'))
                 ++close;
-            std::string name;
-            for (std::size_t i = q + 1; i < close; ++i)
-                name += json[i] == '\\' && i + 1 < close ? json[++i] : json[i];  // \" and \\ only
-            names.insert(Upper(name));
+            names.insert(FirstWord(JsonUnescaped(json.substr(q + 1, close - q - 1))));
             q = close;
         }
     }
@@ -51,8 +100,7 @@ std::set<std::string> LintedKept(const std::string& out)
             continue;
         // The name, then " of ELEMENT" or " in ELEMENT"; a comment is "<!-- -->".
         std::string what = line.substr(note + 8, line.size() - kSuffix.size() - note - 8);
-        what.resize(what.starts_with("<!-- -->") ? 8 : std::min(what.size(), what.find(' ')));
-        names.insert(Upper(what));
+        names.insert(what.starts_with("<!-- -->") ? "<!--" : FirstWord(PrintableUnescaped(what)));
     }
     return names;
 }

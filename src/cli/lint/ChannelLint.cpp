@@ -4,6 +4,7 @@
 #include "lint/ChannelLint.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "channel/Url.h"
 
@@ -23,6 +24,18 @@ namespace {
 constexpr std::size_t kMaxFindings = 100000;
 
 constexpr std::string_view kKeptSuffix = " is kept as written; Feedwright does not edit it";
+
+// A name from the file, as lint's lines are written: UTF-8, a line break in
+// it as one LF, as Load keeps it.
+std::string NameText(std::string_view cp932)
+{
+    std::string name;
+    for (std::size_t at = 0; at < cp932.size(); ++at) {
+        if (!(cp932[at] == '\r' && at + 1 < cp932.size() && cp932[at + 1] == '\n'))
+            name += cp932[at];
+    }
+    return Cp932ToUtf8(name);
+}
 
 // A value Load read as another (see CdfReadAction::Changed).
 std::string ChangedValueText(const LoadEvent& event, const std::string& name)
@@ -196,13 +209,10 @@ void LintPass::CheckAttributeValues(const Token& tag)
             Report(attribute.line, Severity::Warning,
                    "the value of " + Upper(attribute.name) +
                        " is not closed: its closing quote is missing, so XML readers take the elements after it"
-                       " into it; Feedwright ends it with its tag",
-                   SaveChange::Lost);
+                       " into it");
         if (attribute.bare)
             Report(attribute.line, Severity::Warning,
-                   "the value of " + Upper(attribute.name) +
-                       " has no quotes: strict XML readers refuse it; Feedwright reads it up to the next blank or"
-                       " \">\"");
+                   "the value of " + Upper(attribute.name) + " has no quotes: strict XML readers refuse it");
         if (attribute.value.empty())
             continue;
         const std::string where = "in the value of " + Upper(attribute.name);
@@ -393,9 +403,7 @@ void LintPass::OpenChannel(const Token& tag)
             CheckUrl(attribute, name);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
-        } else if (name == "TITLE") {
-            NoteTitleAttribute(attribute, "CHANNEL");
-        } else {
+        } else if (name != "TITLE") {
             CheckLastmod(attribute, name);
         }
     }
@@ -420,9 +428,7 @@ void LintPass::OpenItem(const Token& tag)
             NoteDuplicateHref(attribute, channel);
         } else if (name == "LEVEL" || name == "PRECACHE") {
             CheckLevelAndPrecache(attribute, name);
-        } else if (name == "TITLE") {
-            NoteTitleAttribute(attribute, "ITEM");
-        } else {
+        } else if (name != "TITLE") {
             CheckLastmod(attribute, name);
         }
     }
@@ -433,15 +439,6 @@ void LintPass::OpenItem(const Token& tag)
     Push(Open(Kind::Item, "ITEM", tag.line));
     if (tag.selfClosing)
         Pop();
-}
-
-// The older TITLE attribute gives the title when no TITLE element follows.
-void LintPass::NoteTitleAttribute(const Attribute& attribute, const std::string& element)
-{
-    Report(attribute.line, Severity::Note,
-           "TITLE given as an attribute of " + element +
-               ": Feedwright takes it as the title and saves it as a TITLE element; readers of the format"
-               " want the element");
 }
 
 // TITLE and ABSTRACT, read as Feedwright's reader reads them.
@@ -530,8 +527,7 @@ void LintPass::ReadLogo(const Token& tag)
     Open* owner = InnermostContext();
     if (style != nullptr && style->name == "ICON" && owner != nullptr && ++owner->icons == 2)
         Report(tag.line, Severity::Warning,
-               "a second ICON LOGO for the same " + owner->name +
-                   ": readers show only one; Feedwright keeps the first as the icon and this one as written");
+               "a second ICON LOGO for the same " + owner->name + ": readers show only one");
 }
 
 // With a site folder: a page's link, relative or under BASE, must name a
@@ -648,8 +644,12 @@ void LintPass::NoteDuplicateHref(const Attribute& href, Open* channel)
 void LintPass::ReportLoadEvents()
 {
     std::vector<const LoadEvent*> events;
-    for (const LoadEvent& event : m_input.loadEvents)
+    std::unordered_set<std::size_t> keptAttributes;  // a TITLE attribute kept is not also the title
+    for (const LoadEvent& event : m_input.loadEvents) {
         events.push_back(&event);
+        if (event.action == CdfReadAction::Kept && event.attribute)
+            keptAttributes.insert(event.offset);
+    }
     std::stable_sort(events.begin(), events.end(),
                      [](const LoadEvent* a, const LoadEvent* b) { return a->offset < b->offset; });
     const char* const text = m_input.text.data();
@@ -659,7 +659,7 @@ void LintPass::ReportLoadEvents()
         const char* at = text + std::min(event->offset, m_input.text.size());
         line = Scanner::LineOf(counted, line, at);
         counted = at;
-        const std::string name = event->attribute ? Upper(event->name) : event->name;
+        const std::string name = NameText(event->attribute ? Upper(event->name) : event->name);
         switch (event->action) {
         case CdfReadAction::TakenAs:
             Report(line, Severity::Note,
@@ -669,6 +669,23 @@ void LintPass::ReportLoadEvents()
             break;
         case CdfReadAction::Changed:
             Report(line, Severity::Note, ChangedValueText(*event, name), SaveChange::Lost);
+            break;
+        case CdfReadAction::Unquoted:
+            Report(line, Severity::Note,
+                   "the value of " + name + " has no quotes: Feedwright reads it up to the next blank or \">\"");
+            break;
+        case CdfReadAction::QuoteMissing:
+            Report(line, Severity::Note,
+                   "the value of " + name + " is not closed: Feedwright ends it, and the tag, at the first \">\" of" +
+                       " its line",
+                   SaveChange::Lost);
+            break;
+        case CdfReadAction::TitleAttribute:
+            if (!keptAttributes.contains(event->offset))
+                Report(line, Severity::Note,
+                       "TITLE given as an attribute of " + event->element +
+                           ": Feedwright takes it as the title and saves it as a TITLE element; readers of the"
+                           " format want the element");
             break;
         case CdfReadAction::Joined:
             Report(line, Severity::Note, "a second top-level CHANNEL: Feedwright reads it into the first one",

@@ -80,7 +80,6 @@ private:
     void CheckLastmod(const Attribute& attribute, const std::string& name);
     void CheckSitePage(const Attribute& href);
     void ReportLoadEvents();
-    void NoteTitleAttribute(const Attribute& attribute, const std::string& element);
     void ReadText(const Token& tag, const std::string& name);
     void ReadUsage(const Token& tag);
     void ReadLogo(const Token& tag);

@@ -102,7 +102,7 @@ void CdfReadPass::ReadPrecache(SitemapNode& node)
     if (m_value == "NO")
         node.m_bPrecache = 0;
     else if (m_value != "YES")
-        TellChanged("YES");
+        TellAttribute(CdfReadAction::Changed, "YES");
 }
 
 // The older way to give a title, TITLE="..." on the ITEM or CHANNEL, is
@@ -117,6 +117,7 @@ bool CdfReadPass::TakeTitleAttribute(Kept& kept, SitemapItem* item, bool forHead
     AppendWithoutCrLf(m_titleAttrName, TrimAttrName(m_attrName));
     m_titleAttrValue.assign(m_value);
     m_titleAttrOffset = m_input.OffsetOf(TrimAttrName(m_attrName).data());
+    TellAttribute(CdfReadAction::TitleAttribute);
     if (forHead)
         m_channel.head.m_strTitle.assign(m_value);
     item->Node().m_strTitle.assign(m_value);

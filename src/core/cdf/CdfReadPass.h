@@ -163,8 +163,9 @@ private:
     void Tell(CdfReadAction action, std::size_t offset, std::string_view name, bool attribute,
               std::string_view takenAs = {});
     void TellTakenAs(std::string_view ownName);
-    // The attribute being read, m_value as written, is held as `takenAs`.
-    void TellChanged(std::string_view takenAs);
+    // Of the attribute being read, with m_value: its value, as written, is
+    // held as `takenAs` (Changed), or was read in a form of its own.
+    void TellAttribute(CdfReadAction action, std::string_view takenAs = {});
     // The name of the element whose record keeps what is read now.
     std::string_view OwnerElementName();
     // A comment, DOCTYPE or the like at `tagStart` was kept.

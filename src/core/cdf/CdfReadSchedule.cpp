@@ -125,7 +125,7 @@ void CdfReadPass::ReadIntervalHours()
     m_channel.schedule.SelectHourEntry(index);
     const unsigned entry = HoursForHourIndex(index);
     if (entry != static_cast<unsigned>(hours))
-        TellChanged(std::to_string(entry));
+        TellAttribute(CdfReadAction::Changed, std::to_string(entry));
 }
 
 // DAY, HOUR and MIN into their fields; the interval's HOUR picks the nearest

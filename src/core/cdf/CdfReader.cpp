@@ -149,13 +149,12 @@ void CdfReadPass::TellTakenAs(std::string_view ownName)
     Tell(CdfReadAction::TakenAs, m_input.OffsetOf(name.data()), name, true, ownName);
 }
 
-void CdfReadPass::TellChanged(std::string_view takenAs)
+void CdfReadPass::TellAttribute(CdfReadAction action, std::string_view takenAs)
 {
     if (m_observer == nullptr)
         return;
     const std::string_view name = TrimAttrName(m_attrName);
-    m_observer->OnRead(
-        {m_input.OffsetOf(name.data()), CdfReadAction::Changed, m_element, name, takenAs, true, m_value});
+    m_observer->OnRead({m_input.OffsetOf(name.data()), action, m_element, name, takenAs, true, m_value});
 }
 
 void CdfReadPass::Trace(std::string_view text)
@@ -439,6 +438,7 @@ bool CdfReadPass::NextAttribute()
     }
     m_input.Advance(end);
     m_listOpen = true;
+    TellAttribute(CdfReadAction::Unquoted);
     return true;
 }
 
@@ -467,6 +467,7 @@ bool CdfReadPass::ReadQuotedValue(char quote)
     Unescape(m_attrValue, "&quot;", '"');
     m_value = m_attrValue;
     m_input.Advance(tagEnd == std::string_view::npos ? lineEnd : tagEnd + 1);
+    TellAttribute(CdfReadAction::QuoteMissing);
     return true;  // the list is over
 }
 

@@ -23,6 +23,15 @@ enum class CdfReadAction {
     Changed,
     // A second top-level CHANNEL: what it holds goes into the first one.
     Joined,
+    // An attribute value written without quotes, read as `value` (up to the
+    // next blank or '>').
+    Unquoted,
+    // An attribute value whose closing quote is missing, read as `value`
+    // (up to the first '>' of its line, or the line's end, which ends the tag).
+    QuoteMissing,
+    // The older TITLE attribute of `element`, taken as its title (`value`).
+    // When a TITLE element follows, the attribute is Kept at the same offset.
+    TitleAttribute,
 };
 
 struct CdfReadEvent {
@@ -32,7 +41,7 @@ struct CdfReadEvent {
     std::string_view name;     // as written
     std::string_view takenAs;  // TakenAs: the element's own name it was taken as; Changed: the value read
     bool attribute = false;    // an attribute of `element`, else an element or markup inside it
-    std::string_view value;    // Changed: the value as written
+    std::string_view value;    // Changed: the value as written; Unquoted, QuoteMissing, TitleAttribute: as read
 };
 
 class CdfReadObserver {
