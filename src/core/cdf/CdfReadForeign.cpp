@@ -279,6 +279,10 @@ bool CdfReadPass::CaptureUntilClosed(std::vector<KeptToken>& tokens, std::size_t
             if (ClosesKnownOpenElement(upper))
                 return fail();
             m_input.Advance(gt + 1);  // a stray end tag
+            // The texts on either side stay apart: joined, a '<' before it
+            // and a name after it would read back as a start tag.
+            if (!tokens.empty() && tokens.back().kind == KeptToken::Kind::Text && !tokens.back().text.empty())
+                tokens.push_back({part, KeptToken::Kind::Text, {}, {}});
             continue;
         }
         if (next == '!' || next == '?') {
