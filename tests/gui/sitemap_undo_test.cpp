@@ -22,6 +22,7 @@
 #include "sitemapeditor/SitemapHistory.h"
 #include "sitemapeditor/SitemapModel.h"
 #include "support/ScriptedPlatform.h"
+#include "support/SitemapDialogHost.h"
 #include "support/Widgets.h"
 #include "trace/TraceSink.h"
 
@@ -64,12 +65,7 @@ char* toString(const Snapshot& snapshot)  // what QCOMPARE shows on a difference
     return qstrdup(text.toUtf8().constData());
 }
 
-struct Harness {
-    fwtest::ScriptedPlatform platform;
-    fw::Channel channel;
-    QWidget mainForm;
-    CSitemapDlg dlg{platform, channel, &mainForm};
-    fw::SitemapTree& tree = channel.sitemap;
+struct Harness : fwtest::SitemapDialogHost {
     SitemapHistory& history = *dlg.findChild<SitemapHistory*>();
     QTreeView* view = fwtest::FindControl<QTreeView>(&dlg, IDC_TREE_SITEMAP);
     SitemapModel* model = qobject_cast<SitemapModel*>(view->model());
@@ -86,9 +82,7 @@ struct Harness {
             Keep(Add(tree.Root(), true, "P1"), "LOG");
             Add(tree.Root(), true, "P2");
         }
-        mainForm.show();
-        mainForm.setEnabled(false);
-        fwtest::ShowAndActivate(&dlg);
+        Open();
         view->collapse(IndexOf(Find("A1")));
     }
     fw::SitemapItem* Add(fw::SitemapItem* parent, bool page, const char* title)

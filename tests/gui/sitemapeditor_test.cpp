@@ -24,6 +24,7 @@
 #include "sitemapeditor/SitemapDlgIds.h"
 #include "sitemapeditor/SitemapModel.h"
 #include "support/ScriptedPlatform.h"
+#include "support/SitemapDialogHost.h"
 #include "support/Widgets.h"
 
 using namespace Qt::StringLiterals;
@@ -45,21 +46,7 @@ fw::SitemapItem* Append(fw::SitemapTree& tree, fw::SitemapItem* parent, bool pag
     return item;
 }
 
-// The main form's part: a window that the dialog disables and enables, and
-// the channel whose head and site map it edits.
-struct Harness {
-    fwtest::ScriptedPlatform platform;
-    fw::Channel channel;
-    QWidget mainForm;
-    CSitemapDlg dlg{platform, channel, &mainForm};
-    fw::SitemapTree& tree = channel.sitemap;
-
-    bool Open()  // as the main form's site map button does
-    {
-        mainForm.show();
-        mainForm.setEnabled(false);
-        return fwtest::ShowAndActivate(&dlg);
-    }
+struct Harness : fwtest::SitemapDialogHost {
     QWidget* Control(int id) const { return fwtest::FindControl<QWidget>(&dlg, id); }
     QTreeView* View() const { return fwtest::FindControl<QTreeView>(&dlg, IDC_TREE_SITEMAP); }
     QModelIndex IndexOf(const fw::SitemapItem* item) const
